@@ -1,0 +1,26 @@
+// Everything a rule touches, passed by reference: the game state, the generator, the controls
+// model and the ports. The application owns one of each; every test makes its own.
+#pragma once
+
+#include <string>
+
+#include "core/Controles.h"
+#include "core/GameState.h"
+#include "core/Ports.h"
+#include "core/PuzzleRandom.h"
+
+namespace cogitelle {
+
+class MagasinOptions;
+
+struct Contexte {
+    GameState& E;
+    PuzzleRandom& R;
+    Controles& C;
+    Ports& P;
+    MagasinOptions& O;
+    // The score file: "scoresI" in the current directory unless a test points elsewhere.
+    std::string CheminScores = "scoresI";
+};
+
+} // namespace cogitelle

@@ -1,0 +1,190 @@
+// The model of every window control the rules touch. The core writes it; the Qt layer draws it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace cogitelle {
+
+// A colour whose low three bytes are red, green and blue (red in the low byte).
+using Couleur = uint32_t;
+
+constexpr Couleur RGB(uint32_t r, uint32_t g, uint32_t b) { return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16); }
+constexpr uint32_t Rouge(Couleur c) { return c & 0xFF; }
+constexpr uint32_t Vert(Couleur c) { return (c >> 8) & 0xFF; }
+constexpr uint32_t Bleu(Couleur c) { return (c >> 16) & 0xFF; }
+// "#RRGGBB" as written everywhere in the rules.
+std::string EnHex(Couleur c);
+
+namespace couleurs {
+constexpr Couleur Noir = RGB(0, 0, 0);
+constexpr Couleur Argent = RGB(0xC0, 0xC0, 0xC0);
+constexpr Couleur Gris = RGB(0x80, 0x80, 0x80);
+constexpr Couleur Jaune = RGB(0xFF, 0xFF, 0x00);
+constexpr Couleur VertVif = RGB(0x00, 0xFF, 0x00);
+constexpr Couleur VertFonce = RGB(0x00, 0x80, 0x00);
+constexpr Couleur RougeVif = RGB(0xFF, 0x00, 0x00);
+constexpr Couleur BleuVif = RGB(0x00, 0x00, 0xFF);
+constexpr Couleur VertClair = RGB(0x80, 0xFF, 0x80);    // #80FF80
+constexpr Couleur BleuCiel = RGB(0x74, 0xC6, 0xED);     // #74C6ED
+} // namespace couleurs
+
+enum class Curseur : uint8_t { Defaut, Main, Interdit, FlecheHaut };
+enum class Biseau : uint8_t { Aucun, Releve, Abaisse };
+enum class Sorte : uint8_t { Panneau, Cadre, Etiquette };
+
+struct Rect {
+    int32_t left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const Rect&) const = default;
+    int32_t right() const { return left + width; }
+    int32_t bottom() const { return top + height; }
+    bool contient(int32_t x, int32_t y) const { return x >= left && y >= top && x < right() && y < bottom(); }
+};
+
+class Controles;
+
+// One control: a panel (cell, wall, side panel), an outline shape (cell frame) or a label.
+// Every setter compares first and changes nothing when the value is the same, so a redraw that
+// changes nothing writes nothing and the widget repaints nothing.
+class Controle {
+public:
+    Controle() = default;
+    Controle(Sorte sorte, int32_t tag) : sorte_(sorte), tag_(tag) {}
+
+    Sorte sorte() const { return sorte_; }
+    int32_t Tag() const { return tag_; }
+    const Rect& rect() const { return rect_; }
+    bool Visible() const { return visible_; }
+    bool Enabled() const { return enabled_; }
+    const std::string& Caption() const { return caption_; }
+    Couleur couleur() const { return couleur_; }
+    Couleur CouleurPolice() const { return couleurPolice_; }
+    int32_t TaillePolice() const { return taillePolice_; }   // points
+    bool Gras() const { return gras_; }
+    Biseau BiseauInterieur() const { return biseauInterieur_; }
+    Biseau BiseauExterieur() const { return biseauExterieur_; }
+    int32_t LargeurBiseau() const { return largeurBiseau_; }
+    Curseur curseur() const { return curseur_; }
+    const std::string& Hint() const { return hint_; }
+    bool ShowHint() const { return showHint_; }
+    Couleur CouleurStylo() const { return couleurStylo_; }
+    int32_t LargeurStylo() const { return largeurStylo_; }
+
+    void SetRect(const Rect& r);
+    void SetVisible(bool v);
+    void SetEnabled(bool v);
+    void SetCaption(const std::string& s);
+    void SetCouleur(Couleur c);
+    void SetCouleurPolice(Couleur c);
+    void SetTaillePolice(int32_t points);
+    void SetGras(bool g);
+    void SetBiseauInterieur(Biseau b);
+    void SetBiseauExterieur(Biseau b);
+    void SetLargeurBiseau(int32_t w);
+    void SetCurseur(Curseur c);
+    void SetHint(const std::string& s);
+    void SetShowHint(bool v);
+    void SetCouleurStylo(Couleur c);
+    void SetLargeurStylo(int32_t w);
+
+private:
+    friend class Controles;
+    void Salir();   // records the current rectangle as needing a repaint
+    void Compter();
+
+    Controles* proprietaire_ = nullptr;
+    bool surPlateau_ = false;
+    Sorte sorte_ = Sorte::Panneau;
+    int32_t tag_ = 0;
+    Rect rect_{};
+    bool visible_ = false;
+    bool enabled_ = true;
+    std::string caption_;
+    Couleur couleur_ = couleurs::Argent;
+    Couleur couleurPolice_ = couleurs::Noir;
+    int32_t taillePolice_ = 8;
+    bool gras_ = false;
+    Biseau biseauInterieur_ = Biseau::Aucun;
+    Biseau biseauExterieur_ = Biseau::Releve;
+    int32_t largeurBiseau_ = 1;
+    Curseur curseur_ = Curseur::Defaut;
+    std::string hint_;
+    bool showHint_ = false;
+    Couleur couleurStylo_ = couleurs::Noir;
+    int32_t largeurStylo_ = 1;
+};
+
+// A timer as data: the Qt layer mirrors it with a QTimer, tests call the tick directly.
+struct Minuterie {
+    enum Id : uint8_t { Score, RefreshMemoire, Lab };
+    Id id = Score;
+    bool Enabled = false;
+    int32_t Interval = 1000;
+    // Counts every start from disabled, so a front end can tell a restart from a still-running timer.
+    uint32_t Demarrages = 0;
+};
+
+enum class TypeMur : uint8_t { Droit, Bas, BasDroit };
+
+// The pool of board controls and the main window's panels the rules write to.
+class Controles {
+public:
+    Controles();
+    Controles(const Controles&) = delete;
+    Controles& operator=(const Controles&) = delete;
+
+    // Board pool, indexed [x][y] like the grids of the game state.
+    Controle Cases[16][16];             // x, y 0..15
+    Controle CadresInterieurs[15][15];  // x, y 1..14
+    Controle CadresCases[15][15];       // x, y 1..14
+    Controle MursDroits[14][15];        // x 1..13, y 1..14
+    Controle MursBas[15][14];           // x 1..14, y 1..13
+    Controle MursBasDroits[14][14];     // x 1..13, y 1..13
+
+    Controle& Mur(TypeMur type, int32_t x, int32_t y);
+
+    // The board panel (its rectangle is relative to the main window's client area).
+    Controle panelCentral;
+
+    // Right-hand panels of the main window.
+    Controle superPanelDroite, panelNumeroTableau, panelNomJoueur, panelScoreMixte,
+        panelTitreMeilleurScore, panelTitreDernierMeilleurScore, panelPremierMeilleurScore,
+        panelDernierMeilleurScore, panelDetailHighScores;
+    Controle panelInfo, lblInfos, panelBut, panelReglesDuJeu, panelCalculScores;
+    Controle panelTableaux, panelChangerTableau, panelTableauAleatoire, panelTableauPrecedent,
+        panelTableauIdem, panelTableauSuivant;
+    Controle superPanelJeux;
+    Controle panelsJeux[6];   // 1..5 in game type order: panelLabyrinthe .. panelMemoire
+
+    // Main window colour and the check marks of the five game menu items (1..5).
+    Couleur CouleurFenetre = RGB(0x00, 0x80, 0x40);
+    bool MenuCoche[6] = {};
+
+    Minuterie timerScore{Minuterie::Score, false, 1000};
+    Minuterie timerRefreshMemoire{Minuterie::RefreshMemoire, false, 300};
+    Minuterie timerLab{Minuterie::Lab, false, 1000};
+
+    // The board controls in creation order: cells, inner frames, outer frames, right, bottom and
+    // corner walls, each grid first index outer. Painting follows this order (later on top);
+    // hit-testing runs it backwards. A cell lies inside its frames' strokes, so they never overlap.
+    const std::vector<Controle*>& OrdreCreation() const { return ordre_; }
+
+    // Rectangles (relative to panelCentral) that changed since the last call of PrendreZonesSales.
+    std::vector<Rect> PrendreZonesSales();
+    bool ToutSale() const { return toutSale_; }
+    void MarquerToutSale() { toutSale_ = true; }
+    // How many properties actually changed value since the start: a redraw that changes nothing
+    // leaves it as it was.
+    uint64_t Modifications() const { return modifications_; }
+
+private:
+    friend class Controle;
+    void Attacher(Controle& c, bool surPlateau);
+    std::vector<Controle*> ordre_;
+    std::vector<Rect> zonesSales_;
+    bool toutSale_ = true;
+    uint64_t modifications_ = 0;
+};
+
+} // namespace cogitelle

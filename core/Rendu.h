@@ -1,0 +1,15 @@
+// Turns the board grids into what the board shows.
+#pragma once
+
+#include "core/Contexte.h"
+
+namespace cogitelle {
+
+// Redraws the cells of a rectangle given by two opposite corners, in any order, clipped to the
+// board (and its ring for the magic square).
+void AfficherCases(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+
+// Recomputes what depends on a change of the cells (x1, y1) and (x2, y2) and redraws around it.
+void RafraichirAutour(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+
+} // namespace cogitelle

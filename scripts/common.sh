@@ -1,0 +1,27 @@
+# Shared by the set-up scripts: installs the Debian packages that are missing.
+
+# Packages every build needs.
+COGITELLE_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev googletest libbenchmark-dev fonts-liberation2"
+
+installer_paquets() {
+    local manquants=()
+    local p
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            manquants+=("$p")
+        fi
+    done
+    [ ${#manquants[@]} -eq 0 ] && return 0
+    echo "Installing: ${manquants[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo="sudo"
+        else
+            echo "error: missing packages (${manquants[*]}) and neither root nor sudo to install them" >&2
+            return 1
+        fi
+    fi
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+}

@@ -1,0 +1,17 @@
+// Windows-1252, the encoding of the names in the score file.
+#pragma once
+
+#include <string>
+
+namespace cogitelle {
+
+// Decodes Windows-1252 bytes to UTF-8. The five undefined bytes map to the C1 control of the
+// same value, so no byte is lost.
+std::string Cp1252VersUtf8(const std::string& octets);
+// Encodes UTF-8 as Windows-1252; false when a character has no Windows-1252 byte (it is then
+// written as '?').
+bool Utf8VersCp1252(const std::string& utf8, std::string& octets);
+// True when every character of the UTF-8 text has a Windows-1252 byte.
+bool RepresentableCp1252(const std::string& utf8);
+
+} // namespace cogitelle

@@ -1,0 +1,69 @@
+#include <cstring>
+
+#include "store/MagasinOptions.h"
+
+namespace cogitelle {
+
+bool MagasinMemoire::Ouvrir(std::string&)
+{
+    cleExiste = true;
+    ++ouvertures;
+    return true;
+}
+
+MagasinOptions::Lecture MagasinMemoire::LireBinaire(const std::string& nom, void* dst, size_t taille, size_t& lus, std::string& erreur)
+{
+    lus = 0;
+    const auto it = valeurs.find(nom);
+    if (it == valeurs.end())
+        return Lecture::Absent;
+    const Valeur& v = it->second;
+    if (!v.binaire || v.octets.size() > taille) {
+        erreur = "Invalid data type for value \"" + nom + "\"";
+        return Lecture::Erreur;
+    }
+    std::memcpy(dst, v.octets.data(), v.octets.size());
+    lus = v.octets.size();
+    return Lecture::Ok;
+}
+
+MagasinOptions::Lecture MagasinMemoire::LireTexte(const std::string& nom, std::string& valeur, std::string& erreur)
+{
+    const auto it = valeurs.find(nom);
+    if (it == valeurs.end())
+        return Lecture::Absent;
+    if (it->second.binaire) {
+        erreur = "Invalid data type for value \"" + nom + "\"";
+        return Lecture::Erreur;
+    }
+    valeur = it->second.texte;
+    return Lecture::Ok;
+}
+
+bool MagasinMemoire::EcrireBinaire(const std::string& nom, const void* src, size_t taille, std::string& erreur)
+{
+    if (echecEcriture) {
+        erreur = "Failed to set data for \"" + nom + "\"";
+        return false;
+    }
+    Valeur v;
+    v.binaire = true;
+    v.octets.assign(static_cast<const uint8_t*>(src), static_cast<const uint8_t*>(src) + taille);
+    valeurs[nom] = v;
+    return true;
+}
+
+bool MagasinMemoire::EcrireTexte(const std::string& nom, const std::string& valeur, std::string& erreur)
+{
+    if (echecEcriture) {
+        erreur = "Failed to set data for \"" + nom + "\"";
+        return false;
+    }
+    Valeur v;
+    v.binaire = false;
+    v.texte = valeur;
+    valeurs[nom] = v;
+    return true;
+}
+
+} // namespace cogitelle

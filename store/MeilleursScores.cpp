@@ -1,0 +1,120 @@
+#include "store/MeilleursScores.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "core/Score.h"
+#include "store/Cp1252.h"
+
+namespace cogitelle {
+
+const char* const NomsParDefaut[10] = {
+    "JOHN", "ALBERT", "ORVALIN", "EDOUARD", "PHILIPPE", "BILL", "MARYLIN", "MARIE", "NATACHA", "BORIS"};
+
+std::string NomEnregistrement(const EnregistrementScore& e)
+{
+    size_t longueur = 0;
+    while (longueur < sizeof e.NomScore && e.NomScore[longueur] != 0)
+        ++longueur;
+    return Cp1252VersUtf8(std::string(e.NomScore, longueur));
+}
+
+void EcrireNom(EnregistrementScore& e, const std::string& nomUtf8)
+{
+    std::string octets;
+    Utf8VersCp1252(nomUtf8, octets);
+    std::memset(e.NomScore, 0, sizeof e.NomScore);
+    std::memcpy(e.NomScore, octets.data(), std::min(octets.size(), sizeof e.NomScore));
+}
+
+void InitialiserMeilleursScores(Contexte& c)
+{
+    TableMeilleursScores& t = c.E.MeilleursScores;
+    for (int32_t type = 1; type <= NbTypesJeu; ++type)
+        for (int32_t p = 1; p <= NombreTableaux; ++p) {
+            for (int32_t r = 1; r <= PlacesParTableau; ++r) {
+                EnregistrementScore& e = t(type, p, r);
+                EcrireNom(e, NomsParDefaut[c.R.Draw(10) - 1]);
+                if (r == 1)
+                    e.ValeurScore = 4650 - c.R.Draw(50) - 2 * p;
+                else
+                    e.ValeurScore = t(type, p, r - 1).ValeurScore - c.R.Draw(99);
+            }
+        }
+}
+
+std::string OctetsTable(const TableMeilleursScores& t)
+{
+    std::string octets(TailleFichierScores, '\0');
+    size_t i = 0;
+    for (const auto& type : t.e)
+        for (const auto& puzzle : type)
+            for (const EnregistrementScore& e : puzzle) {
+                std::memcpy(&octets[i], e.NomScore, 12);
+                const uint32_t v = static_cast<uint32_t>(e.ValeurScore);
+                for (int b = 0; b < 4; ++b)
+                    octets[i + 12 + b] = static_cast<char>((v >> (8 * b)) & 0xFF);
+                i += 16;
+            }
+    return octets;
+}
+
+size_t LireOctetsTable(TableMeilleursScores& t, const std::string& octets)
+{
+    const size_t complets = std::min(octets.size() / 16, TailleFichierScores / 16);
+    EnregistrementScore* e = &t.e[0][0][0];
+    for (size_t k = 0; k < complets; ++k) {
+        const char* src = octets.data() + 16 * k;
+        std::memcpy(e[k].NomScore, src, 12);
+        uint32_t v = 0;
+        for (int b = 0; b < 4; ++b)
+            v |= static_cast<uint32_t>(static_cast<uint8_t>(src[12 + b])) << (8 * b);
+        e[k].ValeurScore = static_cast<int32_t>(v);
+    }
+    return complets;
+}
+
+void LireMeilleursScores(Contexte& c)
+{
+    std::ifstream f(c.CheminScores, std::ios::binary);
+    if (!f) {
+        InitialiserMeilleursScores(c);
+        EcrireMeilleursScores(c);
+        return;
+    }
+    const std::string octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    if (LireOctetsTable(c.E.MeilleursScores, octets) < TailleFichierScores / 16)
+        c.P.Erreur("Erreur d'entrée/sortie en lisant le fichier des meilleurs scores " + c.CheminScores + ".");
+}
+
+void EcrireMeilleursScores(Contexte& c)
+{
+    std::ofstream f(c.CheminScores, std::ios::binary | std::ios::trunc);
+    if (!f)
+        return;
+    const std::string octets = OctetsTable(c.E.MeilleursScores);
+    f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
+}
+
+int32_t InsererScore(Contexte& c, TTypeJeu type, int32_t numero, const std::string& nom, int32_t score)
+{
+    TableMeilleursScores& t = c.E.MeilleursScores;
+    if (score <= t(type, numero, 10).ValeurScore)
+        return 0;
+    int32_t r = 10;
+    do
+        --r;
+    while (!(t(type, numero, r).ValeurScore >= score || r == 1));
+    const int32_t place = t(type, numero, r).ValeurScore >= score ? r + 1 : 1;
+    for (int32_t k = 9; k >= place; --k)
+        t(type, numero, k + 1) = t(type, numero, k);
+    EnregistrementScore& e = t(type, numero, place);
+    EcrireNom(e, nom);
+    e.ValeurScore = score;
+    AfficherMeilleursScores(c);
+    EcrireMeilleursScores(c);
+    return place;
+}
+
+} // namespace cogitelle

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "store/Cp1252.h"
+#include "store/MeilleursScores.h"
+#include "support/Banc.h"
+
+using namespace cogitelle;
+using cogitelle::test::Banc;
+
+namespace {
+
+std::string LireFichier(const std::string& chemin)
+{
+    std::ifstream f(chemin, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+void EcrireFichier(const std::string& chemin, const std::string& octets)
+{
+    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
+    f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
+}
+
+uint64_t Fnv1a(const std::string& s)
+{
+    uint64_t h = 1469598103934665603ull;
+    for (unsigned char ch : s) {
+        h ^= ch;
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+} // namespace
+
+TEST(FichierScores, DispositionDesOctets)
+{
+    Banc banc;
+    TableMeilleursScores& t = banc.g().MeilleursScores;
+    EcrireNom(t(2, 1, 1), "JOHN");
+    t(2, 1, 1).ValeurScore = 0x01020304;
+    EcrireNom(t(5, 500, 10), "ABCDEFGHIJKL");
+    t(5, 500, 10).ValeurScore = -2;
+    EcrireMeilleursScores(banc.ctx);
+    const std::string o = LireFichier(banc.ctx.CheminScores);
+    ASSERT_EQ(o.size(), 400000u);
+    EXPECT_EQ(o.substr(80000, 16), std::string("JOHN\0\0\0\0\0\0\0\0\x04\x03\x02\x01", 16));
+    EXPECT_EQ(o.substr(399984, 16), std::string("ABCDEFGHIJKL\xFE\xFF\xFF\xFF", 16));
+    EXPECT_EQ(o.substr(79984, 16), std::string(16, '\0'));
+}
+
+TEST(FichierScores, NomSuiviDeZeroEtDeDechets)
+{
+    Banc banc;
+    std::string o(400000, '\0');
+    const std::string champ("JOHN\0\x41\xFF\x12QRS", 12);
+    o.replace(0, 12, champ);
+    o.replace(16, 12, "ABCDEFGHIJKL");
+    EcrireFichier(banc.ctx.CheminScores, o);
+    LireMeilleursScores(banc.ctx);
+    EXPECT_EQ(NomEnregistrement(banc.g().MeilleursScores(1, 1, 1)), "JOHN");
+    EXPECT_EQ(NomEnregistrement(banc.g().MeilleursScores(1, 1, 2)), "ABCDEFGHIJKL");
+    EXPECT_TRUE(banc.ports.erreurs.empty());
+}
+
+TEST(FichierScores, TableParDefautSansFichier)
+{
+    Banc banc;   // the generator in its start state, as at a first run
+    LireMeilleursScores(banc.ctx);
+    const std::string o = LireFichier(banc.ctx.CheminScores);
+    ASSERT_EQ(o.size(), 400000u);
+    EXPECT_EQ(banc.hasard.Tirages(), 50000u);   // a name then a score per record
+    const TableMeilleursScores& t = banc.g().MeilleursScores;
+    for (int type = 1; type <= 5; ++type)
+        for (int p = 1; p <= 500; ++p) {
+            const int32_t premier = t(type, p, 1).ValeurScore;
+            ASSERT_GE(premier, 4650 - 50 - 2 * p);
+            ASSERT_LE(premier, 4650 - 1 - 2 * p);
+            for (int r = 2; r <= 10; ++r) {
+                const int32_t ecart = t(type, p, r - 1).ValeurScore - t(type, p, r).ValeurScore;
+                ASSERT_GE(ecart, 1);
+                ASSERT_LE(ecart, 99);
+            }
+            const std::string nom = NomEnregistrement(t(type, p, 1));
+            ASSERT_NE(std::find_if(std::begin(NomsParDefaut), std::end(NomsParDefaut),
+                          [&](const char* n) { return nom == n; }),
+                std::end(NomsParDefaut));
+        }
+    // The same on every machine: pinned by the bytes' fingerprint.
+    EXPECT_EQ(Fnv1a(o), Fnv1a(OctetsTable(t)));
+    EXPECT_EQ(Fnv1a(o), 0x9fdf739fd2c85e3bull) << std::hex << Fnv1a(o);
+}
+
+TEST(FichierScores, FichierCourtEtOctetsEnTrop)
+{
+    Banc banc;
+    TableMeilleursScores& t = banc.g().MeilleursScores;
+    t(1, 1, 2).ValeurScore = 77;   // beyond what the short file holds: kept
+    std::string o(20, '\0');
+    o.replace(0, 4, "ZOE");
+    o[12] = 5;
+    EcrireFichier(banc.ctx.CheminScores, o);
+    LireMeilleursScores(banc.ctx);
+    EXPECT_EQ(NomEnregistrement(t(1, 1, 1)), "ZOE");
+    EXPECT_EQ(t(1, 1, 1).ValeurScore, 5);
+    EXPECT_EQ(t(1, 1, 2).ValeurScore, 77);
+    EXPECT_EQ(banc.ports.erreurs.size(), 1u);
+
+    Banc autre;
+    std::string long_(400000, '\0');
+    long_ += "JUNK AFTER THE TABLE";
+    long_[12] = 9;
+    EcrireFichier(autre.ctx.CheminScores, long_);
+    LireMeilleursScores(autre.ctx);
+    EXPECT_EQ(autre.g().MeilleursScores(1, 1, 1).ValeurScore, 9);
+    EXPECT_TRUE(autre.ports.erreurs.empty());
+    EcrireMeilleursScores(autre.ctx);
+    EXPECT_EQ(std::filesystem::file_size(autre.ctx.CheminScores), 400000u);
+}
+
+TEST(FichierScores, InsertionAuxBornes)
+{
+    Banc banc;
+    banc.g().TypeJeu = 3;
+    banc.g().NumeroTableau = 9;
+    TableMeilleursScores& t = banc.g().MeilleursScores;
+    for (int r = 1; r <= 10; ++r)
+        t(3, 9, r).ValeurScore = 50;   // all equal
+    EXPECT_EQ(InsererScore(banc.ctx, 3, 9, "A", 50), 0);
+    EXPECT_EQ(InsererScore(banc.ctx, 3, 9, "B", 51), 1);
+    EXPECT_EQ(InsererScore(banc.ctx, 3, 9, "C", 51), 2);
+    EXPECT_EQ(InsererScore(banc.ctx, 3, 9, "D", 50), 0);   // equal to the tenth
+    EXPECT_EQ(NomEnregistrement(t(3, 9, 1)), "B");
+    EXPECT_EQ(NomEnregistrement(t(3, 9, 2)), "C");
+    EXPECT_EQ(t(3, 9, 10).ValeurScore, 50);
+}
+
+TEST(Cp1252, LesDeuxCentCinquanteSixOctets)
+{
+    for (int b = 0; b < 256; ++b) {
+        const std::string octet(1, static_cast<char>(b));
+        const std::string utf8 = Cp1252VersUtf8(octet);
+        std::string retour;
+        EXPECT_TRUE(Utf8VersCp1252(utf8, retour)) << b;
+        EXPECT_EQ(retour, octet) << b;
+    }
+    EXPECT_EQ(Cp1252VersUtf8("\x80\x8C\x8A\xC9\x9F"), "€ŒŠÉŸ");
+    EXPECT_EQ(Cp1252VersUtf8("\x81"), "\xC2\x81");   // undefined: kept as its C1 control
+    std::string o;
+    EXPECT_FALSE(Utf8VersCp1252("A\xE4\xB8\xADZ", o));   // a CJK character has no byte
+    EXPECT_EQ(o, "A?Z");
+    EXPECT_TRUE(RepresentableCp1252("ŒUVRE ÉTÉ"));
+    EXPECT_FALSE(RepresentableCp1252("Ω"));
+}
+
+TEST(FichierScores, NomAvecLettresWindows1252)
+{
+    Banc banc;
+    EcrireNom(banc.g().MeilleursScores(1, 2, 3), "ŒDIPE ÉMILE");
+    EcrireMeilleursScores(banc.ctx);
+    const std::string o = LireFichier(banc.ctx.CheminScores);
+    EXPECT_EQ(o.substr((10 + 2) * 16, 12), std::string("\x8C" "DIPE \xC9MILE\0", 12));
+    Banc autre;
+    autre.ctx.CheminScores = banc.ctx.CheminScores;
+    LireMeilleursScores(autre.ctx);
+    EXPECT_EQ(NomEnregistrement(autre.g().MeilleursScores(1, 2, 3)), "ŒDIPE ÉMILE");
+}

@@ -1,0 +1,68 @@
+// A complete core without a display: state, generator, controls, recorded ports, a settings
+// store in memory and a private folder for the score file.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/Contexte.h"
+#include "store/MagasinOptions.h"
+
+namespace cogitelle::test {
+
+class PortsEnregistres : public Ports {
+public:
+    std::vector<std::string> messages;
+    std::vector<std::string> erreurs;
+    std::vector<std::string> questions;
+    std::deque<bool> reponses;   // answers to the next questions; No when empty
+    int millisecondes = 12345678;
+    int changementsMinuteries = 0;
+
+    void Message(const std::string& texte) override { messages.push_back(texte); }
+    bool Question(const std::string& titre, const std::string& texte) override
+    {
+        questions.push_back(titre + "|" + texte);
+        if (reponses.empty())
+            return false;
+        const bool r = reponses.front();
+        reponses.pop_front();
+        return r;
+    }
+    void Erreur(const std::string& texte) override { erreurs.push_back(texte); }
+    void MinuterieChangee(const Minuterie&) override { ++changementsMinuteries; }
+    int MillisecondesDuJour() override { return millisecondes; }
+};
+
+// A private temporary folder, removed with its contents at the end of the test.
+class DossierTemporaire {
+public:
+    DossierTemporaire();
+    ~DossierTemporaire();
+    const std::filesystem::path& chemin() const { return chemin_; }
+
+private:
+    std::filesystem::path chemin_;
+};
+
+struct Banc {
+    Banc();
+    std::unique_ptr<GameState> etat = std::make_unique<GameState>();
+    PuzzleRandom hasard;
+    std::unique_ptr<Controles> controles = std::make_unique<Controles>();
+    PortsEnregistres ports;
+    MagasinMemoire magasin;
+    DossierTemporaire dossier;
+    Contexte ctx;
+
+    GameState& g() { return *etat; }
+    Controles& k() { return *controles; }
+
+    // Starts puzzle `numero` of game `type` as the chooser would, the name set.
+    void Jouer(TTypeJeu type, int32_t numero, const std::string& nom = "TEST");
+};
+
+} // namespace cogitelle::test
