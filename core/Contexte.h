@@ -19,7 +19,8 @@ struct Contexte {
     Controles& C;
     Ports& P;
     MagasinOptions& O;
-    // The score file: "scoresI" in the current directory unless a test points elsewhere.
+    // The score file: "scoresI" in the current directory unless a test points elsewhere. Empty
+    // keeps the table in memory only (the puzzle printer never touches the player's records).
     std::string CheminScores = "scoresI";
 };
 

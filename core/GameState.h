@@ -88,6 +88,7 @@ struct GameState {
     bool PartieTerminee = false;
     bool ClavierActif = false;
     int32_t NbTentatives = 0;
+    int32_t TentativesPartie = 0;   // rejected boards before the game in play was accepted
     bool MursADessiner = false;
 
     TableVoisins Voisins;

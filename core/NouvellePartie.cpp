@@ -197,6 +197,7 @@ void NouvellePartie(Contexte& c)
             for (int32_t y = 1; y <= n; ++y)
                 CompterCoups(g, x, y);
     }
+    g.TentativesPartie = g.NbTentatives;
     g.NbTentatives = 0;
     for (int32_t x = 1; x <= n; ++x)
         for (int32_t y = 1; y <= n; ++y)

@@ -77,6 +77,10 @@ size_t LireOctetsTable(TableMeilleursScores& t, const std::string& octets)
 
 void LireMeilleursScores(Contexte& c)
 {
+    if (c.CheminScores.empty()) {
+        InitialiserMeilleursScores(c);
+        return;
+    }
     std::ifstream f(c.CheminScores, std::ios::binary);
     if (!f) {
         InitialiserMeilleursScores(c);
@@ -90,6 +94,8 @@ void LireMeilleursScores(Contexte& c)
 
 void EcrireMeilleursScores(Contexte& c)
 {
+    if (c.CheminScores.empty())
+        return;
     std::ofstream f(c.CheminScores, std::ios::binary | std::ios::trunc);
     if (!f)
         return;

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct Resultat {
+    int statut = -1;
+    std::string sortie;
+};
+
+// Runs the puzzle printer with the given arguments; stderr goes to a file whose size is kept.
+Resultat Lancer(const std::string& arguments, std::string* erreurs = nullptr)
+{
+    const std::string fichierErreurs = ::testing::TempDir() + "cogitelle-puzzle-stderr.txt";
+    const std::string commande = std::string(COGITELLE_PUZZLE) + " " + arguments + " 2>" + fichierErreurs;
+    Resultat r;
+    FILE* f = popen(commande.c_str(), "r");
+    if (!f)
+        return r;
+    std::array<char, 65536> tampon;
+    size_t lus;
+    while ((lus = fread(tampon.data(), 1, tampon.size(), f)) > 0)
+        r.sortie.append(tampon.data(), lus);
+    const int brut = pclose(f);
+    r.statut = WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
+    if (erreurs) {
+        erreurs->clear();
+        if (FILE* e = fopen(fichierErreurs.c_str(), "r")) {
+            while ((lus = fread(tampon.data(), 1, tampon.size(), e)) > 0)
+                erreurs->append(tampon.data(), lus);
+            fclose(e);
+        }
+    }
+    return r;
+}
+
+} // namespace
+
+TEST(CogitellePuzzle, MauvaisesEntreesRefuseesAvecStatutDeux)
+{
+    for (const char* args : {"", "6 1", "0 1", "carre 0", "carre 501", "carre -3", "carre 1x", "--json",
+             "--json carre", "--frobnicate carre 1", "--all", "--json --all 2 3", "1 2 3", "labyrinth 1"}) {
+        std::string erreurs;
+        const Resultat r = Lancer(args, &erreurs);
+        EXPECT_EQ(r.statut, 2) << args;
+        EXPECT_TRUE(r.sortie.empty()) << args;
+        EXPECT_NE(erreurs.find("usage: cogitelle-puzzle"), std::string::npos) << args;
+        EXPECT_EQ(erreurs.find("cogitelle-puzzle: "), 0u) << args;
+    }
+}
+
+TEST(CogitellePuzzle, JsonAUneLigneEtSesCles)
+{
+    const char* communes[] = {"\"type\":", "\"number\":", "\"n\":", "\"attempts\":", "\"rng\":", "\"values\":",
+        "\"states\":", "\"colours\":"};
+    const std::pair<const char*, std::vector<const char*>> propres[] = {
+        {"labyrinthe 3", {"\"path\":", "\"walls\":", "\"energy\":"}},
+        {"2 3", {"\"sum\":", "\"diagonals\":", "\"swaps\":", "\"ring\":{\"columns\":", "\"rows\":", "\"diagonal\":",
+                    "\"antidiagonal\":"}},
+        {"differences 3", {"\"pos\":", "\"holes\":", "\"remaining\":"}},
+        {"serpentin 3", {"\"hole\":", "\"target\":"}},
+        {"5 3", {"\"group\":", "\"cards\":"}}};
+    for (const auto& [args, cles] : propres) {
+        const Resultat r = Lancer(std::string("--json ") + args);
+        ASSERT_EQ(r.statut, 0) << args;
+        ASSERT_EQ(r.sortie.back(), '\n');
+        EXPECT_EQ(r.sortie.find('\n'), r.sortie.size() - 1) << args;
+        for (const char* cle : communes)
+            EXPECT_NE(r.sortie.find(cle), std::string::npos) << args << " " << cle;
+        for (const char* cle : cles)
+            EXPECT_NE(r.sortie.find(cle), std::string::npos) << args << " " << cle;
+    }
+    // Options and arguments in any order; the same puzzle prints the same line.
+    EXPECT_EQ(Lancer("carre 3 --json").sortie, Lancer("--json 2 3").sortie);
+}
+
+TEST(CogitellePuzzle, TexteLisible)
+{
+    const Resultat r = Lancer("memoire 1");
+    ASSERT_EQ(r.statut, 0);
+    EXPECT_EQ(r.sortie.rfind("MEMOIRE - Cogitelle n° 1\nboard 4 x 4, groups of 2", 0), 0u) << r.sortie;
+}
+
+TEST(CogitellePuzzle, ToutesLesEmpreintes)
+{
+    const Resultat r = Lancer("--json --all");
+    ASSERT_EQ(r.statut, 0);
+    size_t lignes = 0, debut = 0;
+    int attendu = 0;
+    while (debut < r.sortie.size()) {
+        const size_t fin = r.sortie.find('\n', debut);
+        ASSERT_NE(fin, std::string::npos);
+        const int type = attendu / 500 + 1, numero = attendu % 500 + 1;
+        const std::string tete = "{\"type\":" + std::to_string(type) + ",\"number\":" + std::to_string(numero) + ",";
+        ASSERT_EQ(r.sortie.compare(debut, tete.size(), tete), 0) << "line " << lignes;
+        ++attendu;
+        ++lignes;
+        debut = fin + 1;
+    }
+    EXPECT_EQ(lignes, 2500u);
+    // The --all lines are the single puzzles' lines.
+    EXPECT_NE(r.sortie.find(Lancer("--json 4 250").sortie), std::string::npos);
+}
