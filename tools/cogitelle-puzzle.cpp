@@ -279,10 +279,12 @@ int main(int argc, char** argv)
             Refuser("--all needs --json");
         if (nb != 0)
             Refuser("--all takes no TYPE or NUMBER");
-        SessionAutonome s;
+        // A fresh session per puzzle, as for a single puzzle: a fingerprint never depends on
+        // the puzzles printed before it.
         std::string sortie;
         for (int t = 1; t <= 5; ++t)
             for (int numero = 1; numero <= 500; ++numero) {
+                SessionAutonome s;
                 s.Jouer(t, numero);
                 sortie += Json(s);
                 sortie += '\n';
