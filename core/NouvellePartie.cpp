@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Textes.h"
+#include "app/model/Textes.h"
 #include "core/Plateau.h"
 #include "core/Rendu.h"
 #include "core/Score.h"

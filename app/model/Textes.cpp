@@ -1,4 +1,4 @@
-#include "app/Textes.h"
+#include "app/model/Textes.h"
 
 #include <string>
 
