@@ -4,7 +4,7 @@
 
 namespace cogitelle {
 
-namespace {
+namespace cp1252_detail {
 
 // Code points of the bytes 0x80..0x9F; the five undefined bytes keep their C1 value.
 constexpr char32_t Table80[32] = {
@@ -77,7 +77,9 @@ int OctetCp1252(char32_t cp)
     return -1;
 }
 
-} // namespace
+} // namespace cp1252_detail
+
+using namespace cp1252_detail;
 
 std::string Cp1252VersUtf8(const std::string& octets)
 {
@@ -110,6 +112,47 @@ bool RepresentableCp1252(const std::string& utf8)
 {
     std::string octets;
     return Utf8VersCp1252(utf8, octets);
+}
+
+} // namespace cogitelle
+
+namespace cogitelle {
+
+using namespace cp1252_detail;
+
+namespace {
+
+// Upper case within Windows-1252: ASCII, Latin-1 letters, and the four lower-case letters of
+// 0x80..0x9F whose capitals are there too.
+char32_t Majuscule(char32_t cp)
+{
+    if (cp >= U'a' && cp <= U'z')
+        return cp - 32;
+    if ((cp >= 0xE0 && cp <= 0xFE && cp != 0xF7))
+        return cp - 32;
+    switch (cp) {
+    case 0x0153: return 0x0152;   // œ
+    case 0x0161: return 0x0160;   // š
+    case 0x017E: return 0x017D;   // ž
+    case 0x00FF: return 0x0178;   // ÿ
+    default: return cp;
+    }
+}
+
+} // namespace
+
+std::string NormaliserNom(const std::string& utf8)
+{
+    std::string resultat;
+    int caracteres = 0;
+    for (size_t i = 0; i < utf8.size() && caracteres < 12;) {
+        const char32_t cp = Majuscule(LireUtf8(utf8, i));
+        if (cp < 0x20 || cp == 0x7F || OctetCp1252(cp) < 0 || (cp >= 0x80 && cp <= 0x9F))
+            continue;
+        AjouterUtf8(resultat, cp);
+        ++caracteres;
+    }
+    return resultat;
 }
 
 } // namespace cogitelle

@@ -15,3 +15,11 @@ bool Utf8VersCp1252(const std::string& utf8, std::string& octets);
 bool RepresentableCp1252(const std::string& utf8);
 
 } // namespace cogitelle
+
+namespace cogitelle {
+
+// The player's name as the name field keeps it: upper case, only characters Windows-1252 can
+// hold (the others are dropped), at most 12 characters.
+std::string NormaliserNom(const std::string& utf8);
+
+} // namespace cogitelle

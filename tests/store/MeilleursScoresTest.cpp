@@ -168,3 +168,12 @@ TEST(FichierScores, NomAvecLettresWindows1252)
     LireMeilleursScores(autre.ctx);
     EXPECT_EQ(NomEnregistrement(autre.g().MeilleursScores(1, 2, 3)), "ŒDIPE ÉMILE");
 }
+
+TEST(Cp1252, NomNormalise)
+{
+    EXPECT_EQ(NormaliserNom("élodie"), "ÉLODIE");
+    EXPECT_EQ(NormaliserNom("œdipe ÿves"), "ŒDIPE ŸVES");
+    EXPECT_EQ(NormaliserNom("abcdefghijklmnop"), "ABCDEFGHIJKL");
+    EXPECT_EQ(NormaliserNom("a\xCE\xA9" "b\tc"), "ABC");   // Omega has no byte; tab is a control
+    EXPECT_EQ(NormaliserNom("ßé€"), "ßÉ€");   // no single-letter capital of ß in Windows-1252
+}

@@ -1,0 +1,7 @@
+#include "app/Aide.h"
+
+namespace cogitelle {
+
+void MontrerAide(QWidget*, const QString&) {}
+
+} // namespace cogitelle
