@@ -124,6 +124,10 @@ void RafraichirMemoire(Contexte& c)
 
 void timerRefreshMemoireTimer(Contexte& c)
 {
+    // A tick left over from a stopped timer does nothing: after the end of the game it would
+    // offer the same score to the table a second time.
+    if (!c.C.timerRefreshMemoire.Enabled)
+        return;
     ActiverMinuterie(c, c.C.timerRefreshMemoire, false);
     RafraichirMemoire(c);
 }

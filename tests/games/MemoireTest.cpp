@@ -282,6 +282,10 @@ TEST_F(Mem, LaFinAuRafraichissementPasAuClic)
     for (int x = 1; x <= 4; ++x)
         for (int y = 1; y <= 4; ++y)
             EXPECT_FALSE(k.Cases[x][y].Visible());
+    // A late tick of the stopped timer does not offer the score again.
+    timerRefreshMemoireTimer(banc.ctx);
+    EXPECT_EQ(banc.ports.messages.size(), 1u);
+    EXPECT_EQ(g.MeilleursScores(Memoire, 1, 2).ValeurScore, 0);
 }
 
 TEST_F(Mem, PartiesJoueesJusquAuTableau)
