@@ -1,16 +1,275 @@
-// Placeholder until the differences game is built.
+// Differences: a walk over numbered cells, each step to a neighbour whose number differs by at
+// most 5; the cell left behind becomes a hole.
 #include "games/Differences.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+#include "core/Rendu.h"
+#include "core/Score.h"
+
 namespace cogitelle {
-bool CaseLibre(const GameState&, int32_t, int32_t) { return false; }
-bool EcartPermis(const GameState&, int32_t, int32_t, int32_t, int32_t) { return false; }
-void CompterCoups(GameState&, int32_t, int32_t) {}
-void MarquerAccessibles(GameState&, int32_t, int32_t) {}
-bool PreparerDifferences(Contexte&) { return true; }
-void ReparerPlateau(GameState&) {}
-void PlacerTrous(Contexte&) {}
-void PrendreCase(Contexte&, int32_t, int32_t) {}
-void InverserDifferences(Contexte&, int32_t, int32_t, int32_t, int32_t) {}
-void InverserCoinDifferences(Contexte&, int32_t, int32_t) {}
-void RafraichirDifferences(GameState&, int32_t, int32_t, int32_t, int32_t) {}
+
+namespace {
+
+constexpr int32_t ValeurMax = 10;
+constexpr int32_t EcartMax = 5;
+constexpr int32_t MinimumCoups = 2;
+constexpr int32_t CoutInversion = 5;
+
+// Recounts the moves of the rectangle (x1, y1)-(x2, y2) in reading order; false at the first
+// cell left with too few moves.
+bool RectangleJouable(GameState& g, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    for (int32_t y = y1; y <= y2; ++y)
+        for (int32_t x = x1; x <= x2; ++x) {
+            CompterCoups(g, x, y);
+            if (g.NbCoupsPossibles[x][y] < MinimumCoups)
+                return false;
+        }
+    return true;
+}
+
+// In play and not the player's cell: the only cells a visible wall or corner lies between.
+bool Echangeable(const GameState& g, int32_t x, int32_t y)
+{
+    return DansLePlateau(g, x, y) && g.Etat[x][y] != -2 && g.Etat[x][y] != 1;
+}
+
+// Exchanges two cells' numbers and, with them, their panels' colours.
+void Echanger(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    std::swap(c.E.Valeur[x1][y1], c.E.Valeur[x2][y2]);
+    Controle& a = c.C.Cases[x1][y1];
+    Controle& b = c.C.Cases[x2][y2];
+    const Couleur couleurA = a.couleur();
+    a.SetCouleur(b.couleur());
+    b.SetCouleur(couleurA);
+}
+
+} // namespace
+
+bool CaseLibre(const GameState& g, int32_t x, int32_t y)
+{
+    return DansLePlateau(g, x, y) && g.Etat[x][y] >= -1 && g.Etat[x][y] <= 1;
+}
+
+bool EcartPermis(const GameState& g, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    return std::abs(g.Valeur[x1][y1] - g.Valeur[x2][y2]) <= EcartMax;
+}
+
+void CompterCoups(GameState& g, int32_t x, int32_t y)
+{
+    int32_t coups = 0;
+    for (int32_t d = 1; d <= 8; ++d) {
+        const int32_t vx = x + g.Voisins.VoisinDX[d];
+        const int32_t vy = y + g.Voisins.VoisinDY[d];
+        if (CaseLibre(g, vx, vy) && EcartPermis(g, x, y, vx, vy))
+            ++coups;
+    }
+    g.NbCoupsPossibles[x][y] = coups;
+}
+
+void MarquerAccessibles(GameState& g, int32_t x, int32_t y)
+{
+    for (int32_t d = 1; d <= 8; ++d) {
+        const int32_t vx = x + g.Voisins.VoisinDX[d];
+        const int32_t vy = y + g.Voisins.VoisinDY[d];
+        if (!CaseLibre(g, vx, vy))
+            continue;
+        if (g.Etat[vx][vy] == 0)
+            g.Etat[vx][vy] = -1;
+        if (g.Etat[vx][vy] == -1 && EcartPermis(g, g.PosX, g.PosY, vx, vy))
+            g.Etat[vx][vy] = 0;
+    }
+}
+
+bool PreparerDifferences(Contexte& c)
+{
+    GameState& g = c.E;
+    const int32_t n = g.NbColonnes;
+
+    for (int32_t x = 1; x <= n; ++x)
+        for (int32_t y = 1; y <= n; ++y)
+            g.Valeur[x][y] = c.R.Draw(ValeurMax);
+    for (int32_t x = 1; x <= n; ++x)
+        for (int32_t y = 1; y <= n; ++y)
+            g.Etat[x][y] = -1;
+
+    // The starting cell: one pass over the whole board from a random cell looking for exactly
+    // 8 moves, then a pass from a new random cell for exactly 7, and so on down to 2.
+    int32_t cible = 8;
+    int32_t pas = 0;
+    for (;;) {
+        if (pas >= n * n) {
+            --cible;
+            pas = 0;
+        }
+        ++pas;
+        if (pas == 1) {
+            g.PosX = c.R.Draw(n);
+            g.PosY = c.R.Draw(n);
+        } else {
+            if (++g.PosX == n + 1) {
+                g.PosX = 1;
+                ++g.PosY;
+            }
+            if (g.PosY == n + 1)
+                g.PosY = 1;
+        }
+        CompterCoups(g, g.PosX, g.PosY);
+        if (g.NbCoupsPossibles[g.PosX][g.PosY] == cible || cible == 1)
+            break;
+    }
+    const bool departTrouve = cible >= MinimumCoups;
+    if (departTrouve) {
+        g.Etat[g.PosX][g.PosY] = 1;
+        MarquerAccessibles(g, g.PosX, g.PosY);
+    }
+
+    // Every cell needs two moves; one repair is allowed.
+    bool jouable = true;
+    for (int32_t y = 1; y <= n; ++y)
+        for (int32_t x = 1; x <= n; ++x) {
+            CompterCoups(g, x, y);
+            jouable = jouable && g.NbCoupsPossibles[x][y] >= MinimumCoups;
+        }
+    if (jouable)
+        return departTrouve;
+    ReparerPlateau(g);
+    // Without a starting cell every count was below 2, so the check rejects the board anyway;
+    // testing the flag as well keeps an unmarked board from ever being played.
+    return RectangleJouable(g, 1, 1, n, n) && departTrouve;
+}
+
+void ReparerPlateau(GameState& g)
+{
+    const int32_t n = g.NbColonnes;
+    for (int32_t py = 1; py <= n; ++py)
+        for (int32_t px = 1; px <= n; ++px) {
+            CompterCoups(g, px, py);
+            if (g.NbCoupsPossibles[px][py] >= MinimumCoups)
+                continue;
+            bool garde = false;
+            for (int32_t d = 1; d <= 8 && !garde; ++d) {
+                const int32_t qx = px + g.Voisins.VoisinDX[d];
+                const int32_t qy = py + g.Voisins.VoisinDY[d];
+                if (!CaseLibre(g, qx, qy))
+                    continue;
+                std::swap(g.Valeur[px][py], g.Valeur[qx][qy]);
+                garde = RectangleJouable(g, std::max(1, std::min(px, qx) - 1), std::max(1, std::min(py, qy) - 1),
+                    std::min(n, std::max(px, qx) + 1), std::min(n, std::max(py, qy) + 1));
+                if (!garde)
+                    std::swap(g.Valeur[px][py], g.Valeur[qx][qy]);
+            }
+            // A cell that no exchange helps ends the repair.
+            if (!garde)
+                return;
+        }
+}
+
+void PlacerTrous(Contexte& c)
+{
+    GameState& g = c.E;
+    const int32_t n = g.NbColonnes;
+    for (auto& colonne : g.EstTrou)
+        for (bool& trou : colonne)
+            trou = false;
+    bool essayee[15][15] = {};
+    int32_t essais = 0;
+    bool epuise = false;
+
+    for (int32_t t = 1; t <= g.NbTrous; ++t) {
+        bool place = false;
+        do {
+            const int32_t hx = c.R.Draw(n);
+            const int32_t hy = c.R.Draw(n);
+            bool sauter = essayee[hx][hy];
+            // The block of 3 x 3 around the start stays whole; each such draw is counted.
+            if (std::abs(g.PosX - hx) < 2 && std::abs(g.PosY - hy) < 2) {
+                sauter = true;
+                essayee[hx][hy] = true;
+                ++essais;
+            }
+            if (!sauter && !g.EstTrou[hx][hy]) {
+                g.EstTrou[hx][hy] = true;
+                const int32_t etat = g.Etat[hx][hy];
+                g.Etat[hx][hy] = -2;
+                place = true;
+                // No neighbour in play may be left with fewer than two moves.
+                for (int32_t d = 1; d <= 8 && place; ++d) {
+                    const int32_t vx = hx + g.Voisins.VoisinDX[d];
+                    const int32_t vy = hy + g.Voisins.VoisinDY[d];
+                    if (CaseLibre(g, vx, vy)) {
+                        CompterCoups(g, vx, vy);
+                        place = g.NbCoupsPossibles[vx][vy] >= MinimumCoups;
+                    }
+                }
+                if (!place) {
+                    g.EstTrou[hx][hy] = false;
+                    g.Etat[hx][hy] = etat;
+                    essayee[hx][hy] = true;
+                    ++essais;
+                }
+            }
+            if (essais == n * n)
+                epuise = true;
+        } while (!place && !epuise);
+    }
+}
+
+void PrendreCase(Contexte& c, int32_t x, int32_t y)
+{
+    GameState& g = c.E;
+    const int32_t n = g.NbColonnes;
+    for (int32_t i = 1; i <= n; ++i)
+        for (int32_t j = 1; j <= n; ++j)
+            if (g.Etat[i][j] == 0)
+                g.Etat[i][j] = -1;
+    g.Etat[x][y] = 1;
+    g.Etat[g.PosX][g.PosY] = -2;
+    g.EstTrou[g.PosX][g.PosY] = true;
+    ChangerScore(c, ValeurMax - std::abs(g.Valeur[g.PosX][g.PosY] - g.Valeur[x][y]));
+    g.PrecX = g.PosX;
+    g.PrecY = g.PosY;
+    g.PosX = x;
+    g.PosY = y;
+    RafraichirAutour(c, g.PrecX, g.PrecY, g.PosX, g.PosY);
+    g.CasesRestantes -= 1;
+    FinDePartie(c);
+}
+
+void InverserDifferences(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    if (c.E.PartieTerminee || !Echangeable(c.E, x1, y1) || !Echangeable(c.E, x2, y2))
+        return;
+    ChangerScore(c, -CoutInversion);
+    Echanger(c, x1, y1, x2, y2);
+    RafraichirAutour(c, x1, y1, x2, y2);
+    FinDePartie(c);
+}
+
+void InverserCoinDifferences(Contexte& c, int32_t x, int32_t y)
+{
+    const GameState& g = c.E;
+    if (g.PartieTerminee || !Echangeable(g, x, y) || !Echangeable(g, x + 1, y) || !Echangeable(g, x, y + 1) ||
+        !Echangeable(g, x + 1, y + 1))
+        return;
+    ChangerScore(c, -CoutInversion);
+    // Half a turn of the 2 x 2 block.
+    Echanger(c, x, y, x + 1, y + 1);
+    Echanger(c, x + 1, y, x, y + 1);
+    RafraichirAutour(c, x, y, x + 1, y + 1);
+}
+
+void RafraichirDifferences(GameState& g, int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax)
+{
+    MarquerAccessibles(g, g.PosX, g.PosY);
+    for (int32_t x = xMin; x <= xMax; ++x)
+        for (int32_t y = yMin; y <= yMax; ++y)
+            CompterCoups(g, x, y);
+}
+
 } // namespace cogitelle

@@ -1,9 +1,205 @@
-// Placeholder until the serpentine is built.
+// The numeric serpentine: a sliding puzzle won by forming a long run of consecutive numbers
+// through neighbouring cells.
 #include "games/Serpentin.h"
 
+#include <algorithm>
+#include <cstdlib>
+
+#include "core/Rendu.h"
+#include "core/Score.h"
+
 namespace cogitelle {
-void GenererSerpentin(Contexte&) {}
-bool SerpentinForme(const GameState&) { return false; }
-void DeplacerSerpentin(Contexte&, int32_t, int32_t) {}
-void ClicDroitSerpentin(Contexte&, int32_t, int32_t) {}
+
+namespace {
+
+constexpr int32_t CoutGlissementOblique = 2;
+constexpr int32_t CoutClicDroit = 50;
+
+// One component of a drifting colour moves by 6..10, pushed back towards the middle near the
+// edges of 180..220.
+void Deriver(PuzzleRandom& r, int32_t& composante)
+{
+    if (composante >= 180 && composante <= 189)
+        composante += r.Draw(5) + 5;
+    else if (composante >= 211 && composante <= 220)
+        composante -= r.Draw(5) + 5;
+    else if (r.Draw(100) < 50)
+        composante += r.Draw(5) + 5;
+    else
+        composante -= r.Draw(5) + 5;
+}
+
+// Moves the number and the panel colour of (xs, ys) into (xd, yd).
+void Glisser(Contexte& c, int32_t xs, int32_t ys, int32_t xd, int32_t yd)
+{
+    c.E.Valeur[xd][yd] = c.E.Valeur[xs][ys];
+    c.C.Cases[xd][yd].SetCouleur(c.C.Cases[xs][ys].couleur());
+}
+
+void DeplacerTrou(GameState& g, int32_t x, int32_t y)
+{
+    g.EstTrou[g.TrouPrincipalX][g.TrouPrincipalY] = false;
+    g.TrouPrincipalX = x;
+    g.TrouPrincipalY = y;
+    g.EstTrou[x][y] = true;
+}
+
+int32_t Signe(int32_t v) { return v < 0 ? -1 : 1; }
+
+} // namespace
+
+void GenererSerpentin(Contexte& c)
+{
+    GameState& g = c.E;
+    PuzzleRandom& r = c.R;
+    const int32_t n = g.NbColonnes;
+    const int32_t longueurMarche = (n + n) * 500;
+
+    // The numbers in reading order, each with a colour a small step away from the previous one.
+    Couleur couleurs[15][15] = {};
+    int32_t rgb[3];
+    for (int32_t& composante : rgb)
+        composante = r.Draw(40) + 180;
+    int32_t k = 0;
+    for (int32_t y = 1; y <= n; ++y)
+        for (int32_t x = 1; x <= n; ++x) {
+            if (x == n && y == n)
+                continue;
+            g.Valeur[x][y] = ++k;
+            Deriver(r, rgb[r.Draw(3) - 1]);
+            couleurs[x][y] = RGB(rgb[0], rgb[1], rgb[2]);
+        }
+
+    // A random walk of the hole; a step off the board is drawn again and not counted.
+    int32_t hx = n, hy = n;
+    for (int32_t pas = 0; pas < longueurMarche;) {
+        int32_t cx = hx, cy = hy;
+        switch (r.Draw(4)) {
+        case 1: ++cx; break;
+        case 2: ++cy; break;
+        case 3: --cx; break;
+        default: --cy; break;
+        }
+        if (!DansLePlateau(g, cx, cy))
+            continue;
+        g.Valeur[hx][hy] = g.Valeur[cx][cy];
+        couleurs[hx][hy] = couleurs[cx][cy];
+        hx = cx;
+        hy = cy;
+        ++pas;
+    }
+
+    for (auto& colonne : g.EstTrou)
+        std::fill(std::begin(colonne), std::end(colonne), false);
+    for (int32_t x = 1; x <= n; ++x)
+        for (int32_t y = 1; y <= n; ++y)
+            g.Etat[x][y] = 0;
+    g.EstTrou[hx][hy] = true;
+    g.Etat[hx][hy] = -2;
+    g.TrouPrincipalX = hx;
+    g.TrouPrincipalY = hy;
+    for (int32_t x = 1; x <= n; ++x)
+        for (int32_t y = 1; y <= n; ++y)
+            if (!(x == hx && y == hy))
+                c.C.Cases[x][y].SetCouleur(couleurs[x][y]);
+}
+
+bool SerpentinForme(const GameState& g)
+{
+    const int32_t n = g.NbColonnes;
+    const int32_t dernier = n * n - 1;
+    if (dernier < 1)
+        return false;
+    int32_t meilleur = 1;
+    int32_t k = 1;
+    // Each maximal run is followed once: a run that breaks at k is followed by the run from k.
+    do {
+        int32_t x = 0, y = 0;
+        for (int32_t j = 1; j <= n && x == 0; ++j)
+            for (int32_t i = 1; i <= n; ++i)
+                if (!g.EstTrou[i][j] && g.Valeur[i][j] == k) {
+                    x = i;
+                    y = j;
+                    break;
+                }
+        if (x == 0)
+            return false;   // not a serpentine board
+        int32_t longueur = 1;
+        bool trouve;
+        do {
+            ++k;
+            trouve = false;
+            for (int32_t d = 1; d <= 8; ++d) {
+                const int32_t vx = x + g.Voisins.VoisinDX[d];
+                const int32_t vy = y + g.Voisins.VoisinDY[d];
+                if (DansLePlateau(g, vx, vy) && !g.EstTrou[vx][vy] && g.Valeur[vx][vy] == k) {
+                    trouve = true;
+                    ++longueur;
+                    x = vx;
+                    y = vy;
+                }
+            }
+        } while (k != dernier && trouve);
+        meilleur = std::max(meilleur, longueur);
+    } while (k != dernier && meilleur < g.LongueurSerpentin);
+    return meilleur >= g.LongueurSerpentin;
+}
+
+void DeplacerSerpentin(Contexte& c, int32_t x, int32_t y)
+{
+    GameState& g = c.E;
+    const int32_t hx = g.TrouPrincipalX;
+    const int32_t hy = g.TrouPrincipalY;
+    if (std::abs(hx - x) == std::abs(hy - y)) {
+        // On a diagonal through the hole, or the hole itself: paid.
+        ChangerScore(c, -CoutGlissementOblique);
+        if (x != hx) {
+            const int32_t sx = Signe(x - hx);
+            const int32_t sy = Signe(y - hy);
+            const int32_t m = std::abs(x - hx);
+            for (int32_t i = 1; i <= m; ++i)
+                Glisser(c, hx + i * sx, hy + i * sy, hx + (i - 1) * sx, hy + (i - 1) * sy);
+            DeplacerTrou(g, x, y);
+            RafraichirAutour(c, hx, hy, x, y);
+        }
+        FinDePartie(c);
+        return;
+    }
+    if (y == hy) {
+        if (x < hx)
+            for (int32_t i = hx - 1; i >= x; --i)
+                Glisser(c, i, y, i + 1, y);
+        else
+            for (int32_t i = hx + 1; i <= x; ++i)
+                Glisser(c, i, y, i - 1, y);
+    } else if (x == hx) {
+        if (y < hy)
+            for (int32_t j = hy - 1; j >= y; --j)
+                Glisser(c, x, j, x, j + 1);
+        else
+            for (int32_t j = hy + 1; j <= y; ++j)
+                Glisser(c, x, j, x, j - 1);
+    } else {
+        return;   // on no line through the hole
+    }
+    DeplacerTrou(g, x, y);
+    RafraichirAutour(c, hx, hy, x, y);
+    FinDePartie(c);
+}
+
+void ClicDroitSerpentin(Contexte& c, int32_t x, int32_t y)
+{
+    GameState& g = c.E;
+    if (g.PartieTerminee)
+        return;
+    ChangerScore(c, -CoutClicDroit);
+    const int32_t hx = g.TrouPrincipalX;
+    const int32_t hy = g.TrouPrincipalY;
+    Glisser(c, x, y, hx, hy);
+    DeplacerTrou(g, x, y);
+    RafraichirAutour(c, x, y, x, y);
+    RafraichirAutour(c, hx, hy, hx, hy);
+    FinDePartie(c);
+}
+
 } // namespace cogitelle
