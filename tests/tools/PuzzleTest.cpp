@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -15,7 +16,10 @@ struct Resultat {
 // Runs the puzzle printer with the given arguments; stderr goes to a file whose size is kept.
 Resultat Lancer(const std::string& arguments, std::string* erreurs = nullptr)
 {
-    const std::string fichierErreurs = ::testing::TempDir() + "cogitelle-puzzle-stderr.txt";
+    // One file per run: the tests of this file may run in parallel processes.
+    static int appels = 0;
+    const std::string fichierErreurs = ::testing::TempDir() + "cogitelle-puzzle-stderr-" +
+        std::to_string(getpid()) + "-" + std::to_string(appels++) + ".txt";
     const std::string commande = std::string(COGITELLE_PUZZLE) + " " + arguments + " 2>" + fichierErreurs;
     Resultat r;
     FILE* f = popen(commande.c_str(), "r");
@@ -35,6 +39,7 @@ Resultat Lancer(const std::string& arguments, std::string* erreurs = nullptr)
             fclose(e);
         }
     }
+    std::remove(fichierErreurs.c_str());
     return r;
 }
 
