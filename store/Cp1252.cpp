@@ -114,6 +114,39 @@ bool RepresentableCp1252(const std::string& utf8)
     return Utf8VersCp1252(utf8, octets);
 }
 
+std::u16string Utf8VersUtf16(const std::string& utf8)
+{
+    std::u16string s;
+    s.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const char32_t cp = LireUtf8(utf8, i);
+        if (cp >= 0x10000) {
+            s += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            s += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            s += static_cast<char16_t>(cp);
+        }
+    }
+    return s;
+}
+
+std::string Utf16VersUtf8(const std::u16string& utf16)
+{
+    std::string s;
+    s.reserve(utf16.size() * 2);
+    for (size_t i = 0; i < utf16.size(); ++i) {
+        char32_t cp = utf16[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
+            ++i;
+        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = 0xFFFD;   // a lone surrogate
+        }
+        AjouterUtf8(s, cp);
+    }
+    return s;
+}
+
 } // namespace cogitelle
 
 namespace cogitelle {

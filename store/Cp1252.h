@@ -14,6 +14,11 @@ bool Utf8VersCp1252(const std::string& utf8, std::string& octets);
 // True when every character of the UTF-8 text has a Windows-1252 byte.
 bool RepresentableCp1252(const std::string& utf8);
 
+// UTF-8 and UTF-16, for the Windows wide-character calls (registry values, file names). Invalid
+// sequences become U+FFFD.
+std::u16string Utf8VersUtf16(const std::string& utf8);
+std::string Utf16VersUtf8(const std::u16string& utf16);
+
 } // namespace cogitelle
 
 namespace cogitelle {

@@ -7,19 +7,36 @@ namespace cogitelle {
 bool MagasinMemoire::Ouvrir(std::string&)
 {
     cleExiste = true;
+    ouverte = true;
     ++ouvertures;
     return true;
+}
+
+bool MagasinMemoire::Fermer(std::string&)
+{
+    ouverte = false;
+    return true;
+}
+
+namespace {
+const std::string CleFermee = "la clé n'est pas ouverte";
+const std::string TypeInvalide = "le type de données n'est pas valide";
 }
 
 MagasinOptions::Lecture MagasinMemoire::LireBinaire(const std::string& nom, void* dst, size_t taille, size_t& lus, std::string& erreur)
 {
     lus = 0;
+    lectures.push_back(nom);
+    if (!ouverte) {
+        erreur = CleFermee;
+        return Lecture::Erreur;
+    }
     const auto it = valeurs.find(nom);
     if (it == valeurs.end())
         return Lecture::Absent;
     const Valeur& v = it->second;
     if (!v.binaire || v.octets.size() > taille) {
-        erreur = "Invalid data type for value \"" + nom + "\"";
+        erreur = TypeInvalide;
         return Lecture::Erreur;
     }
     std::memcpy(dst, v.octets.data(), v.octets.size());
@@ -29,11 +46,16 @@ MagasinOptions::Lecture MagasinMemoire::LireBinaire(const std::string& nom, void
 
 MagasinOptions::Lecture MagasinMemoire::LireTexte(const std::string& nom, std::string& valeur, std::string& erreur)
 {
+    lectures.push_back(nom);
+    if (!ouverte) {
+        erreur = CleFermee;
+        return Lecture::Erreur;
+    }
     const auto it = valeurs.find(nom);
     if (it == valeurs.end())
         return Lecture::Absent;
     if (it->second.binaire) {
-        erreur = "Invalid data type for value \"" + nom + "\"";
+        erreur = TypeInvalide;
         return Lecture::Erreur;
     }
     valeur = it->second.texte;
@@ -42,8 +64,8 @@ MagasinOptions::Lecture MagasinMemoire::LireTexte(const std::string& nom, std::s
 
 bool MagasinMemoire::EcrireBinaire(const std::string& nom, const void* src, size_t taille, std::string& erreur)
 {
-    if (echecEcriture) {
-        erreur = "Failed to set data for \"" + nom + "\"";
+    if (!ouverte || echecEcriture) {
+        erreur = ouverte ? "l'écriture de « " + nom + " » a échoué" : CleFermee;
         return false;
     }
     Valeur v;
@@ -55,8 +77,8 @@ bool MagasinMemoire::EcrireBinaire(const std::string& nom, const void* src, size
 
 bool MagasinMemoire::EcrireTexte(const std::string& nom, const std::string& valeur, std::string& erreur)
 {
-    if (echecEcriture) {
-        erreur = "Failed to set data for \"" + nom + "\"";
+    if (!ouverte || echecEcriture) {
+        erreur = ouverte ? "l'écriture de « " + nom + " » a échoué" : CleFermee;
         return false;
     }
     Valeur v;

@@ -10,14 +10,17 @@
 
 namespace cogitelle {
 
+class SystemeFichiers;
+
 class MagasinOptions {
 public:
     enum class Lecture { Ok, Absent, Erreur };
 
     virtual ~MagasinOptions() = default;
-    // Opens the key, creating it when missing.
+    // Opens the key, creating it when missing. The key is opened for each load or save.
     virtual bool Ouvrir(std::string& erreur) = 0;
-    virtual void Fermer() {}
+    // Closes the key; false when values written since Ouvrir could not be kept.
+    virtual bool Fermer(std::string& /*erreur*/) { return true; }
     // Reads a binary value of at most `taille` bytes into `dst`. A value of another type, or
     // one larger than `taille`, is an error. Returns the bytes read in `lus`.
     virtual Lecture LireBinaire(const std::string& nom, void* dst, size_t taille, size_t& lus, std::string& erreur) = 0;
@@ -25,6 +28,15 @@ public:
     virtual Lecture LireTexte(const std::string& nom, std::string& valeur, std::string& erreur) = 0;
     virtual bool EcrireBinaire(const std::string& nom, const void* src, size_t taille, std::string& erreur) = 0;
     virtual bool EcrireTexte(const std::string& nom, const std::string& valeur, std::string& erreur) = 0;
+
+    // What the saves remember from one to the next. It rides on the settings store because the
+    // store is the one persistence object each context carries.
+    struct Suivi {
+        SystemeFichiers* fichiers = nullptr;   // the machine's file system when null
+        bool echecOptionsSignale = false;      // a failed settings save was reported
+        bool echecScoresSignale = false;       // a failed score-file save was reported
+        bool copieScoresAFaire = false;        // a damaged score file still needs its .bak copy
+    } suivi;
 };
 
 // Keeps the values in memory; tests read and plant values through `valeurs`.
@@ -39,8 +51,11 @@ public:
     bool cleExiste = false;
     bool echecEcriture = false;   // makes every write fail, as a locked key would
     int ouvertures = 0;
+    bool ouverte = false;               // reads and writes outside Ouvrir/Fermer fail
+    std::vector<std::string> lectures;  // names of the values read, in order
 
     bool Ouvrir(std::string& erreur) override;
+    bool Fermer(std::string& erreur) override;
     Lecture LireBinaire(const std::string& nom, void* dst, size_t taille, size_t& lus, std::string& erreur) override;
     Lecture LireTexte(const std::string& nom, std::string& valeur, std::string& erreur) override;
     bool EcrireBinaire(const std::string& nom, const void* src, size_t taille, std::string& erreur) override;

@@ -1,11 +1,11 @@
 #include "store/MeilleursScores.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "core/Score.h"
 #include "store/Cp1252.h"
+#include "store/MagasinOptions.h"
+#include "store/SystemeFichiers.h"
 
 namespace cogitelle {
 
@@ -75,32 +75,92 @@ size_t LireOctetsTable(TableMeilleursScores& t, const std::string& octets)
     return complets;
 }
 
+namespace {
+
+SystemeFichiers& Fichiers(Contexte& c)
+{
+    return c.O.suivi.fichiers ? *c.O.suivi.fichiers : SystemeFichiersReel();
+}
+
+std::string CheminCopie(const Contexte& c) { return c.CheminScores + ".bak"; }
+
+// Keeps the damaged score file as "<file>.bak": a copy, or when it cannot even be read, the file
+// itself moved aside. True once nothing is left to protect.
+bool CopierScoresEndommages(Contexte& c, std::string& raison)
+{
+    SystemeFichiers& fs = Fichiers(c);
+    std::string octets, ignoree;
+    if (fs.Lire(c.CheminScores, octets, ignoree) == SystemeFichiers::Lecture::Absent ||
+        fs.Copier(c.CheminScores, CheminCopie(c), raison) || fs.Remplacer(c.CheminScores, CheminCopie(c), ignoree)) {
+        c.O.suivi.copieScoresAFaire = false;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+EtatFichierScores ChargerFichierScores(Contexte& c)
+{
+    if (c.CheminScores.empty())
+        return EtatFichierScores::Absent;
+    std::string octets, raison;
+    const auto lecture = Fichiers(c).Lire(c.CheminScores, octets, raison);
+    if (lecture == SystemeFichiers::Lecture::Absent)
+        return EtatFichierScores::Absent;
+    const size_t lus = lecture == SystemeFichiers::Lecture::Ok ? LireOctetsTable(c.E.MeilleursScores, octets) : 0;
+    if (lus == TailleFichierScores / 16)
+        return EtatFichierScores::Complet;
+
+    const std::string fichier = "Le fichier des meilleurs scores « " + c.CheminScores + " »";
+    std::string texte;
+    if (lecture != SystemeFichiers::Lecture::Ok)
+        texte = fichier + " n'a pas pu être lu (" + raison + ").";
+    else
+        texte = fichier + " est incomplet (" + std::to_string(octets.size()) + " octets au lieu de " +
+            std::to_string(TailleFichierScores) + ").";
+    if (lus > 0)
+        texte += " Ses " + std::to_string(lus) + " premiers scores ont été lus.";
+    else
+        texte += " Des meilleurs scores par défaut le remplacent.";
+    c.O.suivi.copieScoresAFaire = true;
+    std::string raisonCopie;
+    if (CopierScoresEndommages(c, raisonCopie))
+        texte += " Le fichier abîmé est gardé dans « " + CheminCopie(c) + " ».";
+    else
+        texte += " Il n'a pas pu être gardé dans « " + CheminCopie(c) + " » (" + raisonCopie +
+            ") : il ne sera pas remplacé.";
+    c.P.Erreur(texte);
+    return lus > 0 ? EtatFichierScores::Partiel : EtatFichierScores::Illisible;
+}
+
 void LireMeilleursScores(Contexte& c)
 {
-    if (c.CheminScores.empty()) {
-        InitialiserMeilleursScores(c);
-        return;
-    }
-    std::ifstream f(c.CheminScores, std::ios::binary);
-    if (!f) {
+    const EtatFichierScores etat = ChargerFichierScores(c);
+    if (etat == EtatFichierScores::Absent || etat == EtatFichierScores::Illisible) {
         InitialiserMeilleursScores(c);
         EcrireMeilleursScores(c);
-        return;
     }
-    const std::string octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (LireOctetsTable(c.E.MeilleursScores, octets) < TailleFichierScores / 16)
-        c.P.Erreur("Erreur d'entrée/sortie en lisant le fichier des meilleurs scores " + c.CheminScores + ".");
 }
 
 void EcrireMeilleursScores(Contexte& c)
 {
     if (c.CheminScores.empty())
         return;
-    std::ofstream f(c.CheminScores, std::ios::binary | std::ios::trunc);
-    if (!f)
-        return;
-    const std::string octets = OctetsTable(c.E.MeilleursScores);
-    f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
+    MagasinOptions::Suivi& suivi = c.O.suivi;
+    std::string raison;
+    bool ok = !suivi.copieScoresAFaire || CopierScoresEndommages(c, raison);
+    if (!ok)
+        raison = "le fichier abîmé n'a pas pu être gardé dans « " + CheminCopie(c) + " » (" + raison + ")";
+    else
+        ok = EcrireAtomiquement(Fichiers(c), c.CheminScores, OctetsTable(c.E.MeilleursScores), raison);
+    if (ok) {
+        suivi.echecScoresSignale = false;
+    } else if (!suivi.echecScoresSignale) {
+        suivi.echecScoresSignale = true;
+        c.P.Erreur("Les meilleurs scores n'ont pas pu être enregistrés dans « " + c.CheminScores + " » : " + raison +
+            ". Ils restent en mémoire et seront enregistrés de nouveau à la prochaine occasion.");
+    }
 }
 
 int32_t InsererScore(Contexte& c, TTypeJeu type, int32_t numero, const std::string& nom, int32_t score)

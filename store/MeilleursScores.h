@@ -11,9 +11,20 @@ extern const char* const NomsParDefaut[10];
 
 // Replaces the whole table with a default table drawn from the generator as it stands.
 void InitialiserMeilleursScores(Contexte& c);
-// Loads the table from the score file; when it cannot be opened, draws and writes a default one.
+// What reading the score file found.
+enum class EtatFichierScores {
+    Complet,     // the whole table was read (bytes past the table are ignored)
+    Absent,      // there is no score file (or the table lives in memory only)
+    Partiel,     // a short file: its complete records were read
+    Illisible,   // a file that cannot be read, or holds not one complete record
+};
+// Reads the table from the score file and draws nothing. A short or unreadable file is reported
+// to the player and copied beside itself as "<file>.bak" before any save may replace it.
+EtatFichierScores ChargerFichierScores(Contexte& c);
+// Loads the table; when no table can be read, draws the default one and writes it.
 void LireMeilleursScores(Contexte& c);
-// Writes the whole table to the score file.
+// Writes the whole table to the score file, replacing it at once (never a partly written file).
+// A failure is reported once, then again only after a save has succeeded.
 void EcrireMeilleursScores(Contexte& c);
 // Offers a score; returns its place 1..10, or 0 when it does not enter the table.
 int32_t InsererScore(Contexte& c, TTypeJeu type, int32_t numero, const std::string& nom, int32_t score);

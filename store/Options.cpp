@@ -1,7 +1,9 @@
 #include "store/Options.h"
 
-#include <cstring>
+#include <string>
+#include <type_traits>
 
+#include "store/Cp1252.h"
 #include "store/MagasinOptions.h"
 #include "store/MeilleursScores.h"
 
@@ -41,6 +43,65 @@ bool Ecrire32(MagasinOptions& m, const std::string& nom, uint32_t v, std::string
     return m.EcrireBinaire(nom, o, 4, erreur);
 }
 
+// Reports a failed settings save, once until a save succeeds again.
+void SignalerEchecOptions(Contexte& c, bool ok, const std::string& erreur)
+{
+    bool& signale = c.O.suivi.echecOptionsSignale;
+    if (ok) {
+        signale = false;
+    } else if (!signale) {
+        signale = true;
+        c.P.Erreur("Les options n'ont pas pu être enregistrées : " + erreur + ".");
+    }
+}
+
+// Reads every value into the game state. A value that cannot be read is reported by name and
+// treated as missing, and the reading goes on: the program always starts.
+void LireValeurs(Contexte& c)
+{
+    GameState& g = c.E;
+    MagasinOptions& m = c.O;
+    using L = MagasinOptions::Lecture;
+    std::string erreur;
+    if (!m.Ouvrir(erreur)) {
+        c.P.Erreur("Les options n'ont pas pu être lues : " + erreur + ".");
+        return;
+    }
+    const auto signaler = [&](const char* nom, L r) {
+        if (r == L::Erreur)
+            c.P.Erreur("La valeur « " + std::string(nom) + " » des options n'a pas pu être lue : " + erreur +
+                ". Elle est ignorée.");
+    };
+    size_t lus = 0;
+    signaler("verif", m.LireBinaire("verif", &g.Verif, 1, lus, erreur));
+    const auto lire32 = [&](const char* nom, auto& variable) {
+        uint32_t v = static_cast<uint32_t>(variable);
+        const L r = Lire32(m, nom, v, erreur);
+        if (r == L::Ok)
+            variable = static_cast<std::remove_reference_t<decltype(variable)>>(v);
+        signaler(nom, r);
+    };
+    lire32("optionCouleurFondEcran", g.CouleurFondEcran);
+    lire32("optionCouleurTableauDeJeu", g.CouleurTableauDeJeu);
+    lire32("optionNumeroTableau", g.NumeroTableauChoisi);
+    lire32("optionTypeJeu", g.TypeJeuChoisi);
+    std::string nom;
+    const L r = m.LireTexte("optionYourName", nom, erreur);
+    if (r != L::Erreur)
+        g.NomJoueur = NormaliserNom(r == L::Ok ? nom : std::string());
+    signaler("optionYourName", r);
+    m.Fermer(erreur);
+}
+
+void ValeursParDefaut(GameState& g)
+{
+    g.CouleurFondEcran = CouleurFondParDefaut;
+    g.CouleurTableauDeJeu = 0;
+    g.NumeroTableauChoisi = 1;
+    g.TypeJeuChoisi = 1;
+    g.NomJoueur.clear();
+}
+
 } // namespace
 
 bool OptionsValides(const GameState& g)
@@ -52,57 +113,24 @@ bool OptionsValides(const GameState& g)
 void ChargerOptions(Contexte& c)
 {
     GameState& g = c.E;
-    MagasinOptions& m = c.O;
-    std::string erreur;
-    if (!m.Ouvrir(erreur)) {
-        c.P.Erreur(erreur);
-    } else {
-        using L = MagasinOptions::Lecture;
-        bool arret = false;
-        size_t lus = 0;
-        if (m.LireBinaire("verif", &g.Verif, 1, lus, erreur) == L::Erreur)
-            arret = true;
-        uint32_t v = 0;
-        if (!arret) {
-            v = g.CouleurFondEcran;
-            arret = Lire32(m, "optionCouleurFondEcran", v, erreur) == L::Erreur;
-            g.CouleurFondEcran = v;
-        }
-        if (!arret) {
-            v = g.CouleurTableauDeJeu;
-            arret = Lire32(m, "optionCouleurTableauDeJeu", v, erreur) == L::Erreur;
-            g.CouleurTableauDeJeu = v;
-        }
-        if (!arret) {
-            v = static_cast<uint32_t>(g.NumeroTableauChoisi);
-            arret = Lire32(m, "optionNumeroTableau", v, erreur) == L::Erreur;
-            g.NumeroTableauChoisi = static_cast<int32_t>(v);
-        }
-        if (!arret) {
-            v = static_cast<uint32_t>(g.TypeJeuChoisi);
-            arret = Lire32(m, "optionTypeJeu", v, erreur) == L::Erreur;
-            g.TypeJeuChoisi = static_cast<int32_t>(v);
-        }
-        if (!arret) {
-            std::string nom;
-            const auto r = m.LireTexte("optionYourName", nom, erreur);
-            if (r == L::Erreur)
-                arret = true;
-            else
-                g.NomJoueur = r == L::Ok ? nom : std::string();
-        }
-        m.Fermer();
-        if (arret)
-            c.P.Erreur(erreur);
+    LireValeurs(c);
+    // A first run, or options that cannot be right, bring back the default options; the player's
+    // records are kept all the same.
+    const bool parDefaut = g.Verif == 0 || !OptionsValides(g);
+    if (parDefaut) {
+        g.Verif = 1;   // also repairs a bad marker, so the repair is not made again
+        ValeursParDefaut(g);
     }
-    if (g.Verif == 0) {
-        g.Verif = 1;
-        OptionsParDefaut(c);
-    } else {
-        LireMeilleursScores(c);
-    }
-    if (!OptionsValides(g))
-        OptionsParDefaut(c);
+    // The default table is drawn only where no table can be read. Nothing has drawn from the
+    // generator yet, so it is the same table on every machine.
+    const EtatFichierScores etat = ChargerFichierScores(c);
+    const bool tableTiree = etat == EtatFichierScores::Absent || etat == EtatFichierScores::Illisible;
+    if (tableTiree)
+        InitialiserMeilleursScores(c);
+    if (parDefaut)
+        SauverOptions(c);   // writes the table too
+    else if (tableTiree)
+        EcrireMeilleursScores(c);
     AppliquerOptions(c);
 }
 
@@ -111,33 +139,29 @@ void SauverOptions(Contexte& c)
     GameState& g = c.E;
     MagasinOptions& m = c.O;
     std::string erreur;
-    if (!m.Ouvrir(erreur)) {
-        c.P.Erreur(erreur);
-        return;
-    }
-    bool ok = m.EcrireBinaire("verif", &g.Verif, 1, erreur) &&
-        Ecrire32(m, "optionCouleurFondEcran", g.CouleurFondEcran, erreur) &&
-        Ecrire32(m, "optionCouleurTableauDeJeu", g.CouleurTableauDeJeu, erreur) &&
-        Ecrire32(m, "optionNumeroTableau", static_cast<uint32_t>(g.NumeroTableauChoisi), erreur) &&
-        Ecrire32(m, "optionTypeJeu", static_cast<uint32_t>(g.TypeJeuChoisi), erreur);
-    if (ok) {
-        EcrireMeilleursScores(c);
+    bool ok = m.Ouvrir(erreur);
+    if (ok)
+        ok = m.EcrireBinaire("verif", &g.Verif, 1, erreur) &&
+            Ecrire32(m, "optionCouleurFondEcran", g.CouleurFondEcran, erreur) &&
+            Ecrire32(m, "optionCouleurTableauDeJeu", g.CouleurTableauDeJeu, erreur) &&
+            Ecrire32(m, "optionNumeroTableau", static_cast<uint32_t>(g.NumeroTableauChoisi), erreur) &&
+            Ecrire32(m, "optionTypeJeu", static_cast<uint32_t>(g.TypeJeuChoisi), erreur);
+    // The records do not depend on the settings store: they are written whatever became of it.
+    EcrireMeilleursScores(c);
+    if (ok)
         ok = m.EcrireTexte("optionYourName", g.NomJoueur, erreur);
+    std::string erreurFermeture;
+    const bool ferme = m.Fermer(erreurFermeture);
+    if (ok && !ferme) {
+        ok = false;
+        erreur = erreurFermeture;
     }
-    m.Fermer();
-    if (!ok)
-        c.P.Erreur(erreur);
+    SignalerEchecOptions(c, ok, erreur);
 }
 
 void OptionsParDefaut(Contexte& c)
 {
-    GameState& g = c.E;
-    g.CouleurFondEcran = CouleurFondParDefaut;
-    g.CouleurTableauDeJeu = 0;
-    g.NumeroTableauChoisi = 1;
-    g.TypeJeuChoisi = 1;
-    InitialiserMeilleursScores(c);
-    g.NomJoueur.clear();
+    ValeursParDefaut(c.E);
     SauverOptions(c);
 }
 

@@ -177,3 +177,26 @@ TEST(Cp1252, NomNormalise)
     EXPECT_EQ(NormaliserNom("a\xCE\xA9" "b\tc"), "ABC");   // Omega has no byte; tab is a control
     EXPECT_EQ(NormaliserNom("ßé€"), "ßÉ€");   // no single-letter capital of ß in Windows-1252
 }
+
+TEST(Cp1252, NomNormaliseCompteLesCaracteres)
+{
+    EXPECT_EQ(NormaliserNom("ééééééééééééé"), "ÉÉÉÉÉÉÉÉÉÉÉÉ");   // 12 characters, 24 bytes of UTF-8
+    EXPECT_EQ(NormaliserNom("\xC2\x81" "a\xC2\x9F" "b"), "AB");   // C1 controls are no characters to keep
+    EXPECT_EQ(NormaliserNom("ÿ"), "Ÿ");
+    EXPECT_EQ(NormaliserNom("\xFF\xFEzoé"), "ZOÉ");   // invalid UTF-8 dropped
+    EXPECT_EQ(NormaliserNom(""), "");
+    // What the name field keeps, the score file holds byte for byte.
+    EnregistrementScore e;
+    EcrireNom(e, NormaliserNom("œuvre d'été šž"));
+    EXPECT_EQ(std::string(e.NomScore, 12), "\x8CUVRE D'\xC9T\xC9 ");
+    EXPECT_EQ(NomEnregistrement(e), "ŒUVRE D'ÉTÉ ");
+}
+
+TEST(Cp1252, Utf16)
+{
+    const std::string texte = "AÉ€\xF0\x9F\x98\x80";   // the last one needs a surrogate pair
+    const std::u16string large = Utf8VersUtf16(texte);
+    EXPECT_EQ(large, (std::u16string{u'A', 0x00C9, 0x20AC, 0xD83D, 0xDE00}));
+    EXPECT_EQ(Utf16VersUtf8(large), texte);
+    EXPECT_EQ(Utf16VersUtf8(std::u16string{u'a', 0xD800, u'b'}), "a\xEF\xBF\xBD" "b");
+}

@@ -23,7 +23,8 @@ DossierTemporaire::~DossierTemporaire()
     std::filesystem::remove_all(chemin_, ec);
 }
 
-Banc::Banc() : ctx{*etat, hasard, *controles, ports, magasin, (dossier.chemin() / "scoresI").string()}
+Banc::Banc(MagasinOptions* autreMagasin)
+    : ctx{*etat, hasard, *controles, ports, autreMagasin ? *autreMagasin : magasin, (dossier.chemin() / "scoresI").string()}
 {
     RemplirVoisins(etat->Voisins);
     etat->NumeroTableau = 1;

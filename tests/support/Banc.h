@@ -49,7 +49,8 @@ private:
 };
 
 struct Banc {
-    Banc();
+    // The context uses `autreMagasin` as its settings store when one is given.
+    explicit Banc(MagasinOptions* autreMagasin = nullptr);
     std::unique_ptr<GameState> etat = std::make_unique<GameState>();
     PuzzleRandom hasard;
     std::unique_ptr<Controles> controles = std::make_unique<Controles>();
