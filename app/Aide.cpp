@@ -64,6 +64,7 @@ QDialog* FenetreAide(QWidget* parent)
     QScreen* ecran = parent ? parent->screen() : fenetre->screen();
     const QRect zone = ecran ? ecran->availableGeometry() : QRect(0, 0, 1024, 768);
     fenetre->resize(std::min(760, zone.width() * 4 / 5), std::min(620, zone.height() * 4 / 5));
+    CentrerSurEcran(fenetre, parent);
     if (!parent)
         fenetreSansParent = fenetre;
     return fenetre;

@@ -57,6 +57,14 @@ void TfrmChoixTableau::FormCreate()
     place(groupBoxTypeJeu_, 4, 4, 219, 139);
     groupBoxTypeJeu_->setFont(police(sansSerif, 13));
     groupBoxTypeJeu_->setTitle(Q(modele_.TitreGroupe));
+    // The classic etched frame with the caption on its top line, which the platform styles draw
+    // faintly or not at all on a coloured window.
+    groupBoxTypeJeu_->setStyleSheet(QStringLiteral(
+        "QGroupBox#groupBoxTypeJeu { border: 2px groove #E0E0E0; margin-top: %1px; }"
+        "QGroupBox#groupBoxTypeJeu::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: %2px; padding: 0px; }")
+            .arg(AEchelle(7, f))
+            .arg(AEchelle(6, f)));
     const int tops[6] = {0, 24, 46, 68, 90, 112};
     for (int t = 1; t <= NbTypesJeu; ++t) {
         auto* rb = new QRadioButton(groupBoxTypeJeu_);
@@ -212,10 +220,12 @@ void TfrmChoixTableau::reject() { buttonCancelClick(); }
 
 void TfrmChoixTableau::closeEvent(QCloseEvent* e)
 {
-    if (FenetrePrincipaleActive())
-        e->accept();
-    else
+    // The player closing the window (a spontaneous event from the window system) follows the
+    // cancel rule; a close asked by the program, as when the application quits, always goes.
+    if (e->spontaneous() && !FenetrePrincipaleActive())
         e->ignore();
+    else
+        e->accept();
 }
 
 void TfrmChoixTableau::showEvent(QShowEvent* e)

@@ -69,6 +69,7 @@ private slots:
     void saisieNormalisee();
     void annulerAuDemarragePuisEnJeu();
     void confirmerDemarreLeJeuChoisi();
+    void leProgrammePeutQuitterAuDemarrage();
 };
 
 void TestChoixTableau::controlesALaTailleDeConception()
@@ -379,8 +380,6 @@ void TestChoixTableau::annulerAuDemarragePuisEnJeu()
     QVERIFY(f.isVisible());
     QTest::keyClick(&f, Qt::Key_Escape);
     QVERIFY(f.isVisible());
-    QVERIFY(!f.close());
-    QVERIFY(f.isVisible());
 
     // A game in play: the chooser closes and the game stays as it was.
     g.TypeJeu = Differences;
@@ -461,6 +460,22 @@ void TestChoixTableau::confirmerDemarreLeJeuChoisi()
     QCOMPARE(nom->text(), QStringLiteral("ANA"));
     QTest::keyClick(nom, Qt::Key_Return);
     QCOMPARE(demarrages, 2);
+    QVERIFY(!f.isVisible());
+}
+
+void TestChoixTableau::leProgrammePeutQuitterAuDemarrage()
+{
+    // Quitting closes every window: the chooser of start-up must not hold the program open.
+    BancDialogues banc;
+    QWidget principale;
+    principale.setEnabled(false);
+    principale.show();
+    TfrmChoixTableau f(banc.ctx, &principale, [] {});
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!f.isVisible());
 }
 
