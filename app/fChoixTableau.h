@@ -4,9 +4,17 @@
 #include <QDialog>
 #include <functional>
 
+#include "app/model/ChoixTableau.h"
 #include "core/Contexte.h"
 
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+class QScrollBar;
+
 namespace cogitelle {
+
+class PanneauDialogue;
 
 class TfrmChoixTableau : public QDialog {
     Q_OBJECT
@@ -16,10 +24,47 @@ public:
     // the main window's repaint).
     TfrmChoixTableau(Contexte& c, QWidget* fenetrePrincipale, std::function<void()> demarrer);
 
+    // The rules behind the controls.
+    const ChoixTableau& Modele() const { return modele_; }
+
+    // Escape, like "Annuler", closes the chooser only while the main window is enabled.
+    void reject() override;
+
+protected:
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
+
 private:
+    void FormCreate();
+    void FormActivate();
+    // Copies the model onto the widgets, without echoing their change signals.
+    void Afficher();
+    void ValiderChoix();
+    void buttonCancelClick();
+    void editYourNameEdite(const QString& texte);
+    bool FenetrePrincipaleActive() const;
+
     Contexte& c_;
     QWidget* fenetrePrincipale_;
     std::function<void()> demarrer_;
+    ChoixTableau modele_;
+    // Set when a modal box opened over the chooser: coming back from it is not a new activation.
+    bool retourDeBoite_ = false;
+
+    QGroupBox* groupBoxTypeJeu_ = nullptr;
+    QRadioButton* rbTypeJeu_[6] = {};   // 1..5
+    PanneauDialogue* Panel1_ = nullptr;
+    QLineEdit* editYourName_ = nullptr;
+    PanneauDialogue* panelRecordMixte_ = nullptr;
+    PanneauDialogue* panelNomRecordMixte_ = nullptr;
+    PanneauDialogue* panelScoreRecordMixte_ = nullptr;
+    PanneauDialogue* panelNumeroTableau_ = nullptr;
+    QScrollBar* scrollBarChoixTableau_ = nullptr;
+    PanneauDialogue* panelAleatoire_ = nullptr;
+    PanneauDialogue* buttonCancel_ = nullptr;
+    PanneauDialogue* buttonOK_ = nullptr;
 };
 
 } // namespace cogitelle

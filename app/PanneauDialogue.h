@@ -1,0 +1,54 @@
+// A panel of the dialogs: a coloured box with a raised bevel and a centred caption. Some serve as
+// buttons: up-arrow cursor, lowered while the left button is held on them, a click on release.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+#include <functional>
+
+namespace cogitelle {
+
+class PanneauDialogue : public QWidget {
+    Q_OBJECT
+public:
+    PanneauDialogue(QWidget* parent, const QString& nom, const QColor& couleur, const QString& caption = QString());
+
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+    QColor Couleur() const { return couleur_; }
+    int LargeurBiseau() const { return largeurBiseau_; }
+    void SetLargeurBiseau(int largeur);
+    // True while the panel looks pressed.
+    bool Enfonce() const { return enfonce_; }
+    // Makes the panel a button that calls `clic` on a left click.
+    void SetBouton(std::function<void()> clic);
+    bool EstBouton() const { return static_cast<bool>(clic_); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    QString caption_;
+    QColor couleur_;
+    int largeurBiseau_ = 1;
+    bool enfonce_ = false;
+    std::function<void()> clic_;
+};
+
+// Pixel sizes of the dialogs are designed for a screen 800 pixels wide; this scales one by the
+// screen factor, rounding to the nearest (halves to even).
+int AEchelle(int pixels, double facteur);
+
+// A font by family with fallbacks for systems without it, at a character height in pixels.
+QFont PoliceDialogue(const QString& famille, int hauteurPixels, bool gras = false);
+
+} // namespace cogitelle
+
+namespace cogitelle {
+
+// Centres a window on the screen of `reference` (or on its own screen when there is none).
+void CentrerSurEcran(QWidget* fenetre, QWidget* reference);
+
+} // namespace cogitelle

@@ -1,0 +1,483 @@
+// The puzzle chooser's window: its controls, the name field and the ways out.
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include "BancDialogues.h"
+#include "app/PanneauDialogue.h"
+#include "app/fChoixTableau.h"
+#include "core/NouvellePartie.h"
+
+using namespace cogitelle;
+using cogitelle::test::BancDialogues;
+
+namespace {
+
+template <typename T = PanneauDialogue>
+T* Enfant(QWidget* w, const char* nom)
+{
+    T* c = w->findChild<T*>(QLatin1String(nom));
+    if (!c)
+        qFatal("missing control %s", nom);
+    return c;
+}
+
+QString Legende(QWidget* w, const char* nom) { return Enfant(w, nom)->Caption(); }
+
+// The next control that the Tab key reaches.
+QWidget* SuivantAuClavier(QWidget* w)
+{
+    for (QWidget* n = w->nextInFocusChain(); n != w; n = n->nextInFocusChain())
+        if ((n->focusPolicy() & Qt::TabFocus) && n->isEnabled())
+            return n;
+    return nullptr;
+}
+
+// Types text as the keyboard would, any character, one key event each.
+void Taper(QWidget* w, const QString& texte)
+{
+    for (int i = 0; i < texte.size(); ++i) {
+        const int n = texte.at(i).isHighSurrogate() ? 2 : 1;
+        QKeyEvent appui(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, texte.mid(i, n));
+        QApplication::sendEvent(w, &appui);
+        QKeyEvent relache(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, texte.mid(i, n));
+        QApplication::sendEvent(w, &relache);
+        i += n - 1;
+    }
+}
+
+void Cliquer(PanneauDialogue* p) { QTest::mouseClick(p, Qt::LeftButton, {}, p->rect().center()); }
+
+} // namespace
+
+class TestChoixTableau : public QObject {
+    Q_OBJECT
+private slots:
+    void controlesALaTailleDeConception();
+    void controlesALEchelleDeLEcran();
+    void affichageDuChoixEtBoutonsPanneaux();
+    void entreeSansNomLaisseLeChoixOuvert();
+    void boiteDeMessageNeFaitPasOublierLeChoix();
+    void doubleClicVideLeNom();
+    void saisieNormalisee();
+    void annulerAuDemarragePuisEnJeu();
+    void confirmerDemarreLeJeuChoisi();
+    void leProgrammePeutQuitterAuDemarrage();
+};
+
+void TestChoixTableau::controlesALaTailleDeConception()
+{
+    BancDialogues banc;
+    QWidget principale;
+    TfrmChoixTableau f(banc.ctx, &principale, [] {});
+
+    QCOMPARE(f.windowTitle(), QStringLiteral("Choix du jeu et du numéro de cogitelle"));
+    QCOMPARE(f.size(), QSize(370, 256));
+    QCOMPARE(f.minimumSize(), f.maximumSize());
+    QVERIFY(!(f.windowFlags() & Qt::WindowCloseButtonHint));
+    QVERIFY(!(f.windowFlags() & Qt::WindowMinMaxButtonsHint));
+    QVERIFY(f.windowFlags() & Qt::CustomizeWindowHint);
+    QCOMPARE(f.palette().color(QPalette::Window), QColor(0x00, 0x80, 0xC0));
+    QCOMPARE(f.font().pixelSize(), 11);
+
+    auto* groupe = Enfant<QGroupBox>(&f, "groupBoxTypeJeu");
+    QCOMPARE(groupe->title(), QStringLiteral(" Choix du jeu "));
+    QCOMPARE(groupe->geometry(), QRect(4, 4, 219, 139));
+    QCOMPARE(groupe->font().pixelSize(), 13);
+    const char* titres[] = {"JEU DU LABYRINTHE", "CARRES MAGIQUES", "JEU DES DIFFERENCES", "JEU DU SERPENTIN",
+        "JEU DE LA MEMOIRE"};
+    const int tops[] = {24, 46, 68, 90, 112};
+    for (int t = 1; t <= 5; ++t) {
+        auto* rb = Enfant<QRadioButton>(&f, QStringLiteral("rbTypeJeu%1").arg(t).toLatin1().constData());
+        QCOMPARE(rb->parentWidget(), groupe);
+        QCOMPARE(rb->geometry(), QRect(14, tops[t - 1], 200, 17));
+        QCOMPARE(rb->text(), QString::fromUtf8(titres[t - 1]));
+        QVERIFY(rb->font().bold());
+        QCOMPARE(rb->font().pixelSize(), 13);
+    }
+
+    struct Attendu {
+        const char* nom;
+        QRect place;
+        QColor couleur;
+        const char* legende;
+        int police;
+        bool gras;
+    };
+    const Attendu panneaux[] = {
+        {"Panel1", {228, 4, 139, 27}, QColor(0x80, 0xFF, 0xFF), "VOTRE NOM :", 11, false},
+        {"panelRecordMixte", {226, 62, 140, 23}, QColor(0x00, 0x80, 0xFF), "RECORD", 13, true},
+        {"panelNomRecordMixte", {226, 86, 140, 29}, QColor(0x66, 0xB3, 0xFF), nullptr, 16, false},
+        {"panelScoreRecordMixte", {226, 116, 140, 27}, QColor(0x66, 0xB3, 0xFF), nullptr, 16, false},
+        {"panelNumeroTableau", {4, 146, 360, 29}, QColor(0x66, 0xB3, 0xFF), nullptr, 32, false},
+        {"panelAleatoire", {4, 204, 360, 22}, QColor(0xC0, 0xC0, 0xC0), "Jeu et cogitelle au hasard", 13, true},
+        {"buttonCancel", {4, 230, 115, 22}, QColor(0xC0, 0xC0, 0xC0), "Annuler", 13, true},
+        {"buttonOK", {122, 230, 243, 22}, QColor(0xC0, 0xC0, 0xC0), "OK", 13, true},
+    };
+    for (const Attendu& a : panneaux) {
+        auto* p = Enfant(&f, a.nom);
+        QCOMPARE(p->geometry(), a.place);
+        QCOMPARE(p->Couleur(), a.couleur);
+        if (a.legende)
+            QCOMPARE(p->Caption(), QString::fromUtf8(a.legende));
+        QCOMPARE(p->font().pixelSize(), a.police);
+        QCOMPARE(p->font().bold(), a.gras);
+    }
+    QVERIFY(Enfant(&f, "panelNumeroTableau")->font().families().startsWith(QStringLiteral("Times New Roman")));
+    for (const char* nom : {"panelAleatoire", "buttonCancel", "buttonOK"}) {
+        auto* p = Enfant(&f, nom);
+        QVERIFY(p->EstBouton());
+        QCOMPARE(p->cursor().shape(), Qt::UpArrowCursor);
+        QCOMPARE(p->LargeurBiseau(), 2);
+    }
+    QVERIFY(!Enfant(&f, "Panel1")->EstBouton());
+
+    auto* nom = Enfant<QLineEdit>(&f, "editYourName");
+    QCOMPARE(nom->geometry(), QRect(226, 32, 141, 21));
+    QCOMPARE(nom->palette().color(QPalette::Base), QColor(0x80, 0xFF, 0xFF));
+
+    auto* barre = Enfant<QScrollBar>(&f, "scrollBarChoixTableau");
+    QCOMPARE(barre->geometry(), QRect(4, 178, 360, 19));
+    QCOMPARE(barre->orientation(), Qt::Horizontal);
+    QCOMPARE(barre->minimum(), 1);
+    QCOMPARE(barre->maximum(), 500);
+    QCOMPARE(barre->pageStep(), 10);
+
+    // The focusable controls in tab order: the scroll bar, the name, then the game types.
+    QCOMPARE(SuivantAuClavier(barre), static_cast<QWidget*>(nom));
+    QCOMPARE(SuivantAuClavier(nom), static_cast<QWidget*>(Enfant<QRadioButton>(&f, "rbTypeJeu1")));
+    for (const char* panneau : {"Panel1", "panelAleatoire", "buttonOK", "buttonCancel", "panelNumeroTableau"})
+        QCOMPARE(Enfant(&f, panneau)->focusPolicy(), Qt::NoFocus);
+}
+
+void TestChoixTableau::controlesALEchelleDeLEcran()
+{
+    // A screen 1024 pixels wide at 96 pixels per inch.
+    BancDialogues banc(1.28);
+    TfrmChoixTableau f(banc.ctx, nullptr, [] {});
+    QCOMPARE(f.size(), QSize(474, 328));
+    QCOMPARE(Enfant(&f, "buttonOK")->geometry(), QRect(156, 294, 311, 28));
+    QCOMPARE(Enfant<QRadioButton>(&f, "rbTypeJeu5")->geometry(), QRect(18, 143, 256, 22));
+    QCOMPARE(Enfant(&f, "panelNumeroTableau")->font().pixelSize(), 41);
+    QCOMPARE(Enfant(&f, "buttonOK")->font().pixelSize(), 17);
+    QCOMPARE(f.font().pixelSize(), 14);
+}
+
+void TestChoixTableau::affichageDuChoixEtBoutonsPanneaux()
+{
+    BancDialogues banc;
+    GameState& g = banc.g();
+    g.TypeJeuChoisi = Serpentin;
+    g.NumeroTableauChoisi = 37;
+    EcrireNom(g.MeilleursScores(Serpentin, 37, 1), "ÉLODIE");
+    g.MeilleursScores(Serpentin, 37, 1).ValeurScore = 4321;
+    TfrmChoixTableau f(banc.ctx, nullptr, [] {});
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+
+    QVERIFY(Enfant<QRadioButton>(&f, "rbTypeJeu4")->isChecked());
+    QCOMPARE(Legende(&f, "panelNumeroTableau"), QStringLiteral("Cogitelle n° 37"));
+    QCOMPARE(Legende(&f, "panelNomRecordMixte"), QStringLiteral("ÉLODIE"));
+    QCOMPARE(Legende(&f, "panelScoreRecordMixte"), QStringLiteral("4321"));
+    auto* barre = Enfant<QScrollBar>(&f, "scrollBarChoixTableau");
+    QCOMPARE(barre->value(), 37);
+
+    // Another game type: the same puzzle number, that game's record.
+    QTest::mouseClick(Enfant<QRadioButton>(&f, "rbTypeJeu2"), Qt::LeftButton);
+    QCOMPARE(g.TypeJeuDialogue, CarreMagique);
+    const EnregistrementScore& r = g.MeilleursScores(CarreMagique, 37, 1);
+    QCOMPARE(Legende(&f, "panelNomRecordMixte"), QString::fromStdString(NomEnregistrement(r)));
+    QCOMPARE(Legende(&f, "panelScoreRecordMixte"), QString::number(r.ValeurScore));
+    QVERIFY(!Legende(&f, "panelNomRecordMixte").isEmpty());
+
+    // The scroll bar's large step.
+    barre->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(g.NumeroTableauSelectionne, 47);
+    QCOMPARE(Legende(&f, "panelNumeroTableau"), QStringLiteral("Cogitelle n° 47"));
+
+    // The random pick looks pressed while held and acts on release, without starting a game.
+    auto* hasard = Enfant(&f, "panelAleatoire");
+    QTest::mousePress(hasard, Qt::LeftButton, {}, hasard->rect().center());
+    QVERIFY(hasard->Enfonce());
+    QCOMPARE(g.NumeroTableauSelectionne, 47);
+    QTest::mouseRelease(hasard, Qt::LeftButton, {}, hasard->rect().center());
+    QVERIFY(!hasard->Enfonce());
+    QVERIFY(g.NumeroTableauSelectionne != 47);
+    QVERIFY(g.TypeJeuDialogue != CarreMagique);
+    QVERIFY(Enfant<QRadioButton>(&f, QStringLiteral("rbTypeJeu%1").arg(g.TypeJeuDialogue).toLatin1())->isChecked());
+    QCOMPARE(barre->value(), g.NumeroTableauSelectionne);
+    QCOMPARE(Legende(&f, "panelNumeroTableau"), QStringLiteral("Cogitelle n° %1").arg(g.NumeroTableauSelectionne));
+    QCOMPARE(g.TypeJeu, AucunJeu);
+    QVERIFY(f.isVisible());
+
+    // A press released outside the panel is no click.
+    const int avant = g.NumeroTableauSelectionne;
+    QTest::mousePress(hasard, Qt::LeftButton, {}, hasard->rect().center());
+    QTest::mouseRelease(hasard, Qt::LeftButton, {}, QPoint(-5, -5));
+    QVERIFY(!hasard->Enfonce());
+    QCOMPARE(g.NumeroTableauSelectionne, avant);
+}
+
+void TestChoixTableau::entreeSansNomLaisseLeChoixOuvert()
+{
+    BancDialogues banc;
+    banc.g().NomJoueur.clear();
+    int demarrages = 0;
+    QWidget principale;
+    principale.setEnabled(false);
+    TfrmChoixTableau f(banc.ctx, &principale, [&] { ++demarrages; });
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    auto* nom = Enfant<QLineEdit>(&f, "editYourName");
+    QCOMPARE(nom->text(), QString());
+
+    QTest::keyClick(nom, Qt::Key_Return);
+    QCOMPARE(banc.ports.messages, std::vector<std::string>{"Veuillez saisir votre nom !"});
+    QVERIFY(f.isVisible());
+    QCOMPARE(demarrages, 0);
+    QCOMPARE(banc.g().TypeJeu, AucunJeu);
+    QVERIFY(!principale.isEnabled());
+    QCOMPARE(f.focusWidget(), static_cast<QWidget*>(nom));
+
+    // The OK panel does the same.
+    Cliquer(Enfant(&f, "buttonOK"));
+    QCOMPARE(banc.ports.messages.size(), 2u);
+    QVERIFY(f.isVisible());
+    QCOMPARE(demarrages, 0);
+}
+
+void TestChoixTableau::boiteDeMessageNeFaitPasOublierLeChoix()
+{
+    BancDialogues banc;
+    GameState& g = banc.g();
+    g.TypeJeuChoisi = Labyrinthe;
+    g.NumeroTableauChoisi = 3;
+    // A real modal message box, closed as soon as it is up.
+    bool boiteVue = false;
+    banc.ports.surMessage = [&](const std::string& texte) {
+        QTimer::singleShot(50, [&] {
+            if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                boiteVue = true;
+                boite->accept();
+            }
+        });
+        QMessageBox::information(nullptr, QStringLiteral("COGITELLE I"), QString::fromStdString(texte));
+    };
+    TfrmChoixTableau f(banc.ctx, nullptr, [] {});
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QTest::mouseClick(Enfant<QRadioButton>(&f, "rbTypeJeu5"), Qt::LeftButton);
+    Enfant<QScrollBar>(&f, "scrollBarChoixTableau")->setValue(200);
+
+    QTest::keyClick(Enfant<QLineEdit>(&f, "editYourName"), Qt::Key_Return);
+    QVERIFY(boiteVue);
+    // The window manager gives the focus back to the chooser.
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QTest::qWait(20);
+    // Back from the message, the player's selection is still there.
+    QCOMPARE(g.TypeJeuDialogue, Memoire);
+    QCOMPARE(g.NumeroTableauSelectionne, 200);
+    QCOMPARE(Legende(&f, "panelNumeroTableau"), QStringLiteral("Cogitelle n° 200"));
+
+    // Leaving for another window and coming back reloads the saved selection.
+    QWidget autre;
+    autre.show();
+    autre.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&autre));
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(g.TypeJeuDialogue, Labyrinthe);
+    QCOMPARE(g.NumeroTableauSelectionne, 3);
+    QCOMPARE(Legende(&f, "panelNumeroTableau"), QStringLiteral("Cogitelle n° 3"));
+}
+
+void TestChoixTableau::doubleClicVideLeNom()
+{
+    BancDialogues banc;
+    banc.g().NomJoueur = "PAUL";
+    TfrmChoixTableau f(banc.ctx, nullptr, [] {});
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    auto* nom = Enfant<QLineEdit>(&f, "editYourName");
+    QCOMPARE(nom->text(), QStringLiteral("PAUL"));
+    QTest::mouseDClick(nom, Qt::LeftButton);
+    QCOMPARE(nom->text(), QString());
+    QCOMPARE(f.Modele().Nom, std::string());
+    // Emptied, the name no longer confirms.
+    QTest::keyClick(nom, Qt::Key_Return);
+    QCOMPARE(banc.ports.messages.size(), 1u);
+    QCOMPARE(banc.g().NomJoueur, std::string("PAUL"));
+}
+
+void TestChoixTableau::saisieNormalisee()
+{
+    BancDialogues banc;
+    TfrmChoixTableau f(banc.ctx, nullptr, [] {});
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    auto* nom = Enfant<QLineEdit>(&f, "editYourName");
+    nom->setFocus();
+
+    Taper(nom, QStringLiteral("zoé 日本 martin-dupont"));
+    QCOMPARE(nom->text(), QStringLiteral("ZOÉ  MARTIN-"));
+    QCOMPARE(f.Modele().Nom, std::string("ZOÉ  MARTIN-"));
+    // Full: a character typed in the middle is refused and the cursor stays.
+    nom->setCursorPosition(3);
+    Taper(nom, QStringLiteral("x"));
+    QCOMPARE(nom->text(), QStringLiteral("ZOÉ  MARTIN-"));
+    QCOMPARE(nom->cursorPosition(), 3);
+
+    // Typed in the middle, a small letter becomes a capital and the cursor follows it.
+    nom->clear();
+    QTest::keyClicks(nom, QStringLiteral("abc"));
+    nom->setCursorPosition(1);
+    Taper(nom, QStringLiteral("œ"));
+    QCOMPARE(nom->text(), QStringLiteral("AŒBC"));
+    QCOMPARE(nom->cursorPosition(), 2);
+    Taper(nom, QStringLiteral("Ω😀"));
+    QCOMPARE(nom->text(), QStringLiteral("AŒBC"));
+    QCOMPARE(nom->cursorPosition(), 2);
+
+    // A long paste is cut to 12 characters.
+    nom->clear();
+    QApplication::clipboard()->setText(QStringLiteral("élisabeth-marguerite"));
+    QTest::keyClick(nom, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("élisabeth-marguerite"));
+    QCOMPARE(nom->text(), QStringLiteral("ÉLISABETH-MA"));
+
+    // What the field shows is what the game gets.
+    nom->clear();
+    Taper(nom, QStringLiteral("ÿves"));
+    QTest::keyClick(nom, Qt::Key_Return);
+    QCOMPARE(banc.g().NomJoueur, std::string("ŸVES"));
+}
+
+void TestChoixTableau::annulerAuDemarragePuisEnJeu()
+{
+    BancDialogues banc;
+    GameState& g = banc.g();
+    int demarrages = 0;
+    QWidget principale;
+    principale.setEnabled(false);
+    TfrmChoixTableau f(banc.ctx, &principale, [&] { ++demarrages; });
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+
+    // At start-up there is no way out but a confirmed game.
+    auto* annuler = Enfant(&f, "buttonCancel");
+    QTest::mousePress(annuler, Qt::LeftButton, {}, annuler->rect().center());
+    QVERIFY(annuler->Enfonce());
+    QTest::mouseRelease(annuler, Qt::LeftButton, {}, annuler->rect().center());
+    QVERIFY(!annuler->Enfonce());
+    QVERIFY(f.isVisible());
+    QTest::keyClick(&f, Qt::Key_Escape);
+    QVERIFY(f.isVisible());
+
+    // A game in play: the chooser closes and the game stays as it was.
+    g.TypeJeu = Differences;
+    g.NumeroTableau = 42;
+    g.NomJoueur = "JEAN";
+    g.TypeJeuChoisi = Differences;
+    g.NumeroTableauChoisi = 42;
+    principale.setEnabled(true);
+    f.hide();
+    f.show();
+    QTest::mouseClick(Enfant<QRadioButton>(&f, "rbTypeJeu1"), Qt::LeftButton);
+    Enfant<QScrollBar>(&f, "scrollBarChoixTableau")->setValue(7);
+    Cliquer(annuler);
+    QVERIFY(!f.isVisible());
+    QCOMPARE(demarrages, 0);
+    QCOMPARE(g.TypeJeu, Differences);
+    QCOMPARE(g.NumeroTableau, 42);
+    QCOMPARE(g.NomJoueur, std::string("JEAN"));
+
+    // Escape closes it too once a game is in play.
+    f.show();
+    QTest::keyClick(&f, Qt::Key_Escape);
+    QVERIFY(!f.isVisible());
+    QCOMPARE(demarrages, 0);
+}
+
+void TestChoixTableau::confirmerDemarreLeJeuChoisi()
+{
+    BancDialogues banc;
+    GameState& g = banc.g();
+    QWidget principale;
+    principale.setEnabled(false);
+    TTypeJeu typeVu = AucunJeu;
+    int32_t numeroVu = 0;
+    std::string nomVu;
+    bool principaleActiveAuDemarrage = false;
+    bool choixCache = false;
+    int demarrages = 0;
+    TfrmChoixTableau* choix = nullptr;
+    TfrmChoixTableau f(banc.ctx, &principale, [&] {
+        ++demarrages;
+        typeVu = g.TypeJeu;
+        numeroVu = g.NumeroTableau;
+        nomVu = g.NomJoueur;
+        principaleActiveAuDemarrage = principale.isEnabled() && principale.isVisible();
+        choixCache = !choix->isVisible();
+        NouvellePartie(banc.ctx);
+    });
+    choix = &f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+
+    QTest::mouseClick(Enfant<QRadioButton>(&f, "rbTypeJeu3"), Qt::LeftButton);
+    Enfant<QScrollBar>(&f, "scrollBarChoixTableau")->setValue(100);
+    auto* nom = Enfant<QLineEdit>(&f, "editYourName");
+    nom->setFocus();
+    QTest::keyClicks(nom, QStringLiteral("ana"));
+    auto* ok = Enfant(&f, "buttonOK");
+    QTest::mousePress(ok, Qt::LeftButton, {}, ok->rect().center());
+    QVERIFY(ok->Enfonce());
+    QCOMPARE(demarrages, 0);
+    QTest::mouseRelease(ok, Qt::LeftButton, {}, ok->rect().center());
+
+    QCOMPARE(demarrages, 1);
+    QCOMPARE(typeVu, Differences);
+    QCOMPARE(numeroVu, 100);
+    QCOMPARE(nomVu, std::string("ANA"));
+    QVERIFY(principaleActiveAuDemarrage);
+    QVERIFY(choixCache);
+    QVERIFY(banc.ports.messages.empty());
+    QCOMPARE(g.TypeJeuChoisi, Differences);
+    QCOMPARE(g.NumeroTableauChoisi, 100);
+
+    // Opened again, it shows the game just started, and Enter confirms it too.
+    f.show();
+    QVERIFY(Enfant<QRadioButton>(&f, "rbTypeJeu3")->isChecked());
+    QCOMPARE(Legende(&f, "panelNumeroTableau"), QStringLiteral("Cogitelle n° 100"));
+    QCOMPARE(nom->text(), QStringLiteral("ANA"));
+    QTest::keyClick(nom, Qt::Key_Return);
+    QCOMPARE(demarrages, 2);
+    QVERIFY(!f.isVisible());
+}
+
+void TestChoixTableau::leProgrammePeutQuitterAuDemarrage()
+{
+    // Quitting closes every window: the chooser of start-up must not hold the program open.
+    BancDialogues banc;
+    QWidget principale;
+    principale.setEnabled(false);
+    principale.show();
+    TfrmChoixTableau f(banc.ctx, &principale, [] {});
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!f.isVisible());
+}
+
+QTEST_MAIN(TestChoixTableau)
+#include "fChoixTableauTest.moc"
