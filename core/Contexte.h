@@ -12,6 +12,15 @@
 namespace cogitelle {
 
 class MagasinOptions;
+class SystemeFichiers;
+
+// What the saves remember from one to the next.
+struct SuiviSauvegardes {
+    SystemeFichiers* fichiers = nullptr;   // the machine's file system when null
+    bool echecOptionsSignale = false;      // a failed settings save was reported
+    bool echecScoresSignale = false;       // a failed score-file save was reported
+    bool copieScoresAFaire = false;        // a damaged score file still needs its .bak copy
+};
 
 struct Contexte {
     GameState& E;
@@ -22,6 +31,7 @@ struct Contexte {
     // The score file: "scoresI" in the current directory unless a test points elsewhere. Empty
     // keeps the table in memory only (the puzzle printer never touches the player's records).
     std::string CheminScores = "scoresI";
+    SuiviSauvegardes Sauvegardes{};
 };
 
 } // namespace cogitelle

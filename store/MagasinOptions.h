@@ -10,8 +10,6 @@
 
 namespace cogitelle {
 
-class SystemeFichiers;
-
 class MagasinOptions {
 public:
     enum class Lecture { Ok, Absent, Erreur };
@@ -29,14 +27,6 @@ public:
     virtual bool EcrireBinaire(const std::string& nom, const void* src, size_t taille, std::string& erreur) = 0;
     virtual bool EcrireTexte(const std::string& nom, const std::string& valeur, std::string& erreur) = 0;
 
-    // What the saves remember from one to the next. It rides on the settings store because the
-    // store is the one persistence object each context carries.
-    struct Suivi {
-        SystemeFichiers* fichiers = nullptr;   // the machine's file system when null
-        bool echecOptionsSignale = false;      // a failed settings save was reported
-        bool echecScoresSignale = false;       // a failed score-file save was reported
-        bool copieScoresAFaire = false;        // a damaged score file still needs its .bak copy
-    } suivi;
 };
 
 // Keeps the values in memory; tests read and plant values through `valeurs`.

@@ -79,7 +79,7 @@ namespace {
 
 SystemeFichiers& Fichiers(Contexte& c)
 {
-    return c.O.suivi.fichiers ? *c.O.suivi.fichiers : SystemeFichiersReel();
+    return c.Sauvegardes.fichiers ? *c.Sauvegardes.fichiers : SystemeFichiersReel();
 }
 
 std::string CheminCopie(const Contexte& c) { return c.CheminScores + ".bak"; }
@@ -92,7 +92,7 @@ bool CopierScoresEndommages(Contexte& c, std::string& raison)
     std::string octets, ignoree;
     if (fs.Lire(c.CheminScores, octets, ignoree) == SystemeFichiers::Lecture::Absent ||
         fs.Copier(c.CheminScores, CheminCopie(c), raison) || fs.Remplacer(c.CheminScores, CheminCopie(c), ignoree)) {
-        c.O.suivi.copieScoresAFaire = false;
+        c.Sauvegardes.copieScoresAFaire = false;
         return true;
     }
     return false;
@@ -123,7 +123,7 @@ EtatFichierScores ChargerFichierScores(Contexte& c)
         texte += " Ses " + std::to_string(lus) + " premiers scores ont été lus.";
     else
         texte += " Des meilleurs scores par défaut le remplacent.";
-    c.O.suivi.copieScoresAFaire = true;
+    c.Sauvegardes.copieScoresAFaire = true;
     std::string raisonCopie;
     if (CopierScoresEndommages(c, raisonCopie))
         texte += " Le fichier abîmé est gardé dans « " + CheminCopie(c) + " ».";
@@ -147,7 +147,7 @@ void EcrireMeilleursScores(Contexte& c)
 {
     if (c.CheminScores.empty())
         return;
-    MagasinOptions::Suivi& suivi = c.O.suivi;
+    SuiviSauvegardes& suivi = c.Sauvegardes;
     std::string raison;
     bool ok = !suivi.copieScoresAFaire || CopierScoresEndommages(c, raison);
     if (!ok)

@@ -46,7 +46,7 @@ bool Ecrire32(MagasinOptions& m, const std::string& nom, uint32_t v, std::string
 // Reports a failed settings save, once until a save succeeds again.
 void SignalerEchecOptions(Contexte& c, bool ok, const std::string& erreur)
 {
-    bool& signale = c.O.suivi.echecOptionsSignale;
+    bool& signale = c.Sauvegardes.echecOptionsSignale;
     if (ok) {
         signale = false;
     } else if (!signale) {

@@ -39,7 +39,7 @@ TEST(EnregistrementScores, InterrompuLaisseLAncienFichierIntact)
 {
     Banc banc;
     FichiersDefaillants panne;
-    banc.magasin.suivi.fichiers = &panne;
+    banc.ctx.Sauvegardes.fichiers = &panne;
     MarquerTable(banc.g(), 111);
     EcrireMeilleursScores(banc.ctx);
     const std::string ancien = LireFichierEntier(banc.ctx.CheminScores);
@@ -82,7 +82,7 @@ TEST(EnregistrementScores, DossierEnLectureSeule)
 {
     Banc banc;
     FichiersDefaillants seam;
-    banc.magasin.suivi.fichiers = &seam;
+    banc.ctx.Sauvegardes.fichiers = &seam;
     const fs::path dossier = banc.dossier.chemin();
     // Root writes through any permission: then the seam plays the read-only folder.
     fs::permissions(dossier, fs::perms::owner_read | fs::perms::owner_exec);
@@ -159,7 +159,7 @@ TEST(LectureScores, FichierIllisibleRemplaceParDefautApresCopie)
 {
     Banc banc;
     FichiersDefaillants seam;
-    banc.magasin.suivi.fichiers = &seam;
+    banc.ctx.Sauvegardes.fichiers = &seam;
     const std::string ancien(400000, 'Z');
     EcrireFichierEntier(banc.ctx.CheminScores, ancien);
     seam.cheminIllisible = banc.ctx.CheminScores;
@@ -174,7 +174,7 @@ TEST(LectureScores, SansCopiePossibleLeFichierAbimeNEstPasRemplace)
 {
     Banc banc;
     FichiersDefaillants seam;
-    banc.magasin.suivi.fichiers = &seam;
+    banc.ctx.Sauvegardes.fichiers = &seam;
     const std::string court(40, 'Q');
     EcrireFichierEntier(banc.ctx.CheminScores, court);
     seam.echecCopie = true;
