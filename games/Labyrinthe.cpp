@@ -14,22 +14,31 @@ namespace cogitelle {
 namespace {
 
 /*
- * The depth-first walk of ChercherChemin is the hot loop of a new maze game: puzzle 500 walks
- * some 770 000 steps while placing its numbers. Its draws belong to the puzzle, so the walk below
- * makes exactly the draws of the plain algorithm (one Draw(4) per forward step, none per step
- * back) but keeps per stack entry only the cell and the mask of the sides not yet tried, instead
- * of a copy of the cell's Passages record, and it reads a mask table built once per maze rather
- * than recomputing Passages for every search. Cells are indexed x * 16 + y.
+ * The depth-first walk of ChercherChemin is the hot loop of a new maze game: puzzle 500 makes some
+ * 770 000 draws in it while placing its numbers, and every one of them belongs to the puzzle.
+ *
+ * The maze is a tree, so the walk from a cell u towards the target meets, at each cell of the one
+ * path between them, a random order of the sides not yet tried. A side that leads away from the
+ * target opens a branch of s cells that the walk explores completely before coming back to u:
+ * one Draw(4) for the step into the branch, then one draw for each of its other s - 1 cells
+ * entered, none for the steps back, whatever the values drawn. So the walk below draws at the
+ * cells of the path as the plain walk does and advances the generator over each explored branch
+ * by its s - 1 draws at once. The sequence, the count of draws and the path found are the plain
+ * walk's; the work is proportional to the path instead of the cells visited.
+ *
+ * Cells are indexed x * 16 + y. The tree is rooted at (1, 1); a side's branch size and the side
+ * that leads towards a target come from the subtree sizes and the entry and exit times of a
+ * depth-first numbering, computed once per maze.
  */
 constexpr int32_t Largeur = 16;
-using Masques = std::array<uint8_t, Largeur * Largeur>;
+constexpr int32_t NbIndices = Largeur * Largeur;
 
 constexpr uint8_t Bit(int32_t d) { return static_cast<uint8_t>(1u << (d - 1)); }
 constexpr int32_t Oppose(int32_t d) { return d <= 2 ? d + 2 : d - 2; }
 constexpr int32_t DeltaDirection[5] = {0, Largeur, 1, -Largeur, -1};   // right, down, left, up
 
-// The direction chosen for a drawn t in 1..4 and a mask of open sides: the first open side from
-// t + 1 on, 5 read as 1.
+// The direction taken for a drawn t in 1..4 and a mask of untried open sides: the first open
+// side from t + 1 on, 5 read as 1.
 struct TableDirections {
     uint8_t d[16][5] = {};
     constexpr TableDirections()
@@ -45,9 +54,14 @@ struct TableDirections {
 };
 constexpr TableDirections Directions;
 
-Masques MasquesPassages(const GameState& g)
+struct Arbre {
+    uint8_t ouvert[NbIndices] = {};          // open sides of each cell
+    uint8_t versParent[NbIndices] = {};      // the side towards (1, 1); 0 at the root
+    int16_t branche[NbIndices][5] = {};      // cells beyond each open side
+};
+
+void ConstruireArbre(const GameState& g, Arbre& a)
 {
-    Masques m{};
     const int32_t n = g.NbColonnes;
     for (int32_t x = 1; x <= n; ++x)
         for (int32_t y = 1; y <= g.NbLignes; ++y) {
@@ -56,39 +70,113 @@ Masques MasquesPassages(const GameState& g)
             for (int32_t d = 1; d <= 4; ++d)
                 if (p.Ouvert[d])
                     bits |= Bit(d);
-            m[x * Largeur + y] = bits;
+            a.ouvert[x * Largeur + y] = bits;
         }
-    return m;
+    // Iterative depth-first numbering of each group of joined cells, from its first cell ((1, 1)
+    // in a finished maze, which is one group); taille counts each subtree.
+    int16_t taille[NbIndices] = {};
+    int16_t groupe[NbIndices] = {};
+    int32_t ordre[NbIndices];
+    bool numerotee[NbIndices] = {};
+    int32_t pile[NbIndices];
+    uint8_t aFaire[NbIndices];
+    int32_t horloge = 0;
+    for (int32_t x = 1; x <= n; ++x)
+        for (int32_t y = 1; y <= g.NbLignes; ++y) {
+            const int32_t racine = x * Largeur + y;
+            if (numerotee[racine])
+                continue;
+            const int32_t debut = horloge;
+            int32_t haut = 0;
+            pile[0] = racine;
+            aFaire[0] = a.ouvert[racine];
+            numerotee[racine] = true;
+            a.versParent[racine] = 0;
+            ordre[horloge++] = racine;
+            while (haut >= 0) {
+                const int32_t u = pile[haut];
+                if (aFaire[haut] == 0) {
+                    taille[u] = static_cast<int16_t>(taille[u] + 1);
+                    if (--haut >= 0)
+                        taille[pile[haut]] = static_cast<int16_t>(taille[pile[haut]] + taille[u]);
+                    continue;
+                }
+                int32_t d = 1;
+                while (!(aFaire[haut] & Bit(d)))
+                    ++d;
+                aFaire[haut] = static_cast<uint8_t>(aFaire[haut] & ~Bit(d));
+                const int32_t v = u + DeltaDirection[d];
+                numerotee[v] = true;
+                a.versParent[v] = static_cast<uint8_t>(Oppose(d));
+                ordre[horloge++] = v;
+                ++haut;
+                pile[haut] = v;
+                aFaire[haut] = static_cast<uint8_t>(a.ouvert[v] & ~Bit(Oppose(d)));
+            }
+            for (int32_t t = debut; t < horloge; ++t)
+                groupe[ordre[t]] = taille[racine];
+        }
+    for (int32_t x = 1; x <= n; ++x)
+        for (int32_t y = 1; y <= g.NbLignes; ++y) {
+            const int32_t u = x * Largeur + y;
+            for (int32_t d = 1; d <= 4; ++d)
+                if (a.ouvert[u] & Bit(d))
+                    a.branche[u][d] = static_cast<int16_t>(
+                        d == a.versParent[u] ? groupe[u] - taille[u] : taille[u + DeltaDirection[d]]);
+        }
 }
 
-// The walk from depart to cible; returns the number of cells of the path found, both ends
-// included, and leaves the path in cases[0..result-1]. A walk that finds no way (impossible in a
-// perfect maze) returns 0.
-int32_t Marcher(PuzzleRandom& r, const Masques& ouvert, int32_t depart, int32_t cible, int32_t* cases)
+// For every cell, the side that leads towards cible; 0 at cible and in the cells no open side
+// joins to it.
+void DirectionsVers(const Arbre& a, int32_t cible, uint8_t* vers)
 {
-    if (depart == cible) {
-        cases[0] = depart;
-        return 1;
-    }
-    uint8_t restants[197];
+    std::fill(vers, vers + NbIndices, uint8_t{0});
+    int32_t pile[NbIndices];
     int32_t haut = 0;
-    cases[0] = depart;
-    restants[0] = ouvert[depart];
+    pile[0] = cible;
+    while (haut >= 0) {
+        const int32_t u = pile[haut--];
+        for (int32_t d = 1; d <= 4; ++d)
+            if ((a.ouvert[u] & Bit(d)) && d != vers[u]) {
+                const int32_t v = u + DeltaDirection[d];
+                vers[v] = static_cast<uint8_t>(Oppose(d));
+                pile[++haut] = v;
+            }
+    }
+}
+
+// The walk from depart to cible, vers being DirectionsVers of cible; returns the number of cells
+// of the path, both ends included, and, when chemin is given, leaves the path's cells in
+// chemin[0..result-1]. A target that no open side leads to gives 0, without a draw.
+int32_t Marcher(PuzzleRandom& r, const Arbre& a, const uint8_t* vers, int32_t depart, int32_t cible, int32_t* chemin)
+{
+    if (chemin)
+        chemin[0] = depart;
+    if (depart == cible)
+        return 1;
+    if (vers[depart] == 0)
+        return 0;
+    int32_t u = depart;
+    int32_t longueur = 1;
+    uint8_t restants = a.ouvert[u];
     for (;;) {
-        const uint8_t m = restants[haut];
-        if (m == 0) {
-            if (--haut < 0)
-                return 0;
-            continue;
+        // The side towards the target is still untried here: the side already used leads back.
+        const int32_t versCible = vers[u];
+        int32_t d;
+        for (;;) {
+            d = Directions.d[restants][r.Draw(4)];
+            restants = static_cast<uint8_t>(restants & ~Bit(d));
+            if (d == versCible)
+                break;
+            r.Avancer(static_cast<uint32_t>(a.branche[u][d] - 1));
         }
-        const int32_t d = Directions.d[m][r.Draw(4)];
-        restants[haut] = m & static_cast<uint8_t>(~Bit(d));
-        const int32_t suivante = cases[haut] + DeltaDirection[d];
-        ++haut;
-        cases[haut] = suivante;
-        restants[haut] = ouvert[suivante] & static_cast<uint8_t>(~Bit(Oppose(d)));
-        if (suivante == cible)
-            return haut + 1;
+        u += DeltaDirection[d];
+        if (chemin)
+            chemin[longueur] = u;
+        ++longueur;
+        if (u == cible)
+            return longueur;
+        restants = static_cast<uint8_t>(a.ouvert[u] & ~Bit(Oppose(d)));
     }
 }
 
@@ -121,21 +209,44 @@ void MelangerMurs(Contexte& c)
     }
 }
 
-// Kruskal's method: a wall between two groups opens and the second group takes the first's label.
+/*
+ * Kruskal's method: a wall between two groups opens, and every cell of the second group takes the
+ * first group's label. The groups are kept in a union-find forest whose roots carry the labels,
+ * which opens the same walls as relabelling every cell at each opening; the labels are written
+ * back into CellulesLab at the end, as the relabelling would have left them.
+ */
 void OuvrirMurs(GameState& g)
 {
     const int32_t nbCases = g.NbColonnes * g.NbLignes;
+    int16_t parent[197], etiquette[197], taille[197];
+    for (int32_t k = 1; k <= nbCases; ++k) {
+        parent[k] = static_cast<int16_t>(k);
+        etiquette[k] = static_cast<int16_t>(g.CellulesLab[k].Ensemble);
+        taille[k] = 1;
+    }
+    const auto racine = [&](int32_t k) {
+        while (parent[k] != k) {
+            parent[k] = parent[parent[k]];
+            k = parent[k];
+        }
+        return k;
+    };
     for (int32_t i = 1; i <= g.NbMurs; ++i) {
         MurLab& mur = g.ListeMurs[i];
-        const int32_t a = g.CellulesLab[mur.CaseA].Ensemble;
-        const int32_t b = g.CellulesLab[mur.CaseB].Ensemble;
+        const int32_t a = racine(mur.CaseA);
+        const int32_t b = racine(mur.CaseB);
         if (a == b)
             continue;
         mur.Ferme = 0;
-        for (int32_t k = 1; k <= nbCases; ++k)
-            if (g.CellulesLab[k].Ensemble == b)
-                g.CellulesLab[k].Ensemble = a;
+        const int16_t garde = etiquette[a];
+        const int32_t haut = taille[a] >= taille[b] ? a : b;
+        const int32_t bas = haut == a ? b : a;
+        parent[bas] = static_cast<int16_t>(haut);
+        taille[haut] = static_cast<int16_t>(taille[haut] + taille[bas]);
+        etiquette[haut] = garde;
     }
+    for (int32_t k = 1; k <= nbCases; ++k)
+        g.CellulesLab[k].Ensemble = etiquette[racine(k)];
 }
 
 } // namespace
@@ -164,9 +275,13 @@ int32_t ChercherChemin(Contexte& c, int32_t xDepart, int32_t yDepart, int32_t xC
 {
     GameState& g = c.E;
     CalculerPassages(g);
-    const Masques ouvert = MasquesPassages(g);
+    Arbre arbre;
+    ConstruireArbre(g, arbre);
+    const int32_t cible = xCible * Largeur + yCible;
+    uint8_t vers[NbIndices];
+    DirectionsVers(arbre, cible, vers);
     int32_t cases[197];
-    const int32_t longueur = Marcher(c.R, ouvert, xDepart * Largeur + yDepart, xCible * Largeur + yCible, cases);
+    const int32_t longueur = Marcher(c.R, arbre, vers, xDepart * Largeur + yDepart, cible, cases);
     if (garder)
         for (int32_t i = 0; i < longueur; ++i)
             g.Chemin[i + 1] = PosCase{cases[i] / Largeur, cases[i] % Largeur};
@@ -219,11 +334,12 @@ void PlacerNombres(Contexte& c, int32_t maxPlaces)
     }
 
     CalculerPassages(g);
-    const Masques ouvert = MasquesPassages(g);
+    Arbre arbre;
+    ConstruireArbre(g, arbre);
+    uint8_t vers[NbIndices];
     int32_t depart[197];
     for (int32_t i = 1; i <= L; ++i)
         depart[i] = g.Chemin[i].x * Largeur + g.Chemin[i].y;
-    int32_t pile[197];
     int32_t places = 0;
     for (;;) {
         bool plein = true;
@@ -244,8 +360,9 @@ void PlacerNombres(Contexte& c, int32_t maxPlaces)
         // The nearest path cell: the first of the closest ones.
         int32_t meilleur = 0, dist = 50000;
         const int32_t cible = x * Largeur + y;
+        DirectionsVers(arbre, cible, vers);
         for (int32_t i = 1; i <= L; ++i) {
-            const int32_t d = Marcher(c.R, ouvert, depart[i], cible, pile);
+            const int32_t d = Marcher(c.R, arbre, vers, depart[i], cible, nullptr);
             if (d < dist) {
                 dist = d;
                 meilleur = i;

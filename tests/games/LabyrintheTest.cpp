@@ -152,6 +152,25 @@ TEST_F(Glouton, TousLesLabyrinthes)
         EXPECT_EQ(g.ArriveeX, n);
         EXPECT_EQ(g.ArriveeY, n);
 
+        // Kruskal's method with plain relabelling, run again over the final wall order, opens the
+        // same walls and leaves the same group labels.
+        std::vector<int> etiquettes(n * n + 1);
+        for (int c = 1; c <= n * n; ++c)
+            etiquettes[c] = c;
+        for (int i = 1; i <= g.NbMurs; ++i) {
+            const MurLab& m = g.ListeMurs[i];
+            const int a = etiquettes[m.CaseA], b = etiquettes[m.CaseB];
+            ASSERT_EQ(m.Ferme, a == b ? 1 : 0) << i;
+            if (a != b)
+                for (int c = 1; c <= n * n; ++c)
+                    if (etiquettes[c] == b)
+                        etiquettes[c] = a;
+        }
+        for (int c = 1; c <= n * n; ++c) {
+            ASSERT_EQ(g.CellulesLab[c].Ensemble, etiquettes[c]) << c;
+            ASSERT_EQ(NumeroCase(g, g.CellulesLab[c].x, g.CellulesLab[c].y), c);
+        }
+
         // A perfect maze: N² - 1 open walls joining every cell.
         const Graphe gr(g);
         int ouverts = 0;
@@ -265,6 +284,73 @@ TEST_F(Glouton, UnTirageParPasEnAvant)
     EXPECT_EQ(g.Passages[2][1].Ouvert[4], 0);
     EXPECT_EQ(g.Passages[3][2].NbOuvertures, 1);
     EXPECT_EQ(g.Passages[3][2].Ouvert[2], 1);
+}
+
+// The walk as first described: a stack of cells with their untried sides, one Draw(4) per step
+// forward, none per step back. ChercherChemin must leave the generator exactly where this does.
+int MarcheSimple(const GameState& g, PuzzleRandom& r, PosCase depart, PosCase cible, std::vector<PosCase>& pile)
+{
+    struct Entree {
+        PosCase p;
+        int nb;
+        uint8_t ouvert[5];
+    };
+    const auto copie = [&](PosCase p) {
+        Entree e{p, g.Passages[p.x][p.y].NbOuvertures, {}};
+        for (int d = 1; d <= 4; ++d)
+            e.ouvert[d] = g.Passages[p.x][p.y].Ouvert[d];
+        return e;
+    };
+    std::vector<Entree> es{copie(depart)};
+    for (;;) {
+        Entree& f = es.back();
+        if (f.nb < 1) {
+            es.pop_back();
+            continue;
+        }
+        int d = r.Draw(4) + 1;
+        if (d == 5) d = 1;
+        while (f.ouvert[d] == 0)
+            d = d == 4 ? 1 : d + 1;
+        --f.nb;
+        f.ouvert[d] = 0;
+        const PosCase v{f.p.x + (d == 1) - (d == 3), f.p.y + (d == 2) - (d == 4)};
+        Entree e = copie(v);
+        const int retour = d <= 2 ? d + 2 : d - 2;
+        e.ouvert[retour] = 0;
+        --e.nb;
+        es.push_back(e);
+        if (v == cible)
+            break;
+    }
+    pile.clear();
+    for (const Entree& e : es)
+        pile.push_back(e.p);
+    return static_cast<int>(es.size());
+}
+
+TEST_F(Glouton, ChercherCheminCommeLaMarcheSimple)
+{
+    for (const int p : {1, 95, 250, 451, 500}) {
+        banc.Jouer(Labyrinthe, p);
+        const int n = g.NbColonnes;
+        PuzzleRandom choix;
+        choix.Seed(p);
+        for (int essai = 0; essai < 300; ++essai) {
+            const PosCase a{choix.Draw(n), choix.Draw(n)}, b{choix.Draw(n), choix.Draw(n)};
+            if (a == b)
+                continue;
+            PuzzleRandom simple = banc.hasard;
+            std::vector<PosCase> pile;
+            const uint64_t avant = banc.hasard.Tirages();
+            const int longueur = ChercherChemin(banc.ctx, a.x, a.y, b.x, b.y, true);
+            ASSERT_EQ(longueur, MarcheSimple(g, simple, a, b, pile)) << p << " " << essai;
+            ASSERT_EQ(banc.hasard.Etat(), simple.Etat()) << p << " " << essai;
+            ASSERT_EQ(banc.hasard.Tirages() - avant, simple.Tirages() - avant) << p << " " << essai;
+            for (int i = 1; i <= longueur; ++i)
+                ASSERT_EQ(g.Chemin[i], pile[i - 1]);
+        }
+    }
 }
 
 // In a corridor every step is forward: one draw per cell after the first, whatever the draws.
