@@ -2,7 +2,6 @@
 #include "games/Labyrinthe.h"
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 #include "core/Plateau.h"
@@ -26,9 +25,9 @@ namespace {
  * by its s - 1 draws at once. The sequence, the count of draws and the path found are the plain
  * walk's; the work is proportional to the path instead of the cells visited.
  *
- * Cells are indexed x * 16 + y. The tree is rooted at (1, 1); a side's branch size and the side
- * that leads towards a target come from the subtree sizes and the entry and exit times of a
- * depth-first numbering, computed once per maze.
+ * Cells are indexed x * 16 + y. The size of the branch behind each side of each cell comes from
+ * the subtree sizes of the tree rooted at (1, 1), computed once per maze; the side of each cell
+ * that leads towards a target, from one pass over the tree from that target.
  */
 constexpr int32_t Largeur = 16;
 constexpr int32_t NbIndices = Largeur * Largeur;
