@@ -10,10 +10,10 @@
 
 namespace {
 
-std::string Imprimer(int type, int numero)
+std::string Imprimer(int type, int numero, bool json = true)
 {
-    const std::string commande = std::string(COGITELLE_PUZZLE) + " --json " + std::to_string(type) + " " +
-        std::to_string(numero);
+    const std::string commande = std::string(COGITELLE_PUZZLE) + (json ? " --json " : " ") + std::to_string(type) +
+        " " + std::to_string(numero);
     std::string sortie;
     FILE* f = popen(commande.c_str(), "r");
     if (!f)
@@ -53,3 +53,27 @@ void Comparer(const std::string& fichier, int type, const std::vector<int>& nume
 TEST(EmpreintesLabyrintheCarre, Labyrinthe) { Comparer("labyrinthe.jsonl", 1, {1, 95, 250, 500}); }
 
 TEST(EmpreintesLabyrintheCarre, CarreMagique) { Comparer("carre.jsonl", 2, {1, 77, 350, 500}); }
+
+// The text form of the pinned puzzles: the same board, readable.
+TEST(EmpreintesLabyrintheCarre, Textes)
+{
+    const std::string labyrinthe = Imprimer(1, 1, false);
+    EXPECT_EQ(labyrinthe.rfind("LE GLOUTON DU LABYRINTHE - Cogitelle n° 1\nboard 6 x 6, bonuses per path cell at most 1, "
+                               "bonus distance over 1, path 19 cells, energy 50\n\n",
+                  0),
+        0u)
+        << labyrinthe;
+    // The first row: the glutton, two path cells, then a wall on the right of (2, 1).
+    EXPECT_NE(labyrinthe.find("+----+----+----+----+----+----+\n| @50   . |"), std::string::npos) << labyrinthe;
+
+    const std::string carre = Imprimer(2, 1, false);
+    EXPECT_EQ(carre.rfind("CARRE MAGIQUE - Cogitelle n° 1\nboard 5 x 5, magic sum 65, 3 scrambling swaps, "
+                          "diagonals not counted\n\n",
+                  0),
+        0u)
+        << carre;
+    EXPECT_NE(carre.find("  -16 |   14    21     3    10     1  |  -16\n"), std::string::npos) << carre;
+    EXPECT_NE(carre.find("off the magic sum: rows 1, 2, 3, 4; columns 4, 5\n"), std::string::npos) << carre;
+    const std::string diagonales = Imprimer(2, 350, false);
+    EXPECT_NE(diagonales.find("; diagonals (1, 1)-(11, 11), (11, 1)-(1, 11)\n"), std::string::npos) << diagonales;
+}
