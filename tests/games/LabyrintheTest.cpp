@@ -229,22 +229,6 @@ TEST_F(Glouton, TousLesLabyrinthes)
     }
 }
 
-TEST_F(Glouton, LeMemeNumeroDonneLeMemeLabyrinthe)
-{
-    banc.Jouer(Labyrinthe, 137);
-    const std::vector<MurLab> murs(g.ListeMurs + 1, g.ListeMurs + 1 + g.NbMurs);
-    std::vector<int> valeurs(&g.Valeur[0][0], &g.Valeur[0][0] + 256);
-    const uint32_t etat = banc.hasard.Etat();
-    banc.Jouer(Labyrinthe, 138);
-    banc.Jouer(Labyrinthe, 137);
-    EXPECT_EQ(banc.hasard.Etat(), etat);
-    EXPECT_EQ(std::vector<int>(&g.Valeur[0][0], &g.Valeur[0][0] + 256), valeurs);
-    for (int i = 1; i <= g.NbMurs; ++i) {
-        EXPECT_EQ(g.ListeMurs[i].CaseA, murs[i - 1].CaseA);
-        EXPECT_EQ(g.ListeMurs[i].Ferme, murs[i - 1].Ferme);
-    }
-}
-
 // A tree of 3 x 3 cells: from (1, 1) the way to (3, 1) goes right; going down first leads into a
 // dead end of five steps, and (2, 1) has a dead end of one step below it. Each forward step draws
 // once and a step back draws nothing, so the draws are 2, 3, 7 or 8 depending on the dead ends
@@ -285,6 +269,8 @@ TEST_F(Glouton, UnTirageParPasEnAvant)
     EXPECT_EQ(g.Passages[3][2].NbOuvertures, 1);
     EXPECT_EQ(g.Passages[3][2].Ouvert[2], 1);
 }
+
+namespace {
 
 // The walk as first described: a stack of cells with their untried sides, one Draw(4) per step
 // forward, none per step back. ChercherChemin must leave the generator exactly where this does.
@@ -329,6 +315,8 @@ int MarcheSimple(const GameState& g, PuzzleRandom& r, PosCase depart, PosCase ci
     return static_cast<int>(es.size());
 }
 
+} // namespace
+
 TEST_F(Glouton, ChercherCheminCommeLaMarcheSimple)
 {
     for (const int p : {1, 95, 250, 451, 500}) {
@@ -351,24 +339,6 @@ TEST_F(Glouton, ChercherCheminCommeLaMarcheSimple)
                 ASSERT_EQ(g.Chemin[i], pile[i - 1]);
         }
     }
-}
-
-// In a corridor every step is forward: one draw per cell after the first, whatever the draws.
-TEST_F(Glouton, CouloirSansImpasse)
-{
-    GrilleFermee(g, 6);
-    std::vector<PosCase> couloir;
-    for (int y = 1; y <= 6; ++y)
-        for (int i = 1; i <= 6; ++i)
-            couloir.push_back({y % 2 ? i : 7 - i, y});
-    for (size_t i = 1; i < couloir.size(); ++i)
-        Ouvrir(g, couloir[i - 1].x, couloir[i - 1].y, couloir[i].x, couloir[i].y);
-    banc.hasard.Seed(501);
-    const uint64_t avant = banc.hasard.Tirages();
-    EXPECT_EQ(ChercherChemin(banc.ctx, 1, 1, 1, 6, true), 36);
-    EXPECT_EQ(banc.hasard.Tirages() - avant, 35u);
-    for (int i = 1; i <= 36; ++i)
-        EXPECT_EQ(g.Chemin[i], couloir[i - 1]) << i;
 }
 
 TEST_F(Glouton, PlacerNombresSArreteAuMaximumDePlaces)
@@ -582,24 +552,3 @@ TEST_F(Glouton, TicDeLHorlogeDuLabyrinthe)
     EXPECT_EQ(banc.ports.messages.size(), 1u);
 }
 
-TEST_F(Glouton, MursEtCasesAffiches)
-{
-    banc.Jouer(Labyrinthe, 77);
-    const int n = g.NbColonnes;
-    for (int i = 1; i <= g.NbMurs; ++i) {
-        const MurLab& m = g.ListeMurs[i];
-        const int x = (m.CaseA - 1) / n + 1, y = (m.CaseA - 1) % n + 1;
-        const Controle& mur = m.VersLeBas ? k.MursBas[x][y] : k.MursDroits[x][y];
-        EXPECT_EQ(mur.Visible(), m.Ferme == 1) << x << "," << y;
-    }
-    for (int x = 1; x <= n; ++x)
-        for (int y = 1; y <= n; ++y) {
-            const bool attendu = g.CaseGarnie[x][y] || (x == 1 && y == 1) || (x == n && y == n);
-            EXPECT_EQ(k.Cases[x][y].Visible(), attendu) << x << "," << y;
-            if (g.CaseGarnie[x][y]) {
-                EXPECT_EQ(k.Cases[x][y].Caption(), std::to_string(g.Valeur[x][y]));
-            }
-        }
-    EXPECT_EQ(k.Cases[1][1].couleur(), couleurs::Jaune);
-    EXPECT_EQ(k.Cases[n][n].couleur(), couleurs::Jaune);
-}
