@@ -5,6 +5,7 @@
 
 namespace cogitelle {
 
+namespace detail {
 // The generator's step s -> 134775813 * s + 1 taken k times, as s -> a[k] * s + c[k], for k < 256.
 constexpr uint32_t SautsCourts = 256;
 struct TableSautsLCG {
@@ -19,6 +20,7 @@ struct TableSautsLCG {
     }
 };
 inline constexpr TableSautsLCG SautsCourtsLCG{};
+} // namespace detail
 
 // A 32-bit linear congruential generator. Every call of Random or Draw advances the state exactly
 // once, whatever its argument: the sequence of calls is part of each puzzle's definition.
@@ -48,8 +50,8 @@ public:
     void Avancer(uint32_t k)
     {
         tirages_ += k;
-        if (k < SautsCourts) {
-            etat_ = etat_ * SautsCourtsLCG.a[k] + SautsCourtsLCG.c[k];
+        if (k < detail::SautsCourts) {
+            etat_ = etat_ * detail::SautsCourtsLCG.a[k] + detail::SautsCourtsLCG.c[k];
             return;
         }
         // Powers of the step s -> a*s + c, composed by squaring.
