@@ -25,9 +25,11 @@ namespace {
  * by its s - 1 draws at once. The sequence, the count of draws and the path found are the plain
  * walk's; the work is proportional to the path instead of the cells visited.
  *
- * Cells are indexed x * 16 + y. The size of the branch behind each side of each cell comes from
- * the subtree sizes of the tree rooted at (1, 1), computed once per maze; the side of each cell
- * that leads towards a target, from one pass over the tree from that target.
+ * Cells are indexed x * 16 + y. The searches towards one target share one pass over the maze
+ * that roots the tree at the target; it gives every cell the side that leads towards the target
+ * and the size of the branch behind each of its other sides: the subtree of the neighbour on that
+ * side. The open sides are read from the wall list once per maze; the maze generator's rejected
+ * attempts never build Passages, which only the accepted maze needs.
  */
 constexpr int32_t Largeur = 16;
 constexpr int32_t NbIndices = Largeur * Largeur;
@@ -53,129 +55,95 @@ struct TableDirections {
 };
 constexpr TableDirections Directions;
 
-struct Arbre {
-    uint8_t ouvert[NbIndices] = {};          // open sides of each cell
-    uint8_t versParent[NbIndices] = {};      // the side towards (1, 1); 0 at the root
-    int16_t branche[NbIndices][5] = {};      // cells beyond each open side
-};
+using Masques = uint8_t[NbIndices];   // the open sides of each cell
 
-void ConstruireArbre(const GameState& g, Arbre& a)
+// The open sides of every cell, read from the wall list.
+void LireMasques(const GameState& g, Masques& ouvert)
 {
+    std::fill(std::begin(ouvert), std::end(ouvert), uint8_t{0});
     const int32_t n = g.NbColonnes;
-    for (int32_t x = 1; x <= n; ++x)
-        for (int32_t y = 1; y <= g.NbLignes; ++y) {
-            const PassageLab& p = g.Passages[x][y];
-            uint8_t bits = 0;
-            for (int32_t d = 1; d <= 4; ++d)
-                if (p.Ouvert[d])
-                    bits |= Bit(d);
-            a.ouvert[x * Largeur + y] = bits;
-        }
-    // Iterative depth-first numbering of each group of joined cells, from its first cell ((1, 1)
-    // in a finished maze, which is one group); taille counts each subtree.
-    int16_t taille[NbIndices] = {};
-    int16_t groupe[NbIndices] = {};
-    int32_t ordre[NbIndices];
-    bool numerotee[NbIndices] = {};
-    int32_t pile[NbIndices];
-    uint8_t aFaire[NbIndices];
-    int32_t horloge = 0;
-    for (int32_t x = 1; x <= n; ++x)
-        for (int32_t y = 1; y <= g.NbLignes; ++y) {
-            const int32_t racine = x * Largeur + y;
-            if (numerotee[racine])
-                continue;
-            const int32_t debut = horloge;
-            int32_t haut = 0;
-            pile[0] = racine;
-            aFaire[0] = a.ouvert[racine];
-            numerotee[racine] = true;
-            a.versParent[racine] = 0;
-            ordre[horloge++] = racine;
-            while (haut >= 0) {
-                const int32_t u = pile[haut];
-                if (aFaire[haut] == 0) {
-                    taille[u] = static_cast<int16_t>(taille[u] + 1);
-                    if (--haut >= 0)
-                        taille[pile[haut]] = static_cast<int16_t>(taille[pile[haut]] + taille[u]);
-                    continue;
-                }
-                int32_t d = 1;
-                while (!(aFaire[haut] & Bit(d)))
-                    ++d;
-                aFaire[haut] = static_cast<uint8_t>(aFaire[haut] & ~Bit(d));
-                const int32_t v = u + DeltaDirection[d];
-                numerotee[v] = true;
-                a.versParent[v] = static_cast<uint8_t>(Oppose(d));
-                ordre[horloge++] = v;
-                ++haut;
-                pile[haut] = v;
-                aFaire[haut] = static_cast<uint8_t>(a.ouvert[v] & ~Bit(Oppose(d)));
-            }
-            for (int32_t t = debut; t < horloge; ++t)
-                groupe[ordre[t]] = taille[racine];
-        }
-    for (int32_t x = 1; x <= n; ++x)
-        for (int32_t y = 1; y <= g.NbLignes; ++y) {
-            const int32_t u = x * Largeur + y;
-            for (int32_t d = 1; d <= 4; ++d)
-                if (a.ouvert[u] & Bit(d))
-                    a.branche[u][d] = static_cast<int16_t>(
-                        d == a.versParent[u] ? groupe[u] - taille[u] : taille[u + DeltaDirection[d]]);
-        }
-}
-
-// For every cell, the side that leads towards cible; 0 at cible and in the cells no open side
-// joins to it.
-void DirectionsVers(const Arbre& a, int32_t cible, uint8_t* vers)
-{
-    std::fill(vers, vers + NbIndices, uint8_t{0});
-    int32_t pile[NbIndices];
-    int32_t haut = 0;
-    pile[0] = cible;
-    while (haut >= 0) {
-        const int32_t u = pile[haut--];
-        for (int32_t d = 1; d <= 4; ++d)
-            if ((a.ouvert[u] & Bit(d)) && d != vers[u]) {
-                const int32_t v = u + DeltaDirection[d];
-                vers[v] = static_cast<uint8_t>(Oppose(d));
-                pile[++haut] = v;
-            }
+    for (int32_t i = 1; i <= g.NbMurs; ++i) {
+        const MurLab& mur = g.ListeMurs[i];
+        if (mur.Ferme)
+            continue;
+        const int32_t a = ((mur.CaseA - 1) / n + 1) * Largeur + (mur.CaseA - 1) % n + 1;
+        const int32_t b = ((mur.CaseB - 1) / n + 1) * Largeur + (mur.CaseB - 1) % n + 1;
+        const int32_t da = mur.VersLeBas ? 2 : 1;
+        ouvert[a] |= Bit(da);
+        ouvert[b] |= Bit(Oppose(da));
     }
 }
 
-// The walk from depart to cible, vers being DirectionsVers of cible; returns the number of cells
-// of the path, both ends included, and, when chemin is given, leaves the path's cells in
+// The tree rooted at a target: for every cell joined to it, the side towards it (0 at the target
+// and in the cells no open side joins to it) and the number of cells of its subtree.
+struct Racine {
+    uint8_t vers[NbIndices];
+    int16_t taille[NbIndices];
+};
+
+void Enraciner(const Masques& ouvert, int32_t cible, Racine& r)
+{
+    std::fill(std::begin(r.vers), std::end(r.vers), uint8_t{0});
+    int32_t ordre[NbIndices];
+    int32_t pile[NbIndices];
+    int32_t nb = 0, haut = 0;
+    pile[0] = cible;
+    while (haut >= 0) {
+        const int32_t u = pile[haut--];
+        ordre[nb++] = u;
+        r.taille[u] = 1;
+        for (int32_t d = 1; d <= 4; ++d)
+            if ((ouvert[u] & Bit(d)) && d != r.vers[u]) {
+                const int32_t v = u + DeltaDirection[d];
+                r.vers[v] = static_cast<uint8_t>(Oppose(d));
+                pile[++haut] = v;
+            }
+    }
+    // Every cell comes after its parent in ordre, so the sizes add up from the end.
+    for (int32_t k = nb - 1; k >= 1; --k) {
+        const int32_t u = ordre[k];
+        int16_t& parent = r.taille[u + DeltaDirection[r.vers[u]]];
+        parent = static_cast<int16_t>(parent + r.taille[u]);
+    }
+}
+
+// The walk from depart to cible, r being the tree rooted at cible; returns the number of cells of
+// the path, both ends included, and, when chemin is given, leaves the path's cells in
 // chemin[0..result-1]. A target that no open side leads to gives 0, without a draw.
-int32_t Marcher(PuzzleRandom& r, const Arbre& a, const uint8_t* vers, int32_t depart, int32_t cible, int32_t* chemin)
+int32_t Marcher(PuzzleRandom& hasard, const Masques& ouvert, const Racine& r, int32_t depart, int32_t cible,
+    int32_t* chemin)
 {
     if (chemin)
         chemin[0] = depart;
     if (depart == cible)
         return 1;
-    if (vers[depart] == 0)
+    if (r.vers[depart] == 0)
         return 0;
+    // A local copy of the generator stays in registers through the loop.
+    PuzzleRandom tirage = hasard;
     int32_t u = depart;
     int32_t longueur = 1;
-    uint8_t restants = a.ouvert[u];
+    uint8_t restants = ouvert[u];
     for (;;) {
         // The side towards the target is still untried here: the side already used leads back.
-        const int32_t versCible = vers[u];
+        const int32_t versCible = r.vers[u];
         int32_t d;
         for (;;) {
-            d = Directions.d[restants][r.Draw(4)];
+            d = Directions.d[restants][tirage.Draw(4)];
             restants = static_cast<uint8_t>(restants & ~Bit(d));
             if (d == versCible)
                 break;
-            r.Avancer(static_cast<uint32_t>(a.branche[u][d] - 1));
+            tirage.Avancer(static_cast<uint32_t>(r.taille[u + DeltaDirection[d]] - 1));
         }
         u += DeltaDirection[d];
         if (chemin)
             chemin[longueur] = u;
         ++longueur;
-        if (u == cible)
+        if (u == cible) {
+            hasard = tirage;
             return longueur;
-        restants = static_cast<uint8_t>(a.ouvert[u] & ~Bit(Oppose(d)));
+        }
+        restants = static_cast<uint8_t>(ouvert[u] & ~Bit(Oppose(d)));
     }
 }
 
@@ -270,21 +238,32 @@ void CalculerPassages(GameState& g)
     }
 }
 
+namespace {
+
+// The search of ChercherChemin on the open sides given.
+int32_t Chercher(PuzzleRandom& hasard, const Masques& ouvert, int32_t xDepart, int32_t yDepart, int32_t xCible,
+    int32_t yCible, PosCase* chemin)
+{
+    Racine racine;
+    const int32_t cible = xCible * Largeur + yCible;
+    Enraciner(ouvert, cible, racine);
+    int32_t cases[197];
+    const int32_t longueur = Marcher(hasard, ouvert, racine, xDepart * Largeur + yDepart, cible, cases);
+    if (chemin)
+        for (int32_t i = 0; i < longueur; ++i)
+            chemin[i + 1] = PosCase{cases[i] / Largeur, cases[i] % Largeur};
+    return longueur;
+}
+
+} // namespace
+
 int32_t ChercherChemin(Contexte& c, int32_t xDepart, int32_t yDepart, int32_t xCible, int32_t yCible, bool garder)
 {
     GameState& g = c.E;
     CalculerPassages(g);
-    Arbre arbre;
-    ConstruireArbre(g, arbre);
-    const int32_t cible = xCible * Largeur + yCible;
-    uint8_t vers[NbIndices];
-    DirectionsVers(arbre, cible, vers);
-    int32_t cases[197];
-    const int32_t longueur = Marcher(c.R, arbre, vers, xDepart * Largeur + yDepart, cible, cases);
-    if (garder)
-        for (int32_t i = 0; i < longueur; ++i)
-            g.Chemin[i + 1] = PosCase{cases[i] / Largeur, cases[i] % Largeur};
-    return longueur;
+    Masques ouvert;
+    LireMasques(g, ouvert);
+    return Chercher(c.R, ouvert, xDepart, yDepart, xCible, yCible, garder ? g.Chemin : nullptr);
 }
 
 void GenererLabyrinthe(Contexte& c)
@@ -299,13 +278,17 @@ void GenererLabyrinthe(Contexte& c)
     // Only paths that are neither too short nor too long are kept; each retry continues the
     // puzzle's sequence, so the accepted maze is still fixed by the seed.
     const int32_t plusLong = Arrondi((n + n) * 1.8);
+    Masques ouvert;
     int32_t longueur;
     do {
         ConstruireMurs(g);
         MelangerMurs(c);
         OuvrirMurs(g);
-        longueur = ChercherChemin(c, 1, 1, n, n, true);
+        LireMasques(g, ouvert);
+        longueur = Chercher(c.R, ouvert, 1, 1, n, n, g.Chemin);
     } while (!(3 * n < longueur && longueur < plusLong));
+    // Passages as the last search leaves them; the glutton's moves read them.
+    CalculerPassages(g);
     g.LongueurChemin = longueur;
     g.ArriveeX = n;
     g.ArriveeY = n;
@@ -333,9 +316,9 @@ void PlacerNombres(Contexte& c, int32_t maxPlaces)
     }
 
     CalculerPassages(g);
-    Arbre arbre;
-    ConstruireArbre(g, arbre);
-    uint8_t vers[NbIndices];
+    Masques ouvert;
+    LireMasques(g, ouvert);
+    Racine racine;
     int32_t depart[197];
     for (int32_t i = 1; i <= L; ++i)
         depart[i] = g.Chemin[i].x * Largeur + g.Chemin[i].y;
@@ -359,9 +342,9 @@ void PlacerNombres(Contexte& c, int32_t maxPlaces)
         // The nearest path cell: the first of the closest ones.
         int32_t meilleur = 0, dist = 50000;
         const int32_t cible = x * Largeur + y;
-        DirectionsVers(arbre, cible, vers);
+        Enraciner(ouvert, cible, racine);
         for (int32_t i = 1; i <= L; ++i) {
-            const int32_t d = Marcher(c.R, arbre, vers, depart[i], cible, nullptr);
+            const int32_t d = Marcher(c.R, ouvert, racine, depart[i], cible, nullptr);
             if (d < dist) {
                 dist = d;
                 meilleur = i;
