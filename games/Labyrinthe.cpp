@@ -1,11 +1,402 @@
-// Placeholder until the maze is built.
+// The maze glutton: generation of a perfect maze, the bonus numbers, the glutton's step and clock.
 #include "games/Labyrinthe.h"
 
+#include <algorithm>
+#include <utility>
+
+#include "core/Plateau.h"
+#include "core/Rendu.h"
+#include "core/Score.h"
+
 namespace cogitelle {
-void GenererLabyrinthe(Contexte&) {}
-void CalculerPassages(GameState&) {}
-int32_t ChercherChemin(Contexte&, int32_t, int32_t, int32_t, int32_t, bool) { return 0; }
-void PlacerNombres(Contexte&, int32_t) {}
-void EntrerCase(Contexte&, int32_t, int32_t) {}
-void timerLabTimer(Contexte&) {}
+
+namespace {
+
+/*
+ * The depth-first walk of ChercherChemin is the hot loop of a new maze game: puzzle 500 makes some
+ * 770 000 draws in it while placing its numbers, and every one of them belongs to the puzzle.
+ *
+ * The maze is a tree, so the walk from a cell u towards the target meets, at each cell of the one
+ * path between them, a random order of the sides not yet tried. A side that leads away from the
+ * target opens a branch of s cells that the walk explores completely before coming back to u:
+ * one Draw(4) for the step into the branch, then one draw for each of its other s - 1 cells
+ * entered, none for the steps back, whatever the values drawn. So the walk below draws at the
+ * cells of the path as the plain walk does and advances the generator over each explored branch
+ * by its s - 1 draws at once. The sequence, the count of draws and the path found are the plain
+ * walk's; the work is proportional to the path instead of the cells visited.
+ *
+ * Cells are indexed x * 16 + y. The searches towards one target share one pass over the maze
+ * that roots the tree at the target; it gives every cell the side that leads towards the target
+ * and the size of the branch behind each of its other sides: the subtree of the neighbour on that
+ * side. The open sides are read from the wall list once per maze; the maze generator's rejected
+ * attempts never build Passages, which only the accepted maze needs.
+ */
+constexpr int32_t Largeur = 16;
+constexpr int32_t NbIndices = Largeur * Largeur;
+
+constexpr uint8_t Bit(int32_t d) { return static_cast<uint8_t>(1u << (d - 1)); }
+constexpr int32_t Oppose(int32_t d) { return d <= 2 ? d + 2 : d - 2; }
+constexpr int32_t DeltaDirection[5] = {0, Largeur, 1, -Largeur, -1};   // right, down, left, up
+
+// The direction taken for a drawn t in 1..4 and a mask of untried open sides: the first open
+// side from t + 1 on, 5 read as 1.
+struct TableDirections {
+    uint8_t d[16][5] = {};
+    constexpr TableDirections()
+    {
+        for (int32_t m = 1; m < 16; ++m)
+            for (int32_t t = 1; t <= 4; ++t) {
+                int32_t dir = t % 4 + 1;
+                while (!(m & Bit(dir)))
+                    dir = dir % 4 + 1;
+                d[m][t] = static_cast<uint8_t>(dir);
+            }
+    }
+};
+constexpr TableDirections Directions;
+
+using Masques = uint8_t[NbIndices];   // the open sides of each cell
+
+// The open sides of every cell, read from the wall list.
+void LireMasques(const GameState& g, Masques& ouvert)
+{
+    std::fill(std::begin(ouvert), std::end(ouvert), uint8_t{0});
+    const int32_t n = g.NbColonnes;
+    for (int32_t i = 1; i <= g.NbMurs; ++i) {
+        const MurLab& mur = g.ListeMurs[i];
+        if (mur.Ferme)
+            continue;
+        const int32_t a = ((mur.CaseA - 1) / n + 1) * Largeur + (mur.CaseA - 1) % n + 1;
+        const int32_t b = ((mur.CaseB - 1) / n + 1) * Largeur + (mur.CaseB - 1) % n + 1;
+        const int32_t da = mur.VersLeBas ? 2 : 1;
+        ouvert[a] |= Bit(da);
+        ouvert[b] |= Bit(Oppose(da));
+    }
+}
+
+// The tree rooted at a target: for every cell joined to it, the side towards it (0 at the target
+// and in the cells no open side joins to it) and the number of cells of its subtree.
+struct Racine {
+    uint8_t vers[NbIndices];
+    int16_t taille[NbIndices];
+};
+
+void Enraciner(const Masques& ouvert, int32_t cible, Racine& r)
+{
+    std::fill(std::begin(r.vers), std::end(r.vers), uint8_t{0});
+    int32_t ordre[NbIndices];
+    int32_t pile[NbIndices];
+    int32_t nb = 0, haut = 0;
+    pile[0] = cible;
+    while (haut >= 0) {
+        const int32_t u = pile[haut--];
+        ordre[nb++] = u;
+        r.taille[u] = 1;
+        for (int32_t d = 1; d <= 4; ++d)
+            if ((ouvert[u] & Bit(d)) && d != r.vers[u]) {
+                const int32_t v = u + DeltaDirection[d];
+                r.vers[v] = static_cast<uint8_t>(Oppose(d));
+                pile[++haut] = v;
+            }
+    }
+    // Every cell comes after its parent in ordre, so the sizes add up from the end.
+    for (int32_t k = nb - 1; k >= 1; --k) {
+        const int32_t u = ordre[k];
+        int16_t& parent = r.taille[u + DeltaDirection[r.vers[u]]];
+        parent = static_cast<int16_t>(parent + r.taille[u]);
+    }
+}
+
+// The walk from depart to cible, r being the tree rooted at cible; returns the number of cells of
+// the path, both ends included, and, when chemin is given, leaves the path's cells in
+// chemin[0..result-1]. A target that no open side leads to gives 0, without a draw.
+int32_t Marcher(PuzzleRandom& hasard, const Masques& ouvert, const Racine& r, int32_t depart, int32_t cible,
+    int32_t* chemin)
+{
+    if (chemin)
+        chemin[0] = depart;
+    if (depart == cible)
+        return 1;
+    if (r.vers[depart] == 0)
+        return 0;
+    // A local copy of the generator stays in registers through the loop.
+    PuzzleRandom tirage = hasard;
+    int32_t u = depart;
+    int32_t longueur = 1;
+    uint8_t restants = ouvert[u];
+    for (;;) {
+        // The side towards the target is still untried here: the side already used leads back.
+        const int32_t versCible = r.vers[u];
+        int32_t d;
+        for (;;) {
+            d = Directions.d[restants][tirage.Draw(4)];
+            restants = static_cast<uint8_t>(restants & ~Bit(d));
+            if (d == versCible)
+                break;
+            tirage.Avancer(static_cast<uint32_t>(r.taille[u + DeltaDirection[d]] - 1));
+        }
+        u += DeltaDirection[d];
+        if (chemin)
+            chemin[longueur] = u;
+        ++longueur;
+        if (u == cible) {
+            hasard = tirage;
+            return longueur;
+        }
+        restants = static_cast<uint8_t>(ouvert[u] & ~Bit(Oppose(d)));
+    }
+}
+
+void ConstruireMurs(GameState& g)
+{
+    const int32_t n = g.NbColonnes;
+    int32_t i = 0;
+    for (int32_t x = 1; x <= n; ++x)
+        for (int32_t y = 1; y <= n - 1; ++y)
+            g.ListeMurs[++i] = MurLab{NumeroCase(g, x, y), NumeroCase(g, x, y + 1), 1, 1};
+    for (int32_t y = 1; y <= n; ++y)
+        for (int32_t x = 1; x <= n - 1; ++x)
+            g.ListeMurs[++i] = MurLab{NumeroCase(g, x, y), NumeroCase(g, x + 1, y), 1, 0};
+    for (int32_t x = 1; x <= n; ++x)
+        for (int32_t y = 1; y <= n; ++y)
+            g.CellulesLab[NumeroCase(g, x, y)] = CelluleLab{x, y, NumeroCase(g, x, y)};
+}
+
+void MelangerMurs(Contexte& c)
+{
+    GameState& g = c.E;
+    const int32_t nb = g.NbMurs;
+    for (int32_t k = 0; k < 5 * nb; ++k) {
+        const int32_t a = c.R.Draw(nb);
+        int32_t b;
+        do
+            b = c.R.Draw(nb);
+        while (b == a);
+        std::swap(g.ListeMurs[a], g.ListeMurs[b]);
+    }
+}
+
+/*
+ * Kruskal's method: a wall between two groups opens, and every cell of the second group takes the
+ * first group's label. The groups are kept in a union-find forest whose roots carry the labels,
+ * which opens the same walls as relabelling every cell at each opening; the labels are written
+ * back into CellulesLab at the end, as the relabelling would have left them.
+ */
+void OuvrirMurs(GameState& g)
+{
+    const int32_t nbCases = g.NbColonnes * g.NbLignes;
+    int16_t parent[197], etiquette[197], taille[197];
+    for (int32_t k = 1; k <= nbCases; ++k) {
+        parent[k] = static_cast<int16_t>(k);
+        etiquette[k] = static_cast<int16_t>(g.CellulesLab[k].Ensemble);
+        taille[k] = 1;
+    }
+    const auto racine = [&](int32_t k) {
+        while (parent[k] != k) {
+            parent[k] = parent[parent[k]];
+            k = parent[k];
+        }
+        return k;
+    };
+    for (int32_t i = 1; i <= g.NbMurs; ++i) {
+        MurLab& mur = g.ListeMurs[i];
+        const int32_t a = racine(mur.CaseA);
+        const int32_t b = racine(mur.CaseB);
+        if (a == b)
+            continue;
+        mur.Ferme = 0;
+        const int16_t garde = etiquette[a];
+        const int32_t haut = taille[a] >= taille[b] ? a : b;
+        const int32_t bas = haut == a ? b : a;
+        parent[bas] = static_cast<int16_t>(haut);
+        taille[haut] = static_cast<int16_t>(taille[haut] + taille[bas]);
+        etiquette[haut] = garde;
+    }
+    for (int32_t k = 1; k <= nbCases; ++k)
+        g.CellulesLab[k].Ensemble = etiquette[racine(k)];
+}
+
+} // namespace
+
+void CalculerPassages(GameState& g)
+{
+    const int32_t n = g.NbColonnes;
+    for (int32_t x = 1; x <= n; ++x)
+        for (int32_t y = 1; y <= g.NbLignes; ++y)
+            g.Passages[x][y] = PassageLab{x, y, 0, {}};
+    for (int32_t i = 1; i <= g.NbMurs; ++i) {
+        const MurLab& mur = g.ListeMurs[i];
+        if (mur.Ferme)
+            continue;
+        PassageLab& a = g.Passages[(mur.CaseA - 1) / n + 1][(mur.CaseA - 1) % n + 1];
+        PassageLab& b = g.Passages[(mur.CaseB - 1) / n + 1][(mur.CaseB - 1) % n + 1];
+        const int32_t da = mur.VersLeBas ? 2 : 1;
+        a.Ouvert[da] = 1;
+        b.Ouvert[Oppose(da)] = 1;
+        ++a.NbOuvertures;
+        ++b.NbOuvertures;
+    }
+}
+
+namespace {
+
+// The search of ChercherChemin on the open sides given.
+int32_t Chercher(PuzzleRandom& hasard, const Masques& ouvert, int32_t xDepart, int32_t yDepart, int32_t xCible,
+    int32_t yCible, PosCase* chemin)
+{
+    Racine racine;
+    const int32_t cible = xCible * Largeur + yCible;
+    Enraciner(ouvert, cible, racine);
+    int32_t cases[197];
+    const int32_t longueur = Marcher(hasard, ouvert, racine, xDepart * Largeur + yDepart, cible, cases);
+    if (chemin)
+        for (int32_t i = 0; i < longueur; ++i)
+            chemin[i + 1] = PosCase{cases[i] / Largeur, cases[i] % Largeur};
+    return longueur;
+}
+
+} // namespace
+
+int32_t ChercherChemin(Contexte& c, int32_t xDepart, int32_t yDepart, int32_t xCible, int32_t yCible, bool garder)
+{
+    GameState& g = c.E;
+    CalculerPassages(g);
+    Masques ouvert;
+    LireMasques(g, ouvert);
+    return Chercher(c.R, ouvert, xDepart, yDepart, xCible, yCible, garder ? g.Chemin : nullptr);
+}
+
+void GenererLabyrinthe(Contexte& c)
+{
+    GameState& g = c.E;
+    const int32_t n = g.NbColonnes;
+    for (int32_t x = 1; x <= n; ++x)
+        for (int32_t y = 1; y <= n; ++y) {
+            g.CaseGarnie[x][y] = 0;
+            g.Valeur[x][y] = 0;
+        }
+    // Only paths that are neither too short nor too long are kept; each retry continues the
+    // puzzle's sequence, so the accepted maze is still fixed by the seed.
+    const int32_t plusLong = Arrondi((n + n) * 1.8);
+    Masques ouvert;
+    int32_t longueur;
+    do {
+        ConstruireMurs(g);
+        MelangerMurs(c);
+        OuvrirMurs(g);
+        LireMasques(g, ouvert);
+        longueur = Chercher(c.R, ouvert, 1, 1, n, n, g.Chemin);
+    } while (!(3 * n < longueur && longueur < plusLong));
+    // Passages as the last search leaves them; the glutton's moves read them.
+    CalculerPassages(g);
+    g.LongueurChemin = longueur;
+    g.ArriveeX = n;
+    g.ArriveeY = n;
+}
+
+void PlacerNombres(Contexte& c, int32_t maxPlaces)
+{
+    GameState& g = c.E;
+    const int32_t n = g.NbColonnes;
+    const int32_t L = g.LongueurChemin;
+    const int32_t K = g.ParamLab1;
+    const int32_t K2 = g.ParamLab2;
+
+    // The exit's counter starts full: no number ever belongs to it.
+    int32_t compteur[197] = {};
+    compteur[L] = K;
+    bool occupee[15][15] = {};
+    int32_t libres = n * n;
+    for (int32_t i = 1; i <= L; ++i) {
+        const PosCase& p = g.Chemin[i];
+        if (!occupee[p.x][p.y]) {
+            occupee[p.x][p.y] = true;
+            --libres;
+        }
+    }
+
+    CalculerPassages(g);
+    Masques ouvert;
+    LireMasques(g, ouvert);
+    Racine racine;
+    int32_t depart[197];
+    for (int32_t i = 1; i <= L; ++i)
+        depart[i] = g.Chemin[i].x * Largeur + g.Chemin[i].y;
+    int32_t places = 0;
+    for (;;) {
+        bool plein = true;
+        for (int32_t i = 1; i <= L - 1 && plein; ++i)
+            plein = compteur[i] >= K;
+        if (plein || libres == 0)
+            return;
+
+        int32_t x, y;
+        do {
+            x = c.R.Draw(n);
+            y = c.R.Draw(n);
+        } while (occupee[x][y]);
+        // A rejected cell stays taken: it is never drawn again.
+        occupee[x][y] = true;
+        --libres;
+
+        // The nearest path cell: the first of the closest ones.
+        int32_t meilleur = 0, dist = 50000;
+        const int32_t cible = x * Largeur + y;
+        Enraciner(ouvert, cible, racine);
+        for (int32_t i = 1; i <= L; ++i) {
+            const int32_t d = Marcher(c.R, ouvert, racine, depart[i], cible, nullptr);
+            if (d < dist) {
+                dist = d;
+                meilleur = i;
+            }
+        }
+        if (compteur[meilleur] == K || dist <= K2)
+            continue;
+        ++compteur[meilleur];
+        ++places;
+        g.CaseGarnie[x][y] = 1;
+        g.Valeur[x][y] = c.R.Draw(Arrondi(8.0 * (dist - 1) / K)) + 1;
+        if (places == maxPlaces)
+            return;
+    }
+}
+
+void EntrerCase(Contexte& c, int32_t x, int32_t y)
+{
+    GameState& g = c.E;
+    g.CaseGarnie[x][y] = 0;
+    g.CompteurGlouton += g.Valeur[x][y] - 1;
+    g.Valeur[x][y] = g.CompteurGlouton;
+    g.Valeur[g.PosX][g.PosY] = 0;
+    for (int32_t i = 1; i <= g.NbColonnes; ++i)
+        for (int32_t j = 1; j <= g.NbLignes; ++j)
+            g.Etat[i][j] = -1;
+    AfficherCases(c, g.PosX - 1, g.PosY - 1, g.PosX + 1, g.PosY + 1);
+
+    g.PosX = x;
+    g.PosY = y;
+    g.Etat[x][y] = 1;
+    const PassageLab& p = g.Passages[x][y];
+    for (int32_t d = 1; d <= 4; ++d)
+        if (p.Ouvert[d]) {
+            const int32_t vx = x + (d == 1) - (d == 3);
+            const int32_t vy = y + (d == 2) - (d == 4);
+            if (DansLePlateau(g, vx, vy))
+                g.Etat[vx][vy] = 0;
+        }
+    AfficherCases(c, x - 1, y - 1, x + 1, y + 1);
+}
+
+void timerLabTimer(Contexte& c)
+{
+    GameState& g = c.E;
+    // A tick that arrives once the game is over would end it a second time.
+    if (g.TypeJeu != Labyrinthe || g.PartieTerminee)
+        return;
+    g.CompteurGlouton -= 1;
+    g.Valeur[g.PosX][g.PosY] = g.CompteurGlouton;
+    AfficherCases(c, g.PosX, g.PosY, g.PosX, g.PosY);
+    FinDePartie(c);
+}
+
 } // namespace cogitelle

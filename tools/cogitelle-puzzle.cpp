@@ -161,7 +161,15 @@ void TexteLabyrinthe(std::ostream& o, const GameState& g)
             o << (y == n || murBas[x][y] ? "----" : "    ") << '+';
         o << '\n';
     }
-    o << "@ glutton and its energy, A exit, . solution path, numbers are bonuses\n";
+    int bonus = 0, total = 0;
+    for (int x = 1; x <= n; ++x)
+        for (int y = 1; y <= n; ++y)
+            if (g.CaseGarnie[x][y]) {
+                ++bonus;
+                total += g.Valeur[x][y];
+            }
+    o << "@ glutton and its energy, A exit, . solution path, numbers are bonuses (" << bonus << ", worth "
+      << total << " in all)\n";
 }
 
 void TexteGrille(std::ostream& o, const GameState& g, int de, int a, std::string (*cellule)(const GameState&, int, int))
@@ -183,6 +191,47 @@ std::string CelluleCarre(const GameState& g, int x, int y)
     if ((coin && !g.AvecDiagonales) || g.Valeur[x][y] == 0)
         return "";
     return (g.Valeur[x][y] > 0 ? "+" : "") + std::to_string(g.Valeur[x][y]);
+}
+
+// The square inside its ring, the ring set apart by rules; the lines still to mend are listed.
+void TexteCarre(std::ostream& o, const GameState& g)
+{
+    const int n = g.NbColonnes;
+    const std::string regle = std::string(6, ' ') + '+' + std::string(6 * n + 1, '-') + "+\n";
+    for (int y = 0; y <= n + 1; ++y) {
+        if (y == 1 || y == n + 1)
+            o << regle;
+        std::string ligne;
+        for (int x = 0; x <= n + 1; ++x) {
+            if (x == 1)
+                ligne += '|';
+            else if (x == n + 1)
+                ligne += " |";
+            const std::string cellule = CelluleCarre(g, x, y);
+            ligne += std::string(cellule.size() < 5 ? 5 - cellule.size() : 0, ' ') + cellule + ' ';
+        }
+        ligne.erase(ligne.find_last_not_of(' ') + 1);
+        o << ligne << '\n';
+    }
+    std::string lignes, colonnes;
+    for (int i = 1; i <= n; ++i) {
+        if (g.Valeur[n + 1][i] != 0)
+            lignes += (lignes.empty() ? "" : ", ") + std::to_string(i);
+        if (g.Valeur[i][n + 1] != 0)
+            colonnes += (colonnes.empty() ? "" : ", ") + std::to_string(i);
+    }
+    o << "off the magic sum: rows " << (lignes.empty() ? "none" : lignes) << "; columns "
+      << (colonnes.empty() ? "none" : colonnes);
+    if (g.AvecDiagonales) {
+        std::string diagonales;
+        if (g.Valeur[n + 1][n + 1] != 0)
+            diagonales = "(1, 1)-(" + std::to_string(n) + ", " + std::to_string(n) + ")";
+        if (g.Valeur[n + 1][0] != 0)
+            diagonales += (diagonales.empty() ? "(" : ", (") + std::to_string(n) + ", 1)-(1, " + std::to_string(n) + ")";
+        o << "; diagonals " << (diagonales.empty() ? "none" : diagonales);
+    }
+    o << "\nthe ring shows each line's difference from the magic sum (blank when right); its corners,\n"
+         "the diagonals' (top left and bottom right: (1, 1)-(n, n)), shown only when they count\n";
 }
 
 std::string CelluleDifferences(const GameState& g, int x, int y)
@@ -222,8 +271,7 @@ std::string Texte(const SessionAutonome& s)
     case CarreMagique:
         o << ", magic sum " << g.SommeMagique << ", " << g.ParamCarre << " scrambling swaps, diagonals "
           << (g.AvecDiagonales ? "counted" : "not counted") << "\n\n";
-        TexteGrille(o, g, 0, n + 1, CelluleCarre);
-        o << "the ring shows each line's difference from the magic sum\n";
+        TexteCarre(o, g);
         break;
     case Differences:
         o << ", " << g.NbTrous << " holes (" << g.PourcentTrous << " %), start (" << g.PosX << ", " << g.PosY
