@@ -2,6 +2,8 @@
 
 # Packages every build needs.
 COGITELLE_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev googletest libbenchmark-dev fonts-liberation2"
+# The Windows build and its tests under Wine (scripts/windows-tests).
+COGITELLE_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix googletest wine64 wine"
 
 installer_paquets() {
     local manquants=()

@@ -5,6 +5,10 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include "core/SessionAutonome.h"
 
@@ -303,6 +307,10 @@ std::string Texte(const SessionAutonome& s)
 
 int main(int argc, char** argv)
 {
+#ifdef _WIN32
+    // "\n" as on every other system: the same puzzle prints the same bytes everywhere.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     bool json = false, tout = false;
     std::string positionnels[2];
     int nb = 0;

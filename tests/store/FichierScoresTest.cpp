@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include "store/MeilleursScores.h"
 #include "store/OptionsScenarios.h"
@@ -86,7 +88,12 @@ TEST(EnregistrementScores, DossierEnLectureSeule)
     const fs::path dossier = banc.dossier.chemin();
     // Root writes through any permission: then the seam plays the read-only folder.
     fs::permissions(dossier, fs::perms::owner_read | fs::perms::owner_exec);
+#ifdef _WIN32
+    // A read-only folder on Windows still takes new files: the seam plays it there too.
+    const bool permissionsRespectees = false;
+#else
     const bool permissionsRespectees = ::access(dossier.c_str(), W_OK) != 0;
+#endif
     const auto lectureSeule = [&](bool oui) {
         fs::permissions(dossier, oui ? fs::perms::owner_read | fs::perms::owner_exec : fs::perms::owner_all);
         if (!permissionsRespectees)

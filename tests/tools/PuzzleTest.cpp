@@ -3,10 +3,29 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace {
+
+#ifdef _WIN32
+// The printer writes binary bytes: reading them as such shows a stray "\r".
+FILE* Ouvrir(const std::string& commande) { return _popen(commande.c_str(), "rb"); }
+int Statut(FILE* f) { return _pclose(f); }
+int Processus() { return _getpid(); }
+#else
+FILE* Ouvrir(const std::string& commande) { return popen(commande.c_str(), "r"); }
+int Statut(FILE* f)
+{
+    const int brut = pclose(f);
+    return WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
+}
+int Processus() { return getpid(); }
+#endif
 
 struct Resultat {
     int statut = -1;
@@ -19,18 +38,17 @@ Resultat Lancer(const std::string& arguments, std::string* erreurs = nullptr)
     // One file per run: the tests of this file may run in parallel processes.
     static int appels = 0;
     const std::string fichierErreurs = ::testing::TempDir() + "cogitelle-puzzle-stderr-" +
-        std::to_string(getpid()) + "-" + std::to_string(appels++) + ".txt";
+        std::to_string(Processus()) + "-" + std::to_string(appels++) + ".txt";
     const std::string commande = std::string(COGITELLE_PUZZLE) + " " + arguments + " 2>" + fichierErreurs;
     Resultat r;
-    FILE* f = popen(commande.c_str(), "r");
+    FILE* f = Ouvrir(commande);
     if (!f)
         return r;
     std::array<char, 65536> tampon;
     size_t lus;
     while ((lus = fread(tampon.data(), 1, tampon.size(), f)) > 0)
         r.sortie.append(tampon.data(), lus);
-    const int brut = pclose(f);
-    r.statut = WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
+    r.statut = Statut(f);
     if (erreurs) {
         erreurs->clear();
         if (FILE* e = fopen(fichierErreurs.c_str(), "r")) {
@@ -74,6 +92,7 @@ TEST(CogitellePuzzle, JsonAUneLigneEtSesCles)
         ASSERT_EQ(r.statut, 0) << args;
         ASSERT_EQ(r.sortie.back(), '\n');
         EXPECT_EQ(r.sortie.find('\n'), r.sortie.size() - 1) << args;
+        EXPECT_EQ(r.sortie.find('\r'), std::string::npos) << args;   // "\n" on every system
         for (const char* cle : communes)
             EXPECT_NE(r.sortie.find(cle), std::string::npos) << args << " " << cle;
         for (const char* cle : cles)
