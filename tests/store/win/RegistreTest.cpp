@@ -289,8 +289,11 @@ TEST_F(ScenariosRegistre, NomAccentueAllerRetour)
 TEST_F(ScenariosRegistre, TexteSansTerminateurOuAvecPlusieurs)
 {
     // Other programs may store a REG_SZ without its terminator, or with text after one.
-    const std::wstring sans = L"ZO\u00C9";
-    PlanterBrut(a.chemin, "sans", REG_SZ, sans.c_str(), sans.size() * sizeof(wchar_t));
+    // The registry adds a terminator that was left out of the size when one follows the text, as
+    // NT does; another character after it keeps the value unterminated.
+    const std::wstring sans = L"ZO\u00C9X";
+    PlanterBrut(a.chemin, "sans", REG_SZ, sans.c_str(), 3 * sizeof(wchar_t));
+    ASSERT_EQ(LireBrut(a.chemin, "sans").octets.size(), 3 * sizeof(wchar_t));
     const wchar_t avec[] = L"ABC\0DEF";
     PlanterBrut(a.chemin, "avec", REG_SZ, avec, sizeof avec);
     PlanterBrut(a.chemin, "vide", REG_SZ, L"", 0);
