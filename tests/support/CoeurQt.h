@@ -50,3 +50,28 @@ struct CoeurQt {
 };
 
 } // namespace cogitelle::test
+
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+
+namespace cogitelle::test {
+
+// Answers the next modal window (a message box, the colour dialog) as soon as it opens:
+// `reponse` receives it and closes it.
+inline void RepondreBoite(std::function<void(QWidget*)> reponse)
+{
+    auto* attente = new QTimer;
+    attente->setInterval(5);
+    QObject::connect(attente, &QTimer::timeout, [attente, reponse] {
+        QWidget* boite = QApplication::activeModalWidget();
+        if (!boite)
+            return;
+        attente->stop();
+        attente->deleteLater();
+        reponse(boite);
+    });
+    attente->start();
+}
+
+} // namespace cogitelle::test
