@@ -24,6 +24,7 @@ PanneauWidget::PanneauWidget(const Controle& modele, bool policeTimes, QWidget* 
     : QWidget(parent), modele_(modele), vu_(modele), policeTimes_(policeTimes)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, modele.sorte() != Sorte::Cadre);
+    setContextMenuPolicy(Qt::PreventContextMenu);
     Synchroniser();
 }
 
@@ -63,8 +64,15 @@ void PanneauWidget::paintEvent(QPaintEvent*)
 void PanneauWidget::mousePressEvent(QMouseEvent* e)
 {
     e->accept();
-    if (!cliquable_ || boutonTenu_ != Qt::NoButton)
+    if (!cliquable_)
         return;
+    if (boutonTenu_ != Qt::NoButton) {
+        if (e->button() != boutonTenu_ && (e->buttons() & boutonTenu_))
+            return;
+        // The held button's release went elsewhere (a box opened meanwhile): let go, unclicked.
+        boutonTenu_ = Qt::NoButton;
+        emit relache();
+    }
     boutonTenu_ = e->button();
     emit enfonce();
 }

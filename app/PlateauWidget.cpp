@@ -66,6 +66,8 @@ PlateauWidget::PlateauWidget(Contexte& c, QWidget* parent) : QWidget(parent), c_
 
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // The right button plays in the serpentine: no context menu, here or from the window.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     setObjectName(QStringLiteral("panelCentral"));
     setGeometry(VersQRect(k.panelCentral.rect()));
     setVisible(k.panelCentral.Visible());
@@ -159,9 +161,16 @@ void PlateauWidget::mouseDoubleClickEvent(QMouseEvent* e) { Appuyer(e, true); }
 void PlateauWidget::Appuyer(QMouseEvent* e, bool doubleClic)
 {
     e->accept();
-    // A wall keeps the mouse until the button pressed on it is released.
-    if (murTenu_)
-        return;
+    // A wall keeps the mouse until the button pressed on it is released. When that button is
+    // pressed again, or is no longer down, its release went elsewhere (to a box that opened
+    // meanwhile): the wall is let go unclicked.
+    if (murTenu_) {
+        if (e->button() != murTenu_->bouton && (e->buttons() & murTenu_->bouton))
+            return;
+        const MurTenu mur = *murTenu_;
+        murTenu_.reset();
+        routage_.MurRelachement(c_, mur.type, mur.tag);
+    }
     BoutonSouris bouton;
     if (!BoutonDe(e->button(), bouton))
         return;

@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     MagasinQSettings magasin;
     Contexte ctx{*etat, hasard, *controles, ports, magasin, "scoresI"};
 
-    QApplication::setApplicationDisplayName(QString::fromStdString(etat->Titre));
+    QApplication::setApplicationName(QString::fromStdString(etat->Titre));
     Fenetres fenetres(ctx, ports, MetriquesEcranPrincipal());
     // Closing the start screen ends the program.
     QObject::connect(fenetres.frmSplash.get(), &TfrmSplash::fermeture, &app, &QCoreApplication::quit,

@@ -192,6 +192,14 @@ private slots:
         QTest::mouseRelease(idem, Qt::LeftButton, {}, QPoint(-20, 5));   // released outside: no click
         QCOMPARE(p.k().panelTableauIdem.BiseauExterieur(), Biseau::Releve);
         QCOMPARE(idem->grab().toImage().pixelColor(0, 5), QColor(0xFF, 0xFF, 0xFF));
+
+        // A release lost to a box: the next press lets go of the first and is a click of its own.
+        QTest::mousePress(idem, Qt::LeftButton);
+        QCOMPARE(p.k().panelTableauIdem.BiseauExterieur(), Biseau::Abaisse);
+        p.g().Score = 1;
+        QTest::mouseClick(idem, Qt::LeftButton);
+        QCOMPARE(p.k().panelTableauIdem.BiseauExterieur(), Biseau::Releve);
+        QCOMPARE(p.g().Score, 5000);
     }
 
     void panneauxSuiventLeModele()

@@ -405,6 +405,15 @@ private slots:
         Souris(w, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
         QCOMPARE(t.appels, QStringList({"enfoncement 0 101", "relachement 0 101", "droit 101"}));
 
+        // A release lost to a box: the next press finds the button up, lets the wall go unclicked
+        // and is routed itself.
+        t.appels.clear();
+        Souris(w, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+        Clic(w, bas);
+        QCOMPARE(mur.BiseauExterieur(), Biseau::Releve);
+        QCOMPARE(t.appels, QStringList({"enfoncement 0 101", "relachement 0 101", "enfoncement 1 203",
+                               "relachement 1 203", "bas 203"}));
+
         // The corner walls of the differences game.
         t.appels.clear();
         b.Jouer(Differences, 1);
