@@ -227,6 +227,8 @@ private slots:
         // Captions set when the window became active.
         QCOMPARE(p.P("panelMemoire")->Modele().Caption(), std::string("JEU DE LA MEMOIRE"));
         QCOMPARE(p.A("menuCarresMagiques")->text(), QString("CARRES MAGIQUES"));
+        QCOMPARE(p.A("Quitter1")->shortcut(), QKeySequence(Qt::Key_F9));
+        QCOMPARE(p.A("menuSommaire")->shortcut(), QKeySequence(Qt::Key_F1));
     }
 
     void choisirUnJeu()
@@ -294,25 +296,7 @@ private slots:
         QVERIFY(p.coeur.ports.questions.empty());
     }
 
-    void quitterNonPuisOui()
-    {
-        Programme p;
-        p.Jouer(Labyrinthe, 1);
-        QSignalSpy fin(p.f.frmSplash.get(), &TfrmSplash::fermeture);
-        p.coeur.ports.reponses = {false};
-        p.A("Quitter1")->trigger();
-        QCOMPARE(p.coeur.ports.questions, std::vector<std::string>{"COGITELLE I|Voulez-vous vraiment arrêter ?"});
-        QCOMPARE(fin.count(), 0);
-        QVERIFY(p.k().timerScore.Enabled);
-        p.coeur.ports.reponses = {true};
-        p.A("Quitter1")->trigger();
-        QCOMPARE(p.coeur.ports.messages, std::vector<std::string>{"A bientôt !!!"});
-        QCOMPARE(fin.count(), 1);
-        QCOMPARE(p.A("Quitter1")->shortcut(), QKeySequence(Qt::Key_F9));
-        QCOMPARE(p.A("menuSommaire")->shortcut(), QKeySequence(Qt::Key_F1));
-    }
-
-    void recreerEtAPropos()
+    void recreerLesScores()
     {
         Programme p;
         p.Jouer(Labyrinthe, 5);
@@ -326,8 +310,6 @@ private slots:
         QVERIFY(p.g().MeilleursScores(Labyrinthe, 5, 1).ValeurScore != 77777);
         QCOMPARE(p.P("panelPremierMeilleurScore")->Modele().Caption(),
             std::to_string(p.g().MeilleursScores(Labyrinthe, 5, 1).ValeurScore));
-        p.A("menuAPropos")->trigger();
-        QCOMPARE(p.coeur.ports.messages, (std::vector<std::string>{TexteAPropos1, TexteAPropos2}));
     }
 
     void couleurs()

@@ -235,26 +235,6 @@ TEST(ChoisirJeu, OuvreLeChoixSansChangerLaPartie)
     EXPECT_EQ(w.actions.appels, (std::vector<std::string>{"choix", "choix", "scores"}));
 }
 
-TEST(PanneauxTableaux, SuivantPrecedentIdemHasard)
-{
-    Fenetre w;
-    w.banc.Jouer(Serpentin, 499);
-    w.f.panelTableauSuivantClick();
-    EXPECT_EQ(w.g().NumeroTableau, 500);
-    EXPECT_FALSE(w.k().panelTableauSuivant.Enabled());
-    EXPECT_EQ(w.k().panelTableauSuivant.couleur(), couleurs::Gris);
-    w.f.panelTableauPrecedentClick();
-    EXPECT_EQ(w.g().NumeroTableau, 499);
-    EXPECT_TRUE(w.k().panelTableauSuivant.Enabled());
-    w.g().Score = 12;
-    w.f.panelTableauIdemClick();
-    EXPECT_EQ(w.g().NumeroTableau, 499);
-    EXPECT_EQ(w.g().Score, 5000);
-    w.f.panelTableauAleatoireClick();
-    EXPECT_NE(w.g().NumeroTableau, 499);
-    EXPECT_EQ(w.g().TypeJeu, Serpentin);
-}
-
 TEST(PanneauxInfo, ButReglesScoresDuJeuEnCours)
 {
     Fenetre w(1024, 768, 96);
