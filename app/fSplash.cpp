@@ -62,17 +62,33 @@ void PeindreLabyrinthe(QPainter& p, const Aligneur& a, const QRect& zone, double
             else if (*t)
                 Case(p, a, caseEn(x, y), RGB(0xB4 + 6 * x, 0xC0 - 5 * y, 0xAA + 9 * ((x + y) % 3)), t, police);
         }
-    // Walls: right of (x, y) when vertical, below it when horizontal.
-    struct Mur { int x, y; bool bas; };
-    const Mur murs[] = {{0, 0, true}, {1, 0, false}, {1, 1, true}, {2, 0, true}, {3, 1, false}, {3, 0, true},
-        {0, 2, false}, {1, 2, true}, {2, 2, false}, {2, 3, true}, {3, 3, false}, {0, 3, true}, {1, 4, false},
-        {3, 4, false}, {4, 2, true}};
+    // A perfect maze: the passages form a tree; every other wall stands, with the pieces at the
+    // crossings that join them.
+    struct Passage { int x1, y1, x2, y2; };
+    const Passage passages[] = {{0, 0, 1, 0}, {1, 0, 2, 0}, {2, 0, 3, 0}, {3, 0, 4, 0}, {4, 0, 4, 1}, {0, 0, 0, 1},
+        {0, 1, 1, 1}, {1, 1, 2, 1}, {2, 1, 2, 2}, {0, 1, 0, 2}, {0, 2, 0, 3}, {0, 3, 1, 3}, {1, 3, 1, 2},
+        {2, 2, 3, 2}, {3, 2, 3, 1}, {3, 2, 4, 2}, {4, 2, 4, 3}, {4, 3, 3, 3}, {3, 3, 2, 3}, {2, 3, 2, 4},
+        {2, 4, 1, 4}, {1, 4, 0, 4}, {2, 4, 3, 4}, {3, 4, 4, 4}};
+    auto ouvert = [&](int x1, int y1, int x2, int y2) {
+        for (const Passage& q : passages)
+            if ((q.x1 == x1 && q.y1 == y1 && q.x2 == x2 && q.y2 == y2) ||
+                (q.x1 == x2 && q.y1 == y2 && q.x2 == x1 && q.y2 == y1))
+                return true;
+        return false;
+    };
+    auto murDroit = [&](int x, int y) { return x < n - 1 && y >= 0 && y < n && !ouvert(x, y, x + 1, y); };
+    auto murBas = [&](int x, int y) { return y < n - 1 && x >= 0 && x < n && !ouvert(x, y, x, y + 1); };
     const QColor couleurMur(0x5A, 0x7D, 0xB4);
-    for (const Mur& m : murs) {
-        const QRect c = caseEn(m.x, m.y);
-        const QRect r = m.bas ? QRect(c.left(), c.bottom() + 1, cote, ecart) : QRect(c.right() + 1, c.top(), ecart, cote);
-        p.fillRect(a.Aligner(r), couleurMur);
-    }
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y) {
+            const QRect c = caseEn(x, y);
+            if (murDroit(x, y))
+                p.fillRect(a.Aligner(QRect(c.right() + 1, c.top(), ecart, cote)), couleurMur);
+            if (murBas(x, y))
+                p.fillRect(a.Aligner(QRect(c.left(), c.bottom() + 1, cote, ecart)), couleurMur);
+            if (x < n - 1 && y < n - 1 && (murDroit(x, y) || murDroit(x, y + 1) || murBas(x, y) || murBas(x + 1, y)))
+                p.fillRect(a.Aligner(QRect(c.right() + 1, c.bottom() + 1, ecart, ecart)), couleurMur);
+        }
 }
 
 // A magic square of 3 with its ring of sums: every line makes 15.
