@@ -6,25 +6,36 @@
 set -euo pipefail
 programme=$(realpath "${1:-build/app/cogitelle}")
 essais=${2:-10}
-ecran=:$((90 + RANDOM % 9))
 
 travail=$(mktemp -d)
-Xvfb "$ecran" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and writes its number once it is ready.
+exec 3> "$travail/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
+exec 3>&-
 nettoyer() {
     kill "$xvfb" 2>/dev/null || true
     rm -rf "$travail"
 }
 trap nettoyer EXIT
-export DISPLAY=$ecran
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+for _ in $(seq 200); do [ -s "$travail/display" ] && break; sleep 0.05; done
+[ -s "$travail/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -n1 "$travail/display")
 
 mesurer() {   # prints the milliseconds to the start screen; $1: the scratch folder
     local debut fin pid
     debut=$(date +%s%N)
     (cd "$1" && HOME="$1" XDG_CONFIG_HOME="$1/.config" XDG_RUNTIME_DIR="$1" exec "$programme") >/dev/null 2>&1 &
     pid=$!
-    until xdotool search --onlyvisible --name '^COGITELLE I$' >/dev/null 2>&1; do sleep 0.005; done
+    local limite=$((debut + 20000000000))
+    until xdotool search --onlyvisible --name '^COGITELLE I$' >/dev/null 2>&1; do
+        if [ "$(date +%s%N)" -gt "$limite" ]; then
+            kill "$pid" 2>/dev/null || true
+            echo "no start screen after 20 s" >&2
+            exit 1
+        fi
+        sleep 0.005
+    done
     fin=$(date +%s%N)
     kill "$pid"
     wait "$pid" 2>/dev/null || true
