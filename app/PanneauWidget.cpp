@@ -1,0 +1,94 @@
+#include "app/PanneauWidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/Peinture.h"
+
+namespace cogitelle {
+
+namespace {
+
+bool MemeAspect(const Controle& a, const Controle& b)
+{
+    return a.Caption() == b.Caption() && a.couleur() == b.couleur() && a.CouleurPolice() == b.CouleurPolice() &&
+        a.TaillePolice() == b.TaillePolice() && a.Gras() == b.Gras() &&
+        a.BiseauInterieur() == b.BiseauInterieur() && a.BiseauExterieur() == b.BiseauExterieur() &&
+        a.LargeurBiseau() == b.LargeurBiseau() && a.CouleurStylo() == b.CouleurStylo() &&
+        a.LargeurStylo() == b.LargeurStylo();
+}
+
+} // namespace
+
+PanneauWidget::PanneauWidget(const Controle& modele, bool policeTimes, QWidget* parent)
+    : QWidget(parent), modele_(modele), vu_(modele), policeTimes_(policeTimes)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, modele.sorte() != Sorte::Cadre);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    Synchroniser();
+}
+
+void PanneauWidget::Synchroniser()
+{
+    const QRect r = VersQRect(modele_.rect());
+    if (geometry() != r)
+        setGeometry(r);
+    if (isHidden() == modele_.Visible())
+        setVisible(modele_.Visible());
+    if (isEnabled() != modele_.Enabled())
+        setEnabled(modele_.Enabled());
+    const Qt::CursorShape curseur = VersCurseur(modele_.curseur());
+    if (cursor().shape() != curseur)
+        setCursor(curseur);
+    if (!MemeAspect(vu_, modele_)) {
+        vu_ = modele_;
+        update();
+    }
+}
+
+void PanneauWidget::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const Aligneur a(p);
+    const QRect r = rect();
+    QFont police = policeTimes_ ? PoliceTimes(modele_.TaillePolice()) : PoliceFenetre(modele_.TaillePolice());
+    police.setBold(modele_.Gras());
+    switch (modele_.sorte()) {
+    case Sorte::Panneau: PeindrePanneau(p, r, modele_, police, a); break;
+    case Sorte::Etiquette: PeindreEtiquette(p, r, modele_, police, a); break;
+    case Sorte::Cadre: PeindreCadre(p, r, modele_, a); break;
+    }
+    vu_ = modele_;
+}
+
+void PanneauWidget::mousePressEvent(QMouseEvent* e)
+{
+    e->accept();
+    if (!cliquable_)
+        return;
+    if (boutonTenu_ != Qt::NoButton) {
+        if (e->button() != boutonTenu_ && (e->buttons() & boutonTenu_))
+            return;
+        // The held button's release went elsewhere (a box opened meanwhile): let go, unclicked.
+        boutonTenu_ = Qt::NoButton;
+        emit relache();
+    }
+    boutonTenu_ = e->button();
+    emit enfonce();
+}
+
+// The second press of a double click is a press like the first.
+void PanneauWidget::mouseDoubleClickEvent(QMouseEvent* e) { mousePressEvent(e); }
+
+void PanneauWidget::mouseReleaseEvent(QMouseEvent* e)
+{
+    e->accept();
+    if (!cliquable_ || e->button() != boutonTenu_)
+        return;
+    boutonTenu_ = Qt::NoButton;
+    emit relache();
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit clique();
+}
+
+} // namespace cogitelle

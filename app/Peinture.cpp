@@ -1,0 +1,141 @@
+#include "app/Peinture.h"
+
+#include <QPainter>
+#include <QString>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+
+namespace cogitelle {
+
+namespace {
+const QColor Lumiere(0xFF, 0xFF, 0xFF);   // the light edge of a bevel
+const QColor Ombre(0x80, 0x80, 0x80);     // the dark edge
+} // namespace
+
+QColor VersQColor(Couleur c) { return QColor(int(Rouge(c)), int(Vert(c)), int(Bleu(c))); }
+
+Couleur DepuisQColor(const QColor& c) { return RGB(uint32_t(c.red()), uint32_t(c.green()), uint32_t(c.blue())); }
+
+QRect VersQRect(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
+
+Qt::CursorShape VersCurseur(Curseur c)
+{
+    switch (c) {
+    case Curseur::Main: return Qt::PointingHandCursor;
+    case Curseur::Interdit: return Qt::ForbiddenCursor;
+    case Curseur::FlecheHaut: return Qt::UpArrowCursor;
+    case Curseur::Defaut: break;
+    }
+    return Qt::ArrowCursor;
+}
+
+void InstallerSubstitutionsPolices()
+{
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+        {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"), QStringLiteral("Nimbus Roman"),
+            QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Arimo"),
+            QStringLiteral("DejaVu Sans")});
+}
+
+QFont PoliceTimes(int points)
+{
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPointSize(std::max(1, points));
+    return f;
+}
+
+QFont PoliceFenetre(int points)
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSize(std::max(1, points));
+    return f;
+}
+
+Aligneur::Aligneur(const QPainter& p)
+{
+    const QTransform t = p.deviceTransform();
+    if (t.m11() > 0)
+        s_ = t.m11();
+    ox_ = t.dx();
+    oy_ = t.dy();
+}
+
+qreal Aligneur::X(qreal x) const { return (std::round(x * s_ + ox_) - ox_) / s_; }
+qreal Aligneur::Y(qreal y) const { return (std::round(y * s_ + oy_) - oy_) / s_; }
+
+QRectF Aligneur::Aligner(const QRect& r) const
+{
+    const qreal g = X(r.left()), h = Y(r.top());
+    return QRectF(g, h, X(r.left() + r.width()) - g, Y(r.top() + r.height()) - h);
+}
+
+qreal Aligneur::Trait(int32_t largeur) const { return std::max<qreal>(1, std::round(largeur * s_)) / s_; }
+
+void PeindreBiseau(QPainter& p, QRectF& r, Biseau biseau, int32_t largeur, const Aligneur& a)
+{
+    if (biseau == Biseau::Aucun)
+        return;
+    const QColor& haut = biseau == Biseau::Releve ? Lumiere : Ombre;
+    const QColor& bas = biseau == Biseau::Releve ? Ombre : Lumiere;
+    const qreal t = a.Trait(1);
+    for (int32_t i = 0; i < largeur && r.width() > 0 && r.height() > 0; ++i) {
+        // Top row and left column light, right column and bottom row dark: the top-right and
+        // bottom-left corner pixels take the dark colour.
+        p.fillRect(QRectF(r.left(), r.top(), r.width() - t, t), haut);
+        p.fillRect(QRectF(r.left(), r.top(), t, r.height() - t), haut);
+        p.fillRect(QRectF(r.right() - t, r.top(), t, r.height()), bas);
+        p.fillRect(QRectF(r.left(), r.bottom() - t, r.width(), t), bas);
+        r.adjust(t, t, -t, -t);
+    }
+}
+
+void PeindrePanneau(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a)
+{
+    QRectF zone = a.Aligner(r);
+    PeindreBiseau(p, zone, c.BiseauExterieur(), c.LargeurBiseau(), a);
+    PeindreBiseau(p, zone, c.BiseauInterieur(), c.LargeurBiseau(), a);
+    if (zone.width() <= 0 || zone.height() <= 0)
+        return;
+    p.fillRect(zone, VersQColor(c.couleur()));
+    if (c.Caption().empty())
+        return;
+    p.save();
+    p.setClipRect(zone, Qt::IntersectClip);
+    p.setFont(police);
+    p.setPen(VersQColor(c.CouleurPolice()));
+    p.drawText(zone, Qt::AlignCenter | Qt::TextSingleLine, QString::fromStdString(c.Caption()));
+    p.restore();
+}
+
+void PeindreEtiquette(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a)
+{
+    const QRectF zone = a.Aligner(r);
+    p.fillRect(zone, VersQColor(c.couleur()));
+    if (c.Caption().empty())
+        return;
+    p.save();
+    p.setClipRect(zone, Qt::IntersectClip);
+    p.setFont(police);
+    p.setPen(VersQColor(c.CouleurPolice()));
+    p.drawText(zone, Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(c.Caption()));
+    p.restore();
+}
+
+void PeindreCadre(QPainter& p, const QRect& r, const Controle& c, const Aligneur& a)
+{
+    const QRectF zone = a.Aligner(r);
+    // A pen of width 0 still draws one pixel.
+    const qreal t = std::min({a.Trait(std::max(1, c.LargeurStylo())), zone.width() / 2, zone.height() / 2});
+    if (t <= 0)
+        return;
+    const QColor stylo = VersQColor(c.CouleurStylo());
+    p.fillRect(QRectF(zone.left(), zone.top(), zone.width(), t), stylo);
+    p.fillRect(QRectF(zone.left(), zone.bottom() - t, zone.width(), t), stylo);
+    p.fillRect(QRectF(zone.left(), zone.top() + t, t, zone.height() - 2 * t), stylo);
+    p.fillRect(QRectF(zone.right() - t, zone.top() + t, t, zone.height() - 2 * t), stylo);
+}
+
+} // namespace cogitelle

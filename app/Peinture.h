@@ -1,0 +1,54 @@
+// Drawing the controls model the classic way: flat colours, raised and lowered bevels, captions,
+// outline shapes. Shared by the board and the side panels.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QRectF>
+#include <Qt>
+
+#include "core/Controles.h"
+
+class QPainter;
+
+namespace cogitelle {
+
+QColor VersQColor(Couleur c);
+Couleur DepuisQColor(const QColor& c);
+QRect VersQRect(const Rect& r);
+Qt::CursorShape VersCurseur(Curseur c);
+
+// "Times New Roman" for the board and the info label, "MS Sans Serif" for the window; both
+// fall back on their metric twins where they are missing.
+void InstallerSubstitutionsPolices();
+QFont PoliceTimes(int points);
+QFont PoliceFenetre(int points);
+
+// Snaps logical coordinates to device pixel edges, so one-pixel lines stay crisp whatever the
+// device pixel ratio (1, 1.25, 1.5, 2).
+class Aligneur {
+public:
+    explicit Aligneur(const QPainter& p);
+    qreal X(qreal x) const;
+    qreal Y(qreal y) const;
+    QRectF Aligner(const QRect& r) const;
+    // The thickness of a line `largeur` logical pixels wide, in whole device pixels (at least one).
+    qreal Trait(int32_t largeur) const;
+
+private:
+    qreal s_ = 1, ox_ = 0, oy_ = 0;
+};
+
+// A bevel of `largeur` lines on the edge of `r` (raised: light top-left, dark bottom-right),
+// which then shrinks to the area inside it.
+void PeindreBiseau(QPainter& p, QRectF& r, Biseau biseau, int32_t largeur, const Aligneur& a);
+
+// A panel: outer bevel, inner bevel, background, caption centred on one line.
+void PeindrePanneau(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a);
+// A label: background and a caption centred both ways, word-wrapped.
+void PeindreEtiquette(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a);
+// An outline shape with no fill: the pen's whole width lies inside the bounds.
+void PeindreCadre(QPainter& p, const QRect& r, const Controle& c, const Aligneur& a);
+
+} // namespace cogitelle

@@ -1,0 +1,250 @@
+#include "app/PlateauWidget.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QToolTip>
+#include <unordered_map>
+
+#include "app/Peinture.h"
+
+namespace cogitelle {
+
+namespace {
+
+// Beyond this many changed rectangles one repaint of the whole board is cheaper to compute.
+constexpr size_t ZonesMax = 64;
+
+uint32_t EtatSourisDe(const QMouseEvent* e, bool doubleClic)
+{
+    uint32_t etat = 0;
+    const Qt::KeyboardModifiers m = e->modifiers();
+    if (m & Qt::ShiftModifier) etat |= ssShift;
+    if (m & Qt::AltModifier) etat |= ssAlt;
+    if (m & Qt::ControlModifier) etat |= ssCtrl;
+    const Qt::MouseButtons b = e->buttons();
+    if (b & Qt::LeftButton) etat |= ssLeft;
+    if (b & Qt::RightButton) etat |= ssRight;
+    if (b & Qt::MiddleButton) etat |= ssMiddle;
+    if (doubleClic) etat |= ssDouble;
+    return etat;
+}
+
+bool BoutonDe(Qt::MouseButton b, BoutonSouris& bouton)
+{
+    switch (b) {
+    case Qt::LeftButton: bouton = BoutonSouris::Gauche; return true;
+    case Qt::RightButton: bouton = BoutonSouris::Droit; return true;
+    case Qt::MiddleButton: bouton = BoutonSouris::Milieu; return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+PlateauWidget::PlateauWidget(Contexte& c, QWidget* parent) : QWidget(parent), c_(c), panneauVu_(c.C.panelCentral)
+{
+    Controles& k = c.C;
+    std::unordered_map<const Controle*, Genre> genres;
+    for (auto& colonne : k.Cases)
+        for (auto& x : colonne) genres[&x] = Genre::Case;
+    for (auto& colonne : k.CadresInterieurs)
+        for (auto& x : colonne) genres[&x] = Genre::Cadre;
+    for (auto& colonne : k.CadresCases)
+        for (auto& x : colonne) genres[&x] = Genre::Cadre;
+    for (auto& colonne : k.MursDroits)
+        for (auto& x : colonne) genres[&x] = Genre::MurDroit;
+    for (auto& colonne : k.MursBas)
+        for (auto& x : colonne) genres[&x] = Genre::MurBas;
+    for (auto& colonne : k.MursBasDroits)
+        for (auto& x : colonne) genres[&x] = Genre::MurBasDroit;
+    genres_.reserve(k.OrdreCreation().size());
+    for (const Controle* ctl : k.OrdreCreation())
+        genres_.push_back(genres.at(ctl));
+
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    // The right button plays in the serpentine: no context menu, here or from the window.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setObjectName(QStringLiteral("panelCentral"));
+    setGeometry(VersQRect(k.panelCentral.rect()));
+    setVisible(k.panelCentral.Visible());
+}
+
+const QFont& PlateauWidget::Police(int points)
+{
+    auto it = polices_.find(points);
+    if (it == polices_.end())
+        it = polices_.emplace(points, PoliceTimes(points)).first;
+    return it->second;
+}
+
+void PlateauWidget::Synchroniser()
+{
+    Controles& k = c_.C;
+    const Controle& pc = k.panelCentral;
+    const QRect r = VersQRect(pc.rect());
+    bool tout = false;
+    if (geometry() != r) {
+        setGeometry(r);
+        tout = true;
+    }
+    if (pc.couleur() != panneauVu_.couleur() || pc.BiseauExterieur() != panneauVu_.BiseauExterieur() ||
+        pc.BiseauInterieur() != panneauVu_.BiseauInterieur() || pc.LargeurBiseau() != panneauVu_.LargeurBiseau()) {
+        panneauVu_ = pc;
+        tout = true;
+    }
+    if (isHidden() == pc.Visible())
+        setVisible(pc.Visible());
+
+    if (k.ToutSale())
+        tout = true;
+    const std::vector<Rect> zones = k.PrendreZonesSales();
+    if (tout || zones.size() > ZonesMax) {
+        update();
+    } else if (!zones.empty()) {
+        QRegion region;
+        for (const Rect& z : zones)
+            region += VersQRect(z);
+        update(region);
+    }
+    if (underMouse())
+        ActualiserCurseur(mapFromGlobal(QCursor::pos()));
+}
+
+int PlateauWidget::IndiceA(QPoint p) const
+{
+    const auto& ordre = c_.C.OrdreCreation();
+    // Frames are outline shapes without handlers: a press on one reaches nothing.
+    for (int i = int(ordre.size()) - 1; i >= 0; --i) {
+        const Controle& ctl = *ordre[size_t(i)];
+        if (genres_[size_t(i)] != Genre::Cadre && ctl.Visible() && ctl.rect().contient(p.x(), p.y()))
+            return i;
+    }
+    return -1;
+}
+
+const Controle* PlateauWidget::ControleA(QPoint p) const
+{
+    const int i = IndiceA(p);
+    return i < 0 ? nullptr : c_.C.OrdreCreation()[size_t(i)];
+}
+
+void PlateauWidget::paintEvent(QPaintEvent* e)
+{
+    QPainter p(this);
+    const Aligneur a(p);
+    const QRect zone = e->rect();
+    PeindrePanneau(p, rect(), c_.C.panelCentral, Police(8), a);
+    const auto& ordre = c_.C.OrdreCreation();
+    for (size_t i = 0; i < ordre.size(); ++i) {
+        const Controle& ctl = *ordre[i];
+        if (!ctl.Visible())
+            continue;
+        const QRect r = VersQRect(ctl.rect());
+        if (r.isEmpty() || !r.intersects(zone))
+            continue;
+        if (genres_[i] == Genre::Cadre)
+            PeindreCadre(p, r, ctl, a);
+        else
+            PeindrePanneau(p, r, ctl, Police(ctl.TaillePolice()), a);
+    }
+}
+
+void PlateauWidget::mousePressEvent(QMouseEvent* e) { Appuyer(e, false); }
+
+// The second press of a double click: the cells see it with ssDouble.
+void PlateauWidget::mouseDoubleClickEvent(QMouseEvent* e) { Appuyer(e, true); }
+
+void PlateauWidget::Appuyer(QMouseEvent* e, bool doubleClic)
+{
+    e->accept();
+    // A wall keeps the mouse until the button pressed on it is released. When that button is
+    // pressed again, or is no longer down, its release went elsewhere (to a box that opened
+    // meanwhile): the wall is let go unclicked.
+    if (murTenu_) {
+        if (e->button() != murTenu_->bouton && (e->buttons() & murTenu_->bouton))
+            return;
+        const MurTenu mur = *murTenu_;
+        murTenu_.reset();
+        routage_.MurRelachement(c_, mur.type, mur.tag);
+    }
+    BoutonSouris bouton;
+    if (!BoutonDe(e->button(), bouton))
+        return;
+    const int i = IndiceA(e->position().toPoint());
+    if (i < 0)
+        return;
+    const Controle& ctl = *c_.C.OrdreCreation()[size_t(i)];
+    switch (genres_[size_t(i)]) {
+    case Genre::Case:
+        routage_.CaseMouseDown(c_, ctl.Tag(), bouton, EtatSourisDe(e, doubleClic));
+        break;
+    case Genre::MurDroit:
+    case Genre::MurBas:
+    case Genre::MurBasDroit: {
+        const TypeMur type = genres_[size_t(i)] == Genre::MurDroit ? TypeMur::Droit
+            : genres_[size_t(i)] == Genre::MurBas                  ? TypeMur::Bas
+                                                                   : TypeMur::BasDroit;
+        murTenu_ = MurTenu{type, ctl.Tag(), &ctl, e->button()};
+        routage_.MurEnfoncement(c_, type, ctl.Tag());
+        break;
+    }
+    case Genre::Cadre:
+        return;
+    }
+    Synchroniser();
+    emit modeleModifie();
+}
+
+void PlateauWidget::mouseReleaseEvent(QMouseEvent* e)
+{
+    e->accept();
+    if (!murTenu_ || e->button() != murTenu_->bouton)
+        return;
+    const MurTenu mur = *murTenu_;
+    murTenu_.reset();
+    const bool dedans = mur.mur->rect().contient(int(e->position().x()), int(e->position().y()));
+    // The wall is raised before its click runs: a click that ends the game locks the board, and
+    // the wall must not stay pressed under the end message.
+    routage_.MurRelachement(c_, mur.type, mur.tag);
+    Synchroniser();
+    emit modeleModifie();
+    if (mur.bouton != Qt::LeftButton || !dedans)
+        return;
+    switch (mur.type) {
+    case TypeMur::Droit: routage_.MurDroitClique(c_, mur.tag); break;
+    case TypeMur::Bas: routage_.MurBasClique(c_, mur.tag); break;
+    case TypeMur::BasDroit: routage_.MurBasDroitClique(c_, mur.tag); break;
+    }
+    Synchroniser();
+    emit modeleModifie();
+}
+
+void PlateauWidget::mouseMoveEvent(QMouseEvent* e) { ActualiserCurseur(e->position().toPoint()); }
+
+void PlateauWidget::ActualiserCurseur(QPoint p)
+{
+    const Controle* ctl = ControleA(p);
+    const Qt::CursorShape forme = VersCurseur(ctl ? ctl->curseur() : c_.C.panelCentral.curseur());
+    if (cursor().shape() != forme)
+        setCursor(forme);
+}
+
+bool PlateauWidget::event(QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip) {
+        auto* aide = static_cast<QHelpEvent*>(e);
+        const Controle* ctl = ControleA(aide->pos());
+        if (ctl && ctl->ShowHint() && !ctl->Hint().empty())
+            QToolTip::showText(aide->globalPos(), QString::fromStdString(ctl->Hint()), this, VersQRect(ctl->rect()));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+} // namespace cogitelle

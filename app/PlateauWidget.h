@@ -1,0 +1,74 @@
+// The board panel: one widget that paints the pool of board controls from the model and routes
+// the presses on cells and walls to the rules.
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "core/Contexte.h"
+#include "core/NouvellePartie.h"
+
+namespace cogitelle {
+
+class PlateauWidget : public QWidget {
+    Q_OBJECT
+public:
+    // The rules a press reaches; tests may wrap them to watch the routing.
+    struct Routage {
+        std::function<void(Contexte&, int32_t, BoutonSouris, uint32_t)> CaseMouseDown = AppelCaseMouseDown;
+        std::function<void(Contexte&, TypeMur, int32_t)> MurEnfoncement = AppelMurEnfoncement;
+        std::function<void(Contexte&, TypeMur, int32_t)> MurRelachement = AppelMurRelachement;
+        std::function<void(Contexte&, int32_t)> MurDroitClique = AppelMurDroitClique;
+        std::function<void(Contexte&, int32_t)> MurBasClique = AppelMurBasClique;
+        std::function<void(Contexte&, int32_t)> MurBasDroitClique = AppelMurBasDroitClique;
+    };
+
+    explicit PlateauWidget(Contexte& c, QWidget* parent = nullptr);
+
+    Routage& routage() { return routage_; }
+
+    // Follows the board panel's place, colour and visibility, and repaints what the rules changed.
+    void Synchroniser();
+
+    // The visible cell or wall at a point of the board, the topmost one; nullptr when none.
+    const Controle* ControleA(QPoint p) const;
+
+signals:
+    // The rules ran on a press or a release: the window's view follows the model.
+    void modeleModifie();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    enum class Genre : uint8_t { Case, Cadre, MurDroit, MurBas, MurBasDroit };
+    struct MurTenu {
+        TypeMur type;
+        int32_t tag;
+        const Controle* mur;
+        Qt::MouseButton bouton;
+    };
+
+    int IndiceA(QPoint p) const;
+    void Appuyer(QMouseEvent* e, bool doubleClic);
+    void ActualiserCurseur(QPoint p);
+    const QFont& Police(int points);
+
+    Contexte& c_;
+    Routage routage_;
+    std::vector<Genre> genres_;   // parallel to OrdreCreation()
+    std::optional<MurTenu> murTenu_;
+    Controle panneauVu_;
+    std::map<int, QFont> polices_;
+};
+
+} // namespace cogitelle

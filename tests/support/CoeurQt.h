@@ -1,0 +1,77 @@
+// A whole core for the widget tests: state, generator, controls, settings in memory, a private
+// score file, and Qt ports whose boxes are recorded and answered instead of shown.
+#pragma once
+
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/PortsQt.h"
+#include "core/Contexte.h"
+#include "store/MagasinOptions.h"
+
+namespace cogitelle::test {
+
+class PortsQtEnregistres : public PortsQt {
+public:
+    using PortsQt::PortsQt;
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> reponses;   // answers to the next questions; No when empty
+
+    void Message(const std::string& texte) override { messages.push_back(texte); }
+    bool Question(const std::string& titre, const std::string& texte) override
+    {
+        questions.push_back(titre + "|" + texte);
+        if (reponses.empty())
+            return false;
+        const bool r = reponses.front();
+        reponses.pop_front();
+        return r;
+    }
+    void Erreur(const std::string& texte) override { messages.push_back("erreur: " + texte); }
+};
+
+// Ports: PortsQt for real boxes, PortsQtEnregistres for recorded ones.
+template <class P = PortsQtEnregistres>
+struct CoeurQt {
+    std::unique_ptr<GameState> etat = std::make_unique<GameState>();
+    PuzzleRandom hasard;
+    std::unique_ptr<Controles> controles = std::make_unique<Controles>();
+    P ports{etat->Titre};
+    MagasinMemoire magasin;
+    QTemporaryDir dossier;
+    Contexte ctx{*etat, hasard, *controles, ports, magasin, dossier.filePath("scoresI").toStdString()};
+
+    GameState& g() { return *etat; }
+    Controles& k() { return *controles; }
+};
+
+} // namespace cogitelle::test
+
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+
+namespace cogitelle::test {
+
+// Answers the next modal window (a message box, the colour dialog) as soon as it opens:
+// `reponse` receives it and closes it.
+inline void RepondreBoite(std::function<void(QWidget*)> reponse)
+{
+    auto* attente = new QTimer;
+    attente->setInterval(5);
+    QObject::connect(attente, &QTimer::timeout, [attente, reponse] {
+        QWidget* boite = QApplication::activeModalWidget();
+        if (!boite)
+            return;
+        attente->stop();
+        attente->deleteLater();
+        reponse(boite);
+    });
+    attente->start();
+}
+
+} // namespace cogitelle::test
