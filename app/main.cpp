@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/Fenetres.h"
+#include "app/Icone.h"
 #include "app/Peinture.h"
 #include "app/PortsQt.h"
 #include "app/fSplash.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     InstallerSubstitutionsPolices();
+    AppliquerIconeApplication();
 
     // One of each, for the program's whole life; the game state is too large for the stack.
     auto etat = std::make_unique<GameState>();

@@ -90,12 +90,14 @@ TEST(FormCreate, EtatInitialEtOptionsChargees)
     const uint8_t un = 1;
     const uint32_t type = 3, numero = 42, fond = 0x00112233, tableau = 0x00445566;
     std::string erreur;
+    banc.magasin.Ouvrir(erreur);
     banc.magasin.EcrireBinaire("verif", &un, 1, erreur);
     banc.magasin.EcrireBinaire("optionCouleurFondEcran", &fond, 4, erreur);
     banc.magasin.EcrireBinaire("optionCouleurTableauDeJeu", &tableau, 4, erreur);
     banc.magasin.EcrireBinaire("optionNumeroTableau", &numero, 4, erreur);
     banc.magasin.EcrireBinaire("optionTypeJeu", &type, 4, erreur);
     banc.magasin.EcrireTexte("optionYourName", "LUCIE", erreur);
+    banc.magasin.Fermer(erreur);
     banc.g().NbTentatives = 7;
     banc.g().NumeroTableau = 9;
     banc.g().Voisins = TableVoisins{};
