@@ -166,14 +166,17 @@ void MelangerMurs(Contexte& c)
 {
     GameState& g = c.E;
     const int32_t nb = g.NbMurs;
+    // A local copy of the generator stays in a register while the list is written.
+    PuzzleRandom r = c.R;
     for (int32_t k = 0; k < 5 * nb; ++k) {
-        const int32_t a = c.R.Draw(nb);
+        const int32_t a = r.Draw(nb);
         int32_t b;
         do
-            b = c.R.Draw(nb);
+            b = r.Draw(nb);
         while (b == a);
         std::swap(g.ListeMurs[a], g.ListeMurs[b]);
     }
+    c.R = r;
 }
 
 /*
