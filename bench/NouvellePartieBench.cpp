@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -161,6 +162,24 @@ BENCHMARK(BM_Fixe_Rejouer);
 
 const char* const NomsJeux[6] = {"", "Labyrinthe", "CarreMagique", "Differences", "Serpentin", "Memoire"};
 
+// Every puzzle's figures, one line each, for a closer look: set COGITELLE_BENCH_CSV to a path.
+void EcrireCsv(const char* chemin)
+{
+    FILE* f = std::fopen(chemin, "w");
+    if (!f)
+        return;
+    std::fprintf(f, "type,number,us,draws,floor_us,ratio\n");
+    for (int t = 1; t <= 5; ++t)
+        if (mesure[t])
+            for (int32_t numero = 1; numero <= 500; ++numero) {
+                const Mesure& m = mesures[t][numero];
+                const double plancher = static_cast<double>(m.tirages) * nsTirage / 1000.0;
+                std::fprintf(f, "%d,%d,%.3f,%llu,%.3f,%.3f\n", t, numero, m.us,
+                    static_cast<unsigned long long>(m.tirages), plancher, m.us / plancher);
+            }
+    std::fclose(f);
+}
+
 void Resumer()
 {
     std::printf("\nNew game, best of the passes, against its draw floor (draws x %.3f ns, one bare Draw):\n\n",
@@ -217,6 +236,8 @@ int main(int argc, char** argv)
     // ever makes a chain slower.
     nsTirage = std::min(nsTirage, NanosecondesParTirage());
     Resumer();
+    if (const char* csv = std::getenv("COGITELLE_BENCH_CSV"))
+        EcrireCsv(csv);
     benchmark::Shutdown();
     return 0;
 }

@@ -75,11 +75,19 @@ void LireMasques(const GameState& g, Masques& ouvert)
 }
 
 // The tree rooted at a target: for every cell joined to it, the side towards it (0 at the target
-// and in the cells no open side joins to it) and the number of cells of its subtree.
+// and in the cells no open side joins to it) and the number of cells of its subtree. For each
+// open side of each cell, the jump of the generator from one Draw(4) of the walk at that cell to
+// its next Draw(4), when the draw picks that side: the side towards the target steps, so the jump
+// is the next draw alone; any other side opens a branch whose other cells are walked (one draw
+// each) before the walk comes back, so the jump is those draws and then the next one. A jump of k
+// draws is the affine map s -> a[k] s + c[k] of the generator's state.
 struct Racine {
     uint8_t vers[NbIndices];
     int16_t taille[NbIndices];
+    uint32_t sautA[NbIndices][4], sautC[NbIndices][4];   // by side 1..4 at [d - 1]
+    uint8_t sautTirages[NbIndices][4];                    // k <= 196 < SautsCourts
 };
+static_assert(NbIndices <= detail::SautsCourts, "a jump never needs more than the short jumps");
 
 void Enraciner(const Masques& ouvert, int32_t cible, Racine& r)
 {
@@ -99,17 +107,32 @@ void Enraciner(const Masques& ouvert, int32_t cible, Racine& r)
                 pile[++haut] = v;
             }
     }
-    // Every cell comes after its parent in ordre, so the sizes add up from the end.
+    // Every cell comes after its parent in ordre, so the sizes add up from the end: a cell's size
+    // is whole when it is reached, and gives the parent's jump over that branch.
+    const auto sauter = [&r](int32_t u, int32_t d, int32_t tirages) {
+        r.sautA[u][d - 1] = detail::SautsCourtsLCG.a[tirages];
+        r.sautC[u][d - 1] = detail::SautsCourtsLCG.c[tirages];
+        r.sautTirages[u][d - 1] = static_cast<uint8_t>(tirages);
+    };
     for (int32_t k = nb - 1; k >= 1; --k) {
         const int32_t u = ordre[k];
-        int16_t& parent = r.taille[u + DeltaDirection[r.vers[u]]];
-        parent = static_cast<int16_t>(parent + r.taille[u]);
+        const int32_t versParent = r.vers[u];
+        const int32_t parent = u + DeltaDirection[versParent];
+        r.taille[parent] = static_cast<int16_t>(r.taille[parent] + r.taille[u]);
+        sauter(u, versParent, 1);
+        sauter(parent, Oppose(versParent), r.taille[u]);
     }
 }
 
 // The walk from depart to cible, r being the tree rooted at cible; returns the number of cells of
 // the path, both ends included, and, when chemin is given, leaves the path's cells in
 // chemin[0..result-1]. A target that no open side leads to gives 0, without a draw.
+//
+// Each pass of the loop reads one Draw(4) at the walk's current cell from the state and jumps to
+// the state of the next Draw(4) in one multiply-add. Whether the side drawn is the way to the
+// target cannot be predicted, so the pass does not branch on it: the selections are made by
+// masks. The walk counts the draws it jumps over; the generator is moved by that count at the end,
+// which lands where the draws one by one would.
 int32_t Marcher(PuzzleRandom& hasard, const Masques& ouvert, const Racine& r, int32_t depart, int32_t cible,
     int32_t* chemin)
 {
@@ -119,31 +142,33 @@ int32_t Marcher(PuzzleRandom& hasard, const Masques& ouvert, const Racine& r, in
         return 1;
     if (r.vers[depart] == 0)
         return 0;
-    // A local copy of the generator stays in registers through the loop.
-    PuzzleRandom tirage = hasard;
+    uint32_t etat = hasard.Etat() * PuzzleRandom::Multiplicateur + 1u;   // the first Draw(4)
+    uint32_t tirages = 1;
     int32_t u = depart;
     int32_t longueur = 1;
-    uint8_t restants = ouvert[u];
+    // The side already used leads back; the side towards the target is always among the others.
+    uint32_t restants = ouvert[u];
     for (;;) {
-        // The side towards the target is still untried here: the side already used leads back.
-        const int32_t versCible = r.vers[u];
-        int32_t d;
-        for (;;) {
-            d = Directions.d[restants][tirage.Draw(4)];
-            restants = static_cast<uint8_t>(restants & ~Bit(d));
-            if (d == versCible)
-                break;
-            tirage.Avancer(static_cast<uint32_t>(r.taille[u + DeltaDirection[d]] - 1));
-        }
-        u += DeltaDirection[d];
+        // Draw(4) - 1 is the top two bits of the state.
+        const int32_t d = Directions.d[restants][(etat >> 30) + 1];
+        const bool pas = d == r.vers[u];
+        etat = etat * r.sautA[u][d - 1] + r.sautC[u][d - 1];
+        tirages += r.sautTirages[u][d - 1];
+        const int32_t v = u + DeltaDirection[d];
+        const uint32_t apresPas = ouvert[v] & ~static_cast<uint32_t>(Bit(Oppose(d)));
+        const uint32_t sansD = restants & ~static_cast<uint32_t>(Bit(d));
+        // Selections by mask, not by branch: all ones when the walk steps.
+        const uint32_t masque = 0u - static_cast<uint32_t>(pas);
+        u += static_cast<int32_t>(static_cast<uint32_t>(DeltaDirection[d]) & masque);
+        restants = (apresPas & masque) | (sansD & ~masque);
         if (chemin)
             chemin[longueur] = u;
-        ++longueur;
+        longueur += static_cast<int32_t>(pas);
         if (u == cible) {
-            hasard = tirage;
+            // The last step's jump took the next draw too, which the walk does not make.
+            hasard.Avancer(tirages - 1);
             return longueur;
         }
-        restants = static_cast<uint8_t>(ouvert[u] & ~Bit(Oppose(d)));
     }
 }
 
