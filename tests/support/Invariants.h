@@ -34,6 +34,7 @@ struct Evenement {
         TicScore,     // timerScoreTimer, when timerScore runs (as the front end delivers it)
         TicMemoire,   // timerRefreshMemoireTimer, whether or not the timer runs
         TicLab,       // timerLabTimer, whether or not the timer runs
+        Hasard,       // TableauAuHasard
     };
     Sorte sorte = Partie;
     int32_t type = 0, numero = 1;   // Partie
@@ -47,14 +48,15 @@ struct Evenement {
 
 inline bool EstNouvellePartie(const Evenement& e)
 {
-    return e.sorte == Evenement::Partie || e.sorte == Evenement::Suivant || e.sorte == Evenement::Precedent;
+    return e.sorte == Evenement::Partie || e.sorte == Evenement::Suivant || e.sorte == Evenement::Precedent ||
+        e.sorte == Evenement::Hasard;
 }
 
 inline std::string Decrire(const Evenement& e)
 {
     std::ostringstream o;
     static const char* const noms[] = {"Partie", "Suivant", "Precedent", "Case", "MurEnfonce", "MurRelache",
-        "MurClique", "Touche", "Caractere", "TicScore", "TicMemoire", "TicLab"};
+        "MurClique", "Touche", "Caractere", "TicScore", "TicMemoire", "TicLab", "Hasard"};
     o << noms[e.sorte];
     switch (e.sorte) {
     case Evenement::Partie: o << '(' << e.type << ", " << e.numero << ')'; break;
@@ -99,6 +101,7 @@ inline void Appliquer(Contexte& c, const Evenement& e)
         break;
     case Evenement::TicMemoire: timerRefreshMemoireTimer(c); break;
     case Evenement::TicLab: timerLabTimer(c); break;
+    case Evenement::Hasard: TableauAuHasard(c); break;
     }
 }
 
@@ -228,7 +231,8 @@ inline std::string VerifierInvariants(const Contexte& c)
     const GameState& g = c.E;
     const int32_t n = g.NbColonnes;
     std::ostringstream faute;
-    if (c.C.panelScoreMixte.Caption() != std::to_string(g.Score))
+    // Once a game has started (and started the clock), the score panel shows the score.
+    if (c.C.timerScore.Demarrages > 0 && c.C.panelScoreMixte.Caption() != std::to_string(g.Score))
         faute << "the score panel shows " << c.C.panelScoreMixte.Caption() << " for " << g.Score << "; ";
     if (g.TypeJeu < 1 || g.TypeJeu > 5)
         return faute.str();
@@ -412,7 +416,10 @@ public:
     std::string Jouer(const Evenement& e)
     {
         GameState& g = c_.E;
-        const bool nouvelle = EstNouvellePartie(e);
+        // ">>" at the last puzzle and "<<" at the first change nothing, as their disabled panels.
+        const bool auBout = (e.sorte == Evenement::Suivant && g.NumeroTableau >= g.NumeroTableauMax) ||
+            (e.sorte == Evenement::Precedent && g.NumeroTableau <= 1);
+        const bool nouvelle = EstNouvellePartie(e) && !auBout;
         const bool terminee = g.PartieTerminee && g.TypeJeu != AucunJeu;
         const int32_t score = g.Score;
         const int32_t cout = nouvelle ? 0 : CoutAttendu(c_, e);
@@ -422,7 +429,7 @@ public:
         if (nouvelle) {
             if (g.TypeJeu >= 1 && g.TypeJeu <= 5 && (g.Score != 5000 || g.PartieTerminee || !c_.C.timerScore.Enabled))
                 faute << "a new game starts at " << g.Score << (g.PartieTerminee ? ", over" : "") << "; ";
-        } else if (terminee) {
+        } else if (terminee || auBout) {
             if (!(Relever(c_) == avant))
                 faute << "the finished game changed; ";
         } else {
