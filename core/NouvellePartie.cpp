@@ -234,14 +234,21 @@ void NouvellePartie(Contexte& c)
         DemarrerPartie(c);
 }
 
+// The ">>" and "<<" panels are disabled at the last and the first puzzle; a call that reaches
+// these operations there all the same changes nothing, rather than start a puzzle 501 or 0 that
+// has no board parameters and no place in the table of best scores.
 void TableauSuivant(Contexte& c)
 {
+    if (c.E.NumeroTableau >= c.E.NumeroTableauMax)
+        return;
     c.E.NumeroTableau += 1;
     NouvellePartie(c);
 }
 
 void TableauPrecedent(Contexte& c)
 {
+    if (c.E.NumeroTableau <= 1)
+        return;
     c.E.NumeroTableau -= 1;
     NouvellePartie(c);
 }

@@ -176,14 +176,19 @@ void DisposerPlateau(Contexte& c)
     const int32_t C = g.NbColonnes;
     const int32_t M = g.MargePlateau;
     const int32_t E = g.EcartCases;
-    const int32_t resteL = (largeur - 2 * M - (C - 1) * E) % C;
-    if (resteL != 0)
-        largeur -= resteL;
-    const int32_t resteH = (hauteur - 2 * M - (C - 1) * E) % C;
-    if (resteH != 0)
-        hauteur -= resteH;
-    g.LargeurCase = Arrondi(static_cast<double>(largeur - 2 * M - (C - 1) * E) / C);
-    g.HauteurCase = Arrondi(static_cast<double>(hauteur - 2 * M - (C - 1) * E) / C);
+    // With no game in play (type 0) there are no cells to divide the board into.
+    g.LargeurCase = 0;
+    g.HauteurCase = 0;
+    if (C > 0) {
+        const int32_t resteL = (largeur - 2 * M - (C - 1) * E) % C;
+        if (resteL != 0)
+            largeur -= resteL;
+        const int32_t resteH = (hauteur - 2 * M - (C - 1) * E) % C;
+        if (resteH != 0)
+            hauteur -= resteH;
+        g.LargeurCase = Arrondi(static_cast<double>(largeur - 2 * M - (C - 1) * E) / C);
+        g.HauteurCase = Arrondi(static_cast<double>(hauteur - 2 * M - (C - 1) * E) / C);
+    }
     g.NbColonnes -= 2 * B;
     g.NbLignes = g.NbColonnes;
     const int32_t n = g.NbColonnes;
@@ -219,8 +224,8 @@ void DisposerPlateau(Contexte& c)
     const int32_t LC = g.LargeurCase;
     const int32_t HC = g.HauteurCase;
     const int32_t cote = std::max(n + 2 * B, g.NbLignes + 2 * B);
-    const int32_t police = Arrondi(fx * 200 / cote);
-    const int32_t policeAnneau = Arrondi(fx * 140 / cote);
+    const int32_t police = cote > 0 ? Arrondi(fx * 200 / cote) : 0;
+    const int32_t policeAnneau = cote > 0 ? Arrondi(fx * 140 / cote) : 0;
     const bool main = g.TypeJeu == Serpentin || g.TypeJeu == Memoire;
     const bool colorees = g.TypeJeu >= Labyrinthe && g.TypeJeu <= Memoire;
     int32_t i = 0;
