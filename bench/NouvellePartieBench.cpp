@@ -107,34 +107,41 @@ void BM_NouvellePartie(benchmark::State& state)
 BENCHMARK(BM_NouvellePartie)->Arg(1)->Iterations(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NouvellePartie)->DenseRange(2, 5)->Iterations(12)->Unit(benchmark::kMillisecond);
 
-// The fixed work of a new game, piece by piece, on the largest memory board (no draws but the
-// layout's 300 cell colours).
-struct SessionMemoire500 : SessionAutonome {
-    SessionMemoire500() { Jouer(Memoire, 500); }
+// The fixed work of a new game, piece by piece, on puzzle 500 of each game type (its largest
+// board). Each piece runs again on an unchanged board, so every control setter finds its value
+// already there: what remains is the cost of going over the controls and, for the layout, its
+// colour draws (counted in the `draws` counter).
+struct Session500 : SessionAutonome {
+    explicit Session500(TTypeJeu type) { Jouer(type, 500); controles->PrendreZonesSales(); }
 };
 
 void BM_Fixe_DisposerPlateau(benchmark::State& state)
 {
-    SessionMemoire500 s;
+    Session500 s(static_cast<TTypeJeu>(state.range(0)));
+    const PuzzleRandom depart = s.hasard;   // every layout draws the same colours
     for (auto _ : state) {
-        s.hasard.Seed(3000);
+        s.hasard = depart;
         DisposerPlateau(s.ctx);
         s.controles->PrendreZonesSales();
     }
+    state.counters["draws"] = static_cast<double>(s.hasard.Tirages() - depart.Tirages());
 }
-BENCHMARK(BM_Fixe_DisposerPlateau);
+BENCHMARK(BM_Fixe_DisposerPlateau)->DenseRange(1, 5);
 
+// The full redraw of the new game: every cell of the board (and the magic square's ring).
 void BM_Fixe_AfficherCases(benchmark::State& state)
 {
-    SessionMemoire500 s;
+    Session500 s(static_cast<TTypeJeu>(state.range(0)));
+    const int32_t d = s.etat->AvecBordure;
+    const int32_t n = s.etat->NbColonnes;
     for (auto _ : state)
-        AfficherCases(s.ctx, 1, 1, 10, 10);
+        AfficherCases(s.ctx, 1 - d, 1 - d, n + d, n + d);
 }
-BENCHMARK(BM_Fixe_AfficherCases);
+BENCHMARK(BM_Fixe_AfficherCases)->DenseRange(1, 5);
 
 void BM_Fixe_SauverOptions(benchmark::State& state)
 {
-    SessionMemoire500 s;
+    Session500 s(Memoire);
     for (auto _ : state)
         SauverOptions(s.ctx);
 }
@@ -142,23 +149,24 @@ BENCHMARK(BM_Fixe_SauverOptions);
 
 void BM_Fixe_PreparerTextes(benchmark::State& state)
 {
-    SessionMemoire500 s;
+    Session500 s(Memoire);
     for (auto _ : state)
         PreparerTextes(s.ctx);
 }
 BENCHMARK(BM_Fixe_PreparerTextes);
 
-// A whole new game that draws nothing of its own: puzzle 500 of the memory game replayed. The
-// layout still draws its cell colours, and the shuffle its 2000 draws.
+// A whole new game of puzzle 500 replayed ("REJOUER"): the same draws, no control changes.
 void BM_Fixe_Rejouer(benchmark::State& state)
 {
-    SessionMemoire500 s;
+    Session500 s(static_cast<TTypeJeu>(state.range(0)));
+    const uint64_t avant = s.hasard.Tirages();
     for (auto _ : state) {
         NouvellePartie(s.ctx);
         s.controles->PrendreZonesSales();
     }
+    state.counters["draws"] = static_cast<double>(s.hasard.Tirages() - avant) / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_Fixe_Rejouer);
+BENCHMARK(BM_Fixe_Rejouer)->DenseRange(2, 5);
 
 const char* const NomsJeux[6] = {"", "Labyrinthe", "CarreMagique", "Differences", "Serpentin", "Memoire"};
 
