@@ -75,25 +75,30 @@ void GenererSerpentin(Contexte& c)
         }
 
     // A random walk of the hole; a step off the board is drawn again and not counted. The walk
-    // makes some 8000 steps whose directions cannot be predicted, so a step is made without a
-    // branch: a step off the board leaves the hole where it is and moves nothing.
-    static constexpr int32_t DX[4] = {1, 0, -1, 0};   // Draw(4) = 1 right, 2 down, 3 left, 4 up
-    static constexpr int32_t DY[4] = {0, 1, 0, -1};
-    const uint32_t taille = static_cast<uint32_t>(n);
-    int32_t hx = n, hy = n;
+    // makes thousands of steps whose directions cannot be predicted, and on a small board the hole
+    // is at an edge most of the time: a step is made without a branch, from a table of the hole's
+    // next cell for each cell and direction (the cell itself where the step would leave the
+    // board, which then moves nothing and does not count).
+    uint8_t suivante[L * L][4];
+    for (int32_t x = 1; x <= n; ++x)
+        for (int32_t y = 1; y <= n; ++y) {
+            static constexpr int32_t DX[4] = {1, 0, -1, 0};   // Draw(4) = 1 right, 2 down, 3 left, 4 up
+            static constexpr int32_t DY[4] = {0, 1, 0, -1};
+            for (int32_t d = 0; d < 4; ++d) {
+                const int32_t cx = x + DX[d], cy = y + DY[d];
+                const bool dedans = cx >= 1 && cx <= n && cy >= 1 && cy <= n;
+                suivante[x * L + y][d] = static_cast<uint8_t>(dedans ? cx * L + cy : x * L + y);
+            }
+        }
+    int32_t trou = n * L + n;
     for (int32_t pas = 0; pas < longueurMarche;) {
-        const int32_t d = r.Draw(4) - 1;
-        const int32_t cx = hx + DX[d];
-        const int32_t cy = hy + DY[d];
-        const bool dedans = static_cast<uint32_t>(cx - 1) < taille && static_cast<uint32_t>(cy - 1) < taille;
-        const int32_t nx = dedans ? cx : hx;
-        const int32_t ny = dedans ? cy : hy;
-        valeurs[hx * L + hy] = valeurs[nx * L + ny];
-        couleurs[hx * L + hy] = couleurs[nx * L + ny];
-        hx = nx;
-        hy = ny;
-        pas += dedans;
+        const int32_t cible = suivante[trou][r.Draw(4) - 1];
+        valeurs[trou] = valeurs[cible];
+        couleurs[trou] = couleurs[cible];
+        pas += static_cast<int32_t>(cible != trou);
+        trou = cible;
     }
+    const int32_t hx = trou / L, hy = trou % L;
     c.R = r;
 
     for (auto& colonne : g.EstTrou)
