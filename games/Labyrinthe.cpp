@@ -2,7 +2,6 @@
 #include "games/Labyrinthe.h"
 
 #include <algorithm>
-#include <bit>
 #include <utility>
 
 #include "core/Plateau.h"
@@ -58,6 +57,9 @@ constexpr TableDirections Directions;
 
 using Masques = uint8_t[NbIndices];   // the open sides of each cell
 
+// The number of sides in a mask of the four sides.
+constexpr uint8_t NbCotes[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+
 // The open sides of every cell, read from the wall list.
 void LireMasques(const GameState& g, Masques& ouvert)
 {
@@ -96,7 +98,9 @@ struct Racine {
 };
 static_assert(NbIndices <= detail::SautsCourts, "a jump never needs more than the short jumps");
 
-void Enraciner(const Masques& ouvert, int32_t cible, Racine& r)
+// The jumps and corridors pay for themselves over the many walks towards one bonus cell; a single
+// walk (a maze's own search) needs only the sides towards the target and the sizes.
+void Enraciner(const Masques& ouvert, int32_t cible, Racine& r, bool avecSauts = true)
 {
     std::fill(std::begin(r.vers), std::end(r.vers), uint8_t{0});
     int32_t ordre[NbIndices];
@@ -114,13 +118,21 @@ void Enraciner(const Masques& ouvert, int32_t cible, Racine& r)
                 pile[++haut] = v;
             }
     }
+    if (!avecSauts) {
+        for (int32_t k = nb - 1; k >= 1; --k) {
+            const int32_t u = ordre[k];
+            const int32_t parent = u + DeltaDirection[r.vers[u]];
+            r.taille[parent] = static_cast<int16_t>(r.taille[parent] + r.taille[u]);
+        }
+        return;
+    }
     // The corridors, from the target down (a cell comes after its parent in ordre): the forced
     // steps from a cell on, the cell where they end, and that cell's side back into the corridor.
     uint8_t forces[NbIndices], fin[NbIndices], retourFin[NbIndices];
     for (int32_t k = 0; k < nb; ++k) {
         const int32_t u = ordre[k];
         const int32_t parent = u + DeltaDirection[r.vers[u]];
-        const bool couloir = u != cible && std::popcount(static_cast<unsigned>(ouvert[u])) == 2;
+        const bool couloir = u != cible && NbCotes[ouvert[u]] == 2;
         forces[u] = couloir ? static_cast<uint8_t>(forces[parent] + 1) : uint8_t{0};
         fin[u] = static_cast<uint8_t>(couloir ? fin[parent] : u);
         retourFin[u] = couloir ? (forces[parent] == 0 ? Bit(Oppose(r.vers[u])) : retourFin[parent]) : uint8_t{0};
@@ -185,6 +197,36 @@ int32_t Marcher(PuzzleRandom& hasard, const Masques& ouvert, const Racine& r, in
             // The last jump took the next draw too, which the walk does not make.
             hasard.Avancer(tirages - 1);
             return longueur;
+        }
+    }
+}
+
+// The same walk on a tree rooted without its jumps: each side drawn away from the target jumps the
+// generator over its branch by the branch's size, the side towards it steps.
+int32_t MarcherUneFois(PuzzleRandom& hasard, const Masques& ouvert, const Racine& r, int32_t depart, int32_t cible)
+{
+    if (depart == cible)
+        return 1;
+    if (r.vers[depart] == 0)
+        return 0;
+    PuzzleRandom tirage = hasard;   // in registers through the loop
+    int32_t u = depart;
+    int32_t longueur = 1;
+    uint32_t restants = ouvert[u];
+    for (;;) {
+        const int32_t d = Directions.d[restants][tirage.Draw(4)];
+        const int32_t v = u + DeltaDirection[d];
+        if (d == r.vers[u]) {
+            u = v;
+            ++longueur;
+            if (u == cible) {
+                hasard = tirage;
+                return longueur;
+            }
+            restants = ouvert[u] & ~static_cast<uint32_t>(Bit(Oppose(d)));
+        } else {
+            tirage.Avancer(static_cast<uint32_t>(r.taille[v] - 1));
+            restants &= ~static_cast<uint32_t>(Bit(d));
         }
     }
 }
@@ -291,8 +333,8 @@ int32_t Chercher(PuzzleRandom& hasard, const Masques& ouvert, int32_t xDepart, i
 {
     Racine racine;
     const int32_t cible = xCible * Largeur + yCible;
-    Enraciner(ouvert, cible, racine);
-    const int32_t longueur = Marcher(hasard, ouvert, racine, xDepart * Largeur + yDepart, cible);
+    Enraciner(ouvert, cible, racine, false);
+    const int32_t longueur = MarcherUneFois(hasard, ouvert, racine, xDepart * Largeur + yDepart, cible);
     // The walk's stack at the end is the one path between the two cells.
     if (chemin)
         for (int32_t i = 1, c = xDepart * Largeur + yDepart; i <= longueur; ++i, c += DeltaDirection[racine.vers[c]])
