@@ -60,9 +60,9 @@ bool EcartPermis(const GameState& g, int32_t x1, int32_t y1, int32_t x2, int32_t
     return std::abs(g.Valeur[x1][y1] - g.Valeur[x2][y2]) <= EcartMax;
 }
 
-// The generator and the redraws count moves some thousand times per new game; the count is
-// made without a branch per neighbour: a neighbour off the board reads the cell itself, and
-// does not count.
+// The generator and the redraws count moves some thousand times per new game; the count tests
+// the three conditions of a neighbour together: a neighbour off the board reads the cell itself,
+// and does not count.
 void CompterCoups(GameState& g, int32_t x, int32_t y)
 {
     const uint32_t nc = static_cast<uint32_t>(g.NbColonnes);
