@@ -11,66 +11,14 @@ std::string EnHex(Couleur c)
     return buf;
 }
 
-void Controle::Compter()
+void Controle::ChangerRect(const Rect& r)
 {
-    if (proprietaire_)
-        ++proprietaire_->modifications_;
-}
-
-void Controle::Salir()
-{
-    if (proprietaire_ && surPlateau_ && rect_.width > 0 && rect_.height > 0)
-        proprietaire_->zonesSales_.push_back(rect_);
-}
-
-// A property that only shows while the control is visible needs a repaint only then.
-#define COGITELLE_SETTER(Nom, Type, champ)    \
-    void Controle::Nom(Type v)                \
-    {                                         \
-        if (champ == v)                       \
-            return;                           \
-        champ = v;                            \
-        Compter();                            \
-        if (visible_)                         \
-            Salir();                          \
-    }
-
-COGITELLE_SETTER(SetEnabled, bool, enabled_)
-COGITELLE_SETTER(SetCaption, const std::string&, caption_)
-COGITELLE_SETTER(SetCouleur, Couleur, couleur_)
-COGITELLE_SETTER(SetCouleurPolice, Couleur, couleurPolice_)
-COGITELLE_SETTER(SetTaillePolice, int32_t, taillePolice_)
-COGITELLE_SETTER(SetGras, bool, gras_)
-COGITELLE_SETTER(SetBiseauInterieur, Biseau, biseauInterieur_)
-COGITELLE_SETTER(SetBiseauExterieur, Biseau, biseauExterieur_)
-COGITELLE_SETTER(SetLargeurBiseau, int32_t, largeurBiseau_)
-COGITELLE_SETTER(SetCurseur, Curseur, curseur_)
-COGITELLE_SETTER(SetHint, const std::string&, hint_)
-COGITELLE_SETTER(SetShowHint, bool, showHint_)
-COGITELLE_SETTER(SetCouleurStylo, Couleur, couleurStylo_)
-COGITELLE_SETTER(SetLargeurStylo, int32_t, largeurStylo_)
-
-#undef COGITELLE_SETTER
-
-void Controle::SetRect(const Rect& r)
-{
-    if (rect_ == r)
-        return;
     if (visible_)
         Salir();
     rect_ = r;
     Compter();
     if (visible_)
         Salir();
-}
-
-void Controle::SetVisible(bool v)
-{
-    if (visible_ == v)
-        return;
-    visible_ = v;
-    Compter();
-    Salir();
 }
 
 Controles::Controles()
@@ -139,6 +87,8 @@ void Controles::Attacher(Controle& c, bool surPlateau)
     if (surPlateau)
         ordre_.push_back(&c);
 }
+
+void Controles::AjouterZone(const Rect& r) { zonesSales_.push_back(r); }
 
 Controle& Controles::Mur(TypeMur type, int32_t x, int32_t y)
 {

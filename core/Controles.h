@@ -1,8 +1,10 @@
 // The model of every window control the rules touch. The core writes it; the Qt layer draws it.
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cogitelle {
@@ -44,13 +46,31 @@ struct Rect {
 
 class Controles;
 
+// The decimal text of a number, after an optional one-character prefix, held in place: a caption
+// is compared with it and copied only when it differs, with no string built for each redraw.
+class EnDecimal {
+public:
+    explicit EnDecimal(int32_t v, char prefixe = 0)
+    {
+        char* p = texte_;
+        if (prefixe)
+            *p++ = prefixe;
+        longueur_ = static_cast<uint8_t>(std::to_chars(p, texte_ + sizeof texte_, v).ptr - texte_);
+    }
+    operator std::string_view() const { return {texte_, longueur_}; }
+
+private:
+    char texte_[13];   // a prefix, a sign and ten digits
+    uint8_t longueur_;
+};
+
 // One control: a panel (cell, wall, side panel), an outline shape (cell frame) or a label.
 // Every setter compares first and changes nothing when the value is the same, so a redraw that
 // changes nothing writes nothing and the widget repaints nothing.
-class Controle {
+class alignas(64) Controle {
 public:
     Controle() = default;
-    Controle(Sorte sorte, int32_t tag) : sorte_(sorte), tag_(tag) {}
+    Controle(Sorte sorte, int32_t tag) : tag_(tag), sorte_(sorte) {}
 
     Sorte sorte() const { return sorte_; }
     int32_t Tag() const { return tag_; }
@@ -71,48 +91,86 @@ public:
     Couleur CouleurStylo() const { return couleurStylo_; }
     int32_t LargeurStylo() const { return largeurStylo_; }
 
-    void SetRect(const Rect& r);
-    void SetVisible(bool v);
-    void SetEnabled(bool v);
-    void SetCaption(const std::string& s);
-    void SetCouleur(Couleur c);
-    void SetCouleurPolice(Couleur c);
-    void SetTaillePolice(int32_t points);
-    void SetGras(bool g);
-    void SetBiseauInterieur(Biseau b);
-    void SetBiseauExterieur(Biseau b);
-    void SetLargeurBiseau(int32_t w);
-    void SetCurseur(Curseur c);
-    void SetHint(const std::string& s);
-    void SetShowHint(bool v);
-    void SetCouleurStylo(Couleur c);
-    void SetLargeurStylo(int32_t w);
+    // The comparison is inline: a layout or a redraw calls these thousands of times per new game,
+    // and most calls change nothing.
+    void SetRect(const Rect& r)
+    {
+        if (rect_ != r)
+            ChangerRect(r);
+    }
+    void SetVisible(bool v)
+    {
+        if (visible_ == v)
+            return;
+        visible_ = v;
+        Compter();
+        Salir();
+    }
+    void SetEnabled(bool v) { Affecter(enabled_, v); }
+    void SetCaption(std::string_view s)
+    {
+        if (caption_ != s) {
+            caption_.assign(s);
+            Modifie();
+        }
+    }
+    void SetCouleur(Couleur c) { Affecter(couleur_, c); }
+    void SetCouleurPolice(Couleur c) { Affecter(couleurPolice_, c); }
+    void SetTaillePolice(int32_t points) { Affecter(taillePolice_, points); }
+    void SetGras(bool g) { Affecter(gras_, g); }
+    void SetBiseauInterieur(Biseau b) { Affecter(biseauInterieur_, b); }
+    void SetBiseauExterieur(Biseau b) { Affecter(biseauExterieur_, b); }
+    void SetLargeurBiseau(int32_t w) { Affecter(largeurBiseau_, w); }
+    void SetCurseur(Curseur c) { Affecter(curseur_, c); }
+    void SetHint(std::string_view s)
+    {
+        if (hint_ != s) {
+            hint_.assign(s);
+            Modifie();
+        }
+    }
+    void SetShowHint(bool v) { Affecter(showHint_, v); }
+    void SetCouleurStylo(Couleur c) { Affecter(couleurStylo_, c); }
+    void SetLargeurStylo(int32_t w) { Affecter(largeurStylo_, w); }
 
 private:
     friend class Controles;
+    template <typename T>
+    void Affecter(T& champ, const T& v)
+    {
+        if (champ == v)
+            return;
+        champ = v;
+        Modifie();
+    }
+    // A property that only shows while the control is visible needs a repaint only then.
+    void Modifie();
+    void ChangerRect(const Rect& r);
     void Salir();   // records the current rectangle as needing a repaint
     void Compter();
 
+    // Every scalar property in the first 64 bytes, the two strings after them: a layout pass
+    // over the 1181 board controls compares mostly scalars and then reads one cache line each.
     Controles* proprietaire_ = nullptr;
-    bool surPlateau_ = false;
-    Sorte sorte_ = Sorte::Panneau;
-    int32_t tag_ = 0;
     Rect rect_{};
-    bool visible_ = false;
-    bool enabled_ = true;
-    std::string caption_;
+    int32_t tag_ = 0;
     Couleur couleur_ = couleurs::Argent;
     Couleur couleurPolice_ = couleurs::Noir;
     int32_t taillePolice_ = 8;
+    int32_t largeurBiseau_ = 1;
+    Couleur couleurStylo_ = couleurs::Noir;
+    int32_t largeurStylo_ = 1;
+    bool surPlateau_ = false;
+    Sorte sorte_ = Sorte::Panneau;
+    bool visible_ = false;
+    bool enabled_ = true;
     bool gras_ = false;
     Biseau biseauInterieur_ = Biseau::Aucun;
     Biseau biseauExterieur_ = Biseau::Releve;
-    int32_t largeurBiseau_ = 1;
     Curseur curseur_ = Curseur::Defaut;
-    std::string hint_;
     bool showHint_ = false;
-    Couleur couleurStylo_ = couleurs::Noir;
-    int32_t largeurStylo_ = 1;
+    std::string caption_;
+    std::string hint_;
 };
 
 // A timer as data: the Qt layer mirrors it with a QTimer, tests call the tick directly.
@@ -173,7 +231,13 @@ public:
     // Rectangles (relative to panelCentral) that changed since the last call of PrendreZonesSales.
     std::vector<Rect> PrendreZonesSales();
     bool ToutSale() const { return toutSale_; }
-    void MarquerToutSale() { toutSale_ = true; }
+    // The whole board is to be repainted: the rectangles recorded so far, and those of the changes
+    // made until the next PrendreZonesSales, say nothing more and are not kept.
+    void MarquerToutSale()
+    {
+        toutSale_ = true;
+        zonesSales_.clear();
+    }
     // How many properties actually changed value since the start: a redraw that changes nothing
     // leaves it as it was.
     uint64_t Modifications() const { return modifications_; }
@@ -181,10 +245,30 @@ public:
 private:
     friend class Controle;
     void Attacher(Controle& c, bool surPlateau);
+    void AjouterZone(const Rect& r);
     std::vector<Controle*> ordre_;
     std::vector<Rect> zonesSales_;
     bool toutSale_ = true;
     uint64_t modifications_ = 0;
 };
+
+inline void Controle::Compter()
+{
+    if (proprietaire_)
+        ++proprietaire_->modifications_;
+}
+
+inline void Controle::Salir()
+{
+    if (proprietaire_ && surPlateau_ && !proprietaire_->toutSale_ && rect_.width > 0 && rect_.height > 0)
+        proprietaire_->AjouterZone(rect_);
+}
+
+inline void Controle::Modifie()
+{
+    Compter();
+    if (visible_)
+        Salir();
+}
 
 } // namespace cogitelle

@@ -145,6 +145,14 @@ struct GameState {
     std::string TexteQuestionQuitter;
     std::string TexteAuRevoir;
     std::string FichierAide;   // file name of the help of the current language
+    // What the texts above were last built from: a new game that changes none of it keeps them.
+    struct SourcesTextes {
+        bool Prets = false;
+        int32_t Langue = 0, SommeMagique = 0, LongueurSerpentin = 0, TailleGroupe = 0;
+        bool AvecDiagonales = false;
+        bool operator==(const SourcesTextes&) const = default;
+    };
+    SourcesTextes TextesPreparesPour;
 
     TableMeilleursScores MeilleursScores;
 };

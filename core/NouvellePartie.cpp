@@ -193,15 +193,18 @@ void NouvellePartie(Contexte& c)
             for (int32_t y = 1; y <= n; ++y)
                 if (g.EstTrou[x][y])
                     g.Etat[x][y] = -2;
-        for (int32_t x = 1; x <= n; ++x)
-            for (int32_t y = 1; y <= n; ++y)
-                CompterCoups(g, x, y);
+        // Every cell's move count follows here; the full redraw below counts every cell again
+        // from the same numbers and states, so it is done there alone.
     }
     g.TentativesPartie = g.NbTentatives;
     g.NbTentatives = 0;
+    // Every cell's caption is its number. The full redraw below sets the caption of every cell
+    // itself in the magic square, the differences and the memory game, and of every cell but the
+    // main hole in the serpentine, so only the maze and that hole need it here.
     for (int32_t x = 1; x <= n; ++x)
         for (int32_t y = 1; y <= n; ++y)
-            k.Cases[x][y].SetCaption(std::to_string(g.Valeur[x][y]));
+            if (g.TypeJeu == Labyrinthe || (g.TypeJeu == Serpentin && x == g.TrouPrincipalX && y == g.TrouPrincipalY))
+                k.Cases[x][y].SetCaption(EnDecimal(g.Valeur[x][y]));
     if (g.TypeJeu == Differences || g.TypeJeu == Serpentin)
         for (int32_t x = 1; x <= n; ++x)
             for (int32_t y = 1; y <= n; ++y) {
@@ -231,14 +234,21 @@ void NouvellePartie(Contexte& c)
         DemarrerPartie(c);
 }
 
+// The ">>" and "<<" panels are disabled at the last and the first puzzle; a call that reaches
+// these operations there all the same changes nothing, rather than start a puzzle 501 or 0 that
+// has no board parameters and no place in the table of best scores.
 void TableauSuivant(Contexte& c)
 {
+    if (c.E.NumeroTableau >= c.E.NumeroTableauMax)
+        return;
     c.E.NumeroTableau += 1;
     NouvellePartie(c);
 }
 
 void TableauPrecedent(Contexte& c)
 {
+    if (c.E.NumeroTableau <= 1)
+        return;
     c.E.NumeroTableau -= 1;
     NouvellePartie(c);
 }

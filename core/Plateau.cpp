@@ -44,7 +44,7 @@ int32_t TaillePlateau(TTypeJeu type, int32_t n)
 namespace {
 
 // One colour drawn blue first, then green, then red, each component base + Draw(etendue).
-Couleur TirerCouleur(PuzzleRandom& r, int32_t etendue, int32_t base)
+inline Couleur TirerCouleur(PuzzleRandom& r, int32_t etendue, int32_t base)
 {
     const int32_t b = r.Draw(etendue) + base;
     const int32_t g = r.Draw(etendue) + base;
@@ -53,36 +53,77 @@ Couleur TirerCouleur(PuzzleRandom& r, int32_t etendue, int32_t base)
 }
 
 // The wall colours: blue and green drawn, red 0 (magic square and differences).
-Couleur TirerCouleurMur(PuzzleRandom& r, int32_t etendue, int32_t base)
+inline Couleur TirerCouleurMur(PuzzleRandom& r, int32_t etendue, int32_t base)
 {
     const int32_t b = r.Draw(etendue) + base;
     const int32_t g = r.Draw(etendue) + base;
     return RGB(0, g, b);
 }
 
-void HabillerMur(Contexte& c, Controle& mur, bool coin)
+constexpr int32_t NbMursPool = 13 * 14 + 14 * 13 + 13 * 13;   // right, bottom and corner walls
+
+// The colours a layout draws, in the order it draws them: every wall of the pool (right walls,
+// bottom walls, corner walls, each grid x outer), then every cell, the ring included (x outer).
+// They are drawn in one run with the generator in a local copy, which stays in a register: written
+// to the controls between draws, it would go through memory at every draw.
+struct CouleursTirees {
+    Couleur murs[NbMursPool];
+    Couleur cases[16 * 16];   // in the order of the cells' loop
+};
+
+void TirerCouleurs(PuzzleRandom& hasard, TTypeJeu type, int32_t n, int32_t B, CouleursTirees& t)
 {
-    mur.SetVisible(false);
-    mur.SetCurseur(Curseur::Defaut);
-    switch (c.E.TypeJeu) {
+    PuzzleRandom r = hasard;
+    constexpr int32_t coins = 13 * 13;
+    switch (type) {
     case Labyrinthe:
-        mur.SetCouleur(TirerCouleur(c.R, 100, 50));
+        for (Couleur& m : t.murs)
+            m = TirerCouleur(r, 100, 50);
         break;
     case CarreMagique:
-        if (coin) {
-            mur.SetCouleur(TirerCouleurMur(c.R, 50, 130));
-        } else {
-            mur.SetCouleur(TirerCouleurMur(c.R, 76, 20));
-            mur.SetCurseur(Curseur::Main);
-        }
+        for (int32_t i = 0; i < NbMursPool - coins; ++i)
+            t.murs[i] = TirerCouleurMur(r, 76, 20);
+        for (int32_t i = NbMursPool - coins; i < NbMursPool; ++i)
+            t.murs[i] = TirerCouleurMur(r, 50, 130);
         break;
     case Differences:
-        mur.SetCouleur(TirerCouleurMur(c.R, 76, 20));
-        mur.SetCurseur(Curseur::Main);
+        for (Couleur& m : t.murs)
+            m = TirerCouleurMur(r, 76, 20);
         break;
     default:
         break;
     }
+    int32_t i = 0;
+    for (int32_t x = 1 - B; x <= n + B; ++x)
+        for (int32_t y = 1 - B; y <= n + B; ++y, ++i)
+            switch (type) {
+            case Labyrinthe:
+                t.cases[i] = TirerCouleur(r, 50, 150);
+                break;
+            case CarreMagique:
+                t.cases[i] = (x == 0 || y == 0 || x == n + 1 || y == n + 1) ? couleurs::Argent : TirerCouleur(r, 30, 150);
+                break;
+            case Differences:
+            case Serpentin:
+                t.cases[i] = TirerCouleur(r, 50, 200);
+                break;
+            case Memoire:
+                t.cases[i] = TirerCouleur(r, 30, 150);
+                break;
+            default:
+                break;
+            }
+    hasard = r;
+}
+
+// A wall of the pool: hidden, its cursor, and its drawn colour in the games that colour walls.
+void HabillerMur(TTypeJeu type, Controle& mur, bool coin, Couleur couleur)
+{
+    mur.SetVisible(false);
+    const bool main = (type == CarreMagique && !coin) || type == Differences;
+    mur.SetCurseur(main ? Curseur::Main : Curseur::Defaut);
+    if (type == Labyrinthe || type == CarreMagique || type == Differences)
+        mur.SetCouleur(couleur);
 }
 
 } // namespace
@@ -93,6 +134,9 @@ void DisposerPlateau(Contexte& c)
     Controles& k = c.C;
     const double fx = g.FacteurEcranX;
     const double fy = g.FacteurEcranY;
+
+    // The whole board is repainted after a layout: no need to record each control it changes.
+    k.MarquerToutSale();
 
     // 1-2. The board panel at its full size, hidden while it is laid out.
     k.panelCentral.SetVisible(false);
@@ -132,14 +176,19 @@ void DisposerPlateau(Contexte& c)
     const int32_t C = g.NbColonnes;
     const int32_t M = g.MargePlateau;
     const int32_t E = g.EcartCases;
-    const int32_t resteL = (largeur - 2 * M - (C - 1) * E) % C;
-    if (resteL != 0)
-        largeur -= resteL;
-    const int32_t resteH = (hauteur - 2 * M - (C - 1) * E) % C;
-    if (resteH != 0)
-        hauteur -= resteH;
-    g.LargeurCase = Arrondi(static_cast<double>(largeur - 2 * M - (C - 1) * E) / C);
-    g.HauteurCase = Arrondi(static_cast<double>(hauteur - 2 * M - (C - 1) * E) / C);
+    // With no game in play (type 0) there are no cells to divide the board into.
+    g.LargeurCase = 0;
+    g.HauteurCase = 0;
+    if (C > 0) {
+        const int32_t resteL = (largeur - 2 * M - (C - 1) * E) % C;
+        if (resteL != 0)
+            largeur -= resteL;
+        const int32_t resteH = (hauteur - 2 * M - (C - 1) * E) % C;
+        if (resteH != 0)
+            hauteur -= resteH;
+        g.LargeurCase = Arrondi(static_cast<double>(largeur - 2 * M - (C - 1) * E) / C);
+        g.HauteurCase = Arrondi(static_cast<double>(hauteur - 2 * M - (C - 1) * E) / C);
+    }
     g.NbColonnes -= 2 * B;
     g.NbLignes = g.NbColonnes;
     const int32_t n = g.NbColonnes;
@@ -155,62 +204,45 @@ void DisposerPlateau(Contexte& c)
             k.CadresInterieurs[x][y].SetVisible(false);
         }
 
-    // 9. Every wall of the pool, whatever the board size: their colours are part of the puzzle.
-    for (int x = 1; x <= 13; ++x)
-        for (int y = 1; y <= 14; ++y)
-            HabillerMur(c, k.MursDroits[x][y], false);
-    for (int x = 1; x <= 14; ++x)
-        for (int y = 1; y <= 13; ++y)
-            HabillerMur(c, k.MursBas[x][y], false);
-    for (int x = 1; x <= 13; ++x)
-        for (int y = 1; y <= 13; ++y)
-            HabillerMur(c, k.MursBasDroits[x][y], true);
+    CouleursTirees tirees;
+    TirerCouleurs(c.R, g.TypeJeu, n, B, tirees);
 
-    // 10. Cells, the ring included.
+    // 9. Every wall of the pool, whatever the board size: their colours are part of the puzzle.
+    int32_t m = 0;
+    for (int x = 1; x <= 13; ++x)
+        for (int y = 1; y <= 14; ++y, ++m)
+            HabillerMur(g.TypeJeu, k.MursDroits[x][y], false, tirees.murs[m]);
+    for (int x = 1; x <= 14; ++x)
+        for (int y = 1; y <= 13; ++y, ++m)
+            HabillerMur(g.TypeJeu, k.MursBas[x][y], false, tirees.murs[m]);
+    for (int x = 1; x <= 13; ++x)
+        for (int y = 1; y <= 13; ++y, ++m)
+            HabillerMur(g.TypeJeu, k.MursBasDroits[x][y], true, tirees.murs[m]);
+
+    // 10. Cells, the ring included. Each property is set once, to its final value.
     const int32_t I = g.EpaisseurCadre + g.RetraitCase;
     const int32_t LC = g.LargeurCase;
     const int32_t HC = g.HauteurCase;
     const int32_t cote = std::max(n + 2 * B, g.NbLignes + 2 * B);
-    const int32_t police = Arrondi(fx * 200 / cote);
-    const int32_t policeAnneau = Arrondi(fx * 140 / cote);
+    const int32_t police = cote > 0 ? Arrondi(fx * 200 / cote) : 0;
+    const int32_t policeAnneau = cote > 0 ? Arrondi(fx * 140 / cote) : 0;
+    const bool main = g.TypeJeu == Serpentin || g.TypeJeu == Memoire;
+    const bool colorees = g.TypeJeu >= Labyrinthe && g.TypeJeu <= Memoire;
+    int32_t i = 0;
     for (int32_t x = 1 - B; x <= n + B; ++x)
-        for (int32_t y = 1 - B; y <= g.NbLignes + B; ++y) {
+        for (int32_t y = 1 - B; y <= g.NbLignes + B; ++y, ++i) {
             Controle& cell = k.Cases[x][y];
-            cell.SetCurseur(Curseur::Defaut);
+            cell.SetCurseur(main ? Curseur::Main : Curseur::Defaut);
             cell.SetRect({M + (x - 1 + B) * (LC + E) + I, M + (y - 1 + B) * (HC + E) + I, LC - 2 * I, HC - 2 * I});
             const bool anneau = g.TypeJeu == CarreMagique && (x == 0 || y == 0 || x == n + 1 || y == g.NbLignes + 1);
             cell.SetTaillePolice(anneau ? policeAnneau : police);
             cell.SetCouleurPolice(couleurs::Noir);
-            cell.SetBiseauInterieur(Biseau::Aucun);
+            cell.SetBiseauInterieur(anneau ? Biseau::Abaisse : Biseau::Aucun);
             cell.SetBiseauExterieur(Biseau::Releve);
             cell.SetLargeurBiseau(1);
             cell.SetShowHint(false);
-            switch (g.TypeJeu) {
-            case Labyrinthe:
-                cell.SetCouleur(TirerCouleur(c.R, 50, 150));
-                break;
-            case CarreMagique:
-                if (anneau) {
-                    cell.SetCouleur(couleurs::Argent);
-                    cell.SetBiseauInterieur(Biseau::Abaisse);
-                } else {
-                    cell.SetCouleur(TirerCouleur(c.R, 30, 150));
-                }
-                break;
-            case Differences:
-                cell.SetCouleur(TirerCouleur(c.R, 50, 200));
-                break;
-            case Serpentin:
-                cell.SetCouleur(TirerCouleur(c.R, 50, 200));
-                cell.SetCurseur(Curseur::Main);
-                break;
-            case Memoire:
-                cell.SetCouleur(TirerCouleur(c.R, 30, 150));
-                cell.SetCurseur(Curseur::Main);
-                break;
-            default:
-                break;
-            }
+            if (colorees)
+                cell.SetCouleur(tirees.cases[i]);
             cell.SetGras(false);
         }
 
@@ -242,7 +274,6 @@ void DisposerPlateau(Contexte& c)
             const Rect& b = k.MursBas[x][y].rect();
             k.MursBasDroits[x][y].SetRect({d.left, b.top, d.width, b.height});
         }
-    k.MarquerToutSale();
 }
 
 } // namespace cogitelle

@@ -16,7 +16,7 @@ void CaseLabyrinthe(Contexte& c, int32_t x, int32_t y)
     Controle& cell = c.C.Cases[x][y];
     switch (g.Etat[x][y]) {
     case 1:
-        cell.SetCaption(std::to_string(g.Valeur[x][y]));
+        cell.SetCaption(EnDecimal(g.Valeur[x][y]));
         cell.SetVisible(true);
         cell.SetCurseur(Curseur::Defaut);
         cell.SetCouleur(couleurs::Jaune);
@@ -41,7 +41,10 @@ void FinLabyrinthe(Contexte& c)
     if (g.ArriveeX >= 1 && g.ArriveeX <= 14 && g.ArriveeY >= 1 && g.ArriveeY <= 14) {
         Controle& arrivee = k.Cases[g.ArriveeX][g.ArriveeY];
         const bool gloutonAuBout = g.PosX == n && g.PosY == g.NbLignes;
-        arrivee.SetCaption(gloutonAuBout ? std::to_string(g.Valeur[n][g.NbLignes]) : std::string("A"));
+        if (gloutonAuBout)
+            arrivee.SetCaption(EnDecimal(g.Valeur[n][g.NbLignes]));
+        else
+            arrivee.SetCaption("A");
         arrivee.SetVisible(true);
         arrivee.SetCouleur(couleurs::Jaune);
         arrivee.SetHint("Case Arrivée");
@@ -81,17 +84,17 @@ void CaseCarre(Contexte& c, int32_t x, int32_t y)
     const bool anneau = x == 0 || y == 0 || x == n + 1 || y == n + 1;
     if (anneau) {
         if (v < 1) {
-            cell.SetCaption(std::to_string(v));
+            cell.SetCaption(EnDecimal(v));
             cell.SetCouleurPolice(couleurs::RougeVif);
         } else {
-            cell.SetCaption("+" + std::to_string(v));
+            cell.SetCaption(EnDecimal(v, '+'));
             cell.SetCouleurPolice(couleurs::VertFonce);
         }
         const bool coin = (x == 0 || x == n + 1) && (y == 0 || y == n + 1);
         if (coin && !g.AvecDiagonales)
             return;
     } else {
-        cell.SetCaption(std::to_string(v));
+        cell.SetCaption(EnDecimal(v));
     }
     if (x >= 1 && x <= n - 1 && y >= 1 && y <= n)
         k.MursDroits[x][y].SetVisible(true);
@@ -117,7 +120,7 @@ void CaseDifferences(Contexte& c, int32_t x, int32_t y)
         k.MursBasDroits[x][y].SetVisible(EnJeuHorsJoueur(g, x, y) && EnJeuHorsJoueur(g, x + 1, y) &&
             EnJeuHorsJoueur(g, x, y + 1) && EnJeuHorsJoueur(g, x + 1, y + 1));
     Controle& cell = k.Cases[x][y];
-    cell.SetCaption(std::to_string(g.Valeur[x][y]));
+    cell.SetCaption(EnDecimal(g.Valeur[x][y]));
     // Each property is set once to its final value, so an unchanged cell writes nothing.
     Curseur curseur = Curseur::Interdit;
     Couleur cadre = couleurs::Noir;
@@ -152,7 +155,7 @@ void CaseSerpentin(Contexte& c, int32_t x, int32_t y)
     if (x == g.TrouPrincipalX && y == g.TrouPrincipalY) {
         cell.SetVisible(false);
     } else {
-        cell.SetCaption(std::to_string(g.Valeur[x][y]));
+        cell.SetCaption(EnDecimal(g.Valeur[x][y]));
         cell.SetVisible(true);
     }
     k.CadresCases[x][y].SetVisible(false);
@@ -165,7 +168,10 @@ void CaseMemoire(Contexte& c, int32_t x, int32_t y)
     Controle& cell = c.C.Cases[x][y];
     const int32_t v = g.Valeur[x][y];
     const int32_t etat = g.Etat[x][y];
-    cell.SetCaption(v != 0 && etat == 0 ? std::string() : std::to_string(v));
+    if (v != 0 && etat == 0)
+        cell.SetCaption({});
+    else
+        cell.SetCaption(EnDecimal(v));
     if (v == 0 || etat == -2)
         cell.SetVisible(false);
     else if (etat == 0 || etat == 1)

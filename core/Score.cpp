@@ -25,7 +25,7 @@ void IntervalleMinuterie(Contexte& c, Minuterie& m, int32_t intervalle)
     c.P.MinuterieChangee(m);
 }
 
-void AfficherScore(Contexte& c) { c.C.panelScoreMixte.SetCaption(std::to_string(c.E.Score)); }
+void AfficherScore(Contexte& c) { c.C.panelScoreMixte.SetCaption(EnDecimal(c.E.Score)); }
 
 void ChangerScore(Contexte& c, int32_t delta)
 {
@@ -38,8 +38,8 @@ void AfficherMeilleursScores(Contexte& c)
     const GameState& g = c.E;
     if (g.TypeJeu < 1 || g.TypeJeu > NbTypesJeu || g.NumeroTableau < 1 || g.NumeroTableau > NombreTableaux)
         return;
-    c.C.panelPremierMeilleurScore.SetCaption(std::to_string(g.MeilleursScores(g.TypeJeu, g.NumeroTableau, 1).ValeurScore));
-    c.C.panelDernierMeilleurScore.SetCaption(std::to_string(g.MeilleursScores(g.TypeJeu, g.NumeroTableau, 10).ValeurScore));
+    c.C.panelPremierMeilleurScore.SetCaption(EnDecimal(g.MeilleursScores(g.TypeJeu, g.NumeroTableau, 1).ValeurScore));
+    c.C.panelDernierMeilleurScore.SetCaption(EnDecimal(g.MeilleursScores(g.TypeJeu, g.NumeroTableau, 10).ValeurScore));
 }
 
 void ArreterMinuteries(Contexte& c)

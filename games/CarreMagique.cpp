@@ -12,8 +12,9 @@ namespace cogitelle {
 namespace {
 
 // 0..n-1 in [1..n], shuffled by 5n exchanges of two distinct places.
-void PermutationMelangee(PuzzleRandom& r, int32_t n, int32_t* p)
+void PermutationMelangee(PuzzleRandom& hasard, int32_t n, int32_t* p)
 {
+    PuzzleRandom r = hasard;   // in a register while p is written
     for (int32_t i = 1; i <= n; ++i)
         p[i] = i - 1;
     for (int32_t k = 0; k < 5 * n; ++k) {
@@ -24,6 +25,7 @@ void PermutationMelangee(PuzzleRandom& r, int32_t n, int32_t* p)
         while (t == s);
         std::swap(p[s], p[t]);
     }
+    hasard = r;
 }
 
 } // namespace
@@ -60,17 +62,18 @@ void MelangerCarre(Contexte& c, int32_t nbInversions)
     const int32_t n = g.NbColonnes;
     const int32_t nb = std::min(nbInversions, 2 * n - 3);
     bool touchee[12][12] = {};
+    PuzzleRandom r = c.R;   // in a register while the board is written
     for (int32_t k = 0; k < nb; ++k) {
         // The first cell is always one no earlier swap touched, so no swap undoes another.
         int32_t x, y;
         do {
-            x = c.R.Draw(n);
-            y = c.R.Draw(n);
+            x = r.Draw(n);
+            y = r.Draw(n);
         } while (touchee[x][y]);
         // Direction 1 (right) is drawn but never taken: the swaps go down, left or up.
         int32_t vx, vy;
         for (;;) {
-            const int32_t d = c.R.Draw(4);
+            const int32_t d = r.Draw(4);
             vx = x + (d == 3 ? -1 : 0);
             vy = y + (d == 2 ? 1 : d == 4 ? -1 : 0);
             if (d != 1 && vx >= 1 && vx <= n && vy >= 1 && vy <= n)
@@ -80,6 +83,7 @@ void MelangerCarre(Contexte& c, int32_t nbInversions)
         touchee[vx][vy] = true;
         std::swap(g.Valeur[x][y], g.Valeur[vx][vy]);
     }
+    c.R = r;
     CalculerEcarts(g);
 }
 

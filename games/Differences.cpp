@@ -60,14 +60,24 @@ bool EcartPermis(const GameState& g, int32_t x1, int32_t y1, int32_t x2, int32_t
     return std::abs(g.Valeur[x1][y1] - g.Valeur[x2][y2]) <= EcartMax;
 }
 
+// The generator and the redraws count moves some thousand times per new game; the count tests
+// the three conditions of a neighbour together: a neighbour off the board reads the cell itself,
+// and does not count.
 void CompterCoups(GameState& g, int32_t x, int32_t y)
 {
+    const uint32_t nc = static_cast<uint32_t>(g.NbColonnes);
+    const uint32_t nl = static_cast<uint32_t>(g.NbLignes);
+    const int32_t valeur = g.Valeur[x][y];
     int32_t coups = 0;
     for (int32_t d = 1; d <= 8; ++d) {
         const int32_t vx = x + g.Voisins.VoisinDX[d];
         const int32_t vy = y + g.Voisins.VoisinDY[d];
-        if (CaseLibre(g, vx, vy) && EcartPermis(g, x, y, vx, vy))
-            ++coups;
+        const bool dedans = static_cast<uint32_t>(vx - 1) < nc && static_cast<uint32_t>(vy - 1) < nl;
+        const int32_t ix = dedans ? vx : x;
+        const int32_t iy = dedans ? vy : y;
+        const bool libre = static_cast<uint32_t>(g.Etat[ix][iy] + 1) <= 2u;   // -1, 0 or 1
+        const bool permis = std::abs(valeur - g.Valeur[ix][iy]) <= EcartMax;
+        coups += static_cast<int32_t>(dedans & libre & permis);
     }
     g.NbCoupsPossibles[x][y] = coups;
 }
@@ -91,9 +101,11 @@ bool PreparerDifferences(Contexte& c)
     GameState& g = c.E;
     const int32_t n = g.NbColonnes;
 
+    PuzzleRandom r = c.R;   // in a register while the board is written
     for (int32_t x = 1; x <= n; ++x)
         for (int32_t y = 1; y <= n; ++y)
-            g.Valeur[x][y] = c.R.Draw(ValeurMax);
+            g.Valeur[x][y] = r.Draw(ValeurMax);
+    c.R = r;
     for (int32_t x = 1; x <= n; ++x)
         for (int32_t y = 1; y <= n; ++y)
             g.Etat[x][y] = -1;

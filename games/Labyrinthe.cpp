@@ -57,6 +57,9 @@ constexpr TableDirections Directions;
 
 using Masques = uint8_t[NbIndices];   // the open sides of each cell
 
+// The number of sides in a mask of the four sides.
+constexpr uint8_t NbCotes[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+
 // The open sides of every cell, read from the wall list.
 void LireMasques(const GameState& g, Masques& ouvert)
 {
@@ -75,13 +78,29 @@ void LireMasques(const GameState& g, Masques& ouvert)
 }
 
 // The tree rooted at a target: for every cell joined to it, the side towards it (0 at the target
-// and in the cells no open side joins to it) and the number of cells of its subtree.
+// and in the cells no open side joins to it) and the number of cells of its subtree. For each
+// open side of each cell, the jump of the generator from one Draw(4) of the walk at that cell to
+// its next Draw(4), when the draw picks that side. Any side but the one towards the target opens a
+// branch whose other cells are walked (one draw each) before the walk comes back, so the jump is
+// those draws and then the next one. The side towards the target steps; when the cell stepped
+// into is a corridor (two open sides, not the target), its draw can only pick the way on, and so
+// on along the corridor: the step's jump takes every draw of the corridor and the draw at the cell
+// where it ends, and the walk lands there at once. A jump of k draws is the affine map
+// s -> a[k] s + c[k] of the generator's state.
 struct Racine {
     uint8_t vers[NbIndices];
     int16_t taille[NbIndices];
+    uint32_t sautA[NbIndices][4], sautC[NbIndices][4];   // by side 1..4 at [d - 1]
+    uint8_t sautTirages[NbIndices][4];                    // k <= 196 < SautsCourts
+    // A step from the cell: where it lands, how many cells of the path it passes (the landing
+    // cell included) and the landing cell's side back towards the cell before it.
+    uint8_t arrivee[NbIndices], gain[NbIndices], retour[NbIndices];
 };
+static_assert(NbIndices <= detail::SautsCourts, "a jump never needs more than the short jumps");
 
-void Enraciner(const Masques& ouvert, int32_t cible, Racine& r)
+// The jumps and corridors pay for themselves over the many walks towards one bonus cell; a single
+// walk (a maze's own search) needs only the sides towards the target and the sizes.
+void Enraciner(const Masques& ouvert, int32_t cible, Racine& r, bool avecSauts = true)
 {
     std::fill(std::begin(r.vers), std::end(r.vers), uint8_t{0});
     int32_t ordre[NbIndices];
@@ -99,51 +118,116 @@ void Enraciner(const Masques& ouvert, int32_t cible, Racine& r)
                 pile[++haut] = v;
             }
     }
-    // Every cell comes after its parent in ordre, so the sizes add up from the end.
+    if (!avecSauts) {
+        for (int32_t k = nb - 1; k >= 1; --k) {
+            const int32_t u = ordre[k];
+            const int32_t parent = u + DeltaDirection[r.vers[u]];
+            r.taille[parent] = static_cast<int16_t>(r.taille[parent] + r.taille[u]);
+        }
+        return;
+    }
+    // The corridors, from the target down (a cell comes after its parent in ordre): the forced
+    // steps from a cell on, the cell where they end, and that cell's side back into the corridor.
+    uint8_t forces[NbIndices], fin[NbIndices], retourFin[NbIndices];
+    for (int32_t k = 0; k < nb; ++k) {
+        const int32_t u = ordre[k];
+        const int32_t parent = u + DeltaDirection[r.vers[u]];
+        const bool couloir = u != cible && NbCotes[ouvert[u]] == 2;
+        forces[u] = couloir ? static_cast<uint8_t>(forces[parent] + 1) : uint8_t{0};
+        fin[u] = static_cast<uint8_t>(couloir ? fin[parent] : u);
+        retourFin[u] = couloir ? (forces[parent] == 0 ? Bit(Oppose(r.vers[u])) : retourFin[parent]) : uint8_t{0};
+    }
+    // Every cell comes after its parent in ordre, so the sizes add up from the end: a cell's size
+    // is whole when it is reached, and gives the parent's jump over that branch.
+    const auto sauter = [&r](int32_t u, int32_t d, int32_t tirages) {
+        r.sautA[u][d - 1] = detail::SautsCourtsLCG.a[tirages];
+        r.sautC[u][d - 1] = detail::SautsCourtsLCG.c[tirages];
+        r.sautTirages[u][d - 1] = static_cast<uint8_t>(tirages);
+    };
     for (int32_t k = nb - 1; k >= 1; --k) {
         const int32_t u = ordre[k];
-        int16_t& parent = r.taille[u + DeltaDirection[r.vers[u]]];
-        parent = static_cast<int16_t>(parent + r.taille[u]);
+        const int32_t versParent = r.vers[u];
+        const int32_t parent = u + DeltaDirection[versParent];
+        r.taille[parent] = static_cast<int16_t>(r.taille[parent] + r.taille[u]);
+        // The step, its corridor and the draw where the corridor ends.
+        sauter(u, versParent, forces[parent] + 1);
+        r.arrivee[u] = fin[parent];
+        r.gain[u] = static_cast<uint8_t>(forces[parent] + 1);
+        r.retour[u] = forces[parent] == 0 ? Bit(Oppose(versParent)) : retourFin[parent];
+        sauter(parent, Oppose(versParent), r.taille[u]);
     }
 }
 
 // The walk from depart to cible, r being the tree rooted at cible; returns the number of cells of
-// the path, both ends included, and, when chemin is given, leaves the path's cells in
-// chemin[0..result-1]. A target that no open side leads to gives 0, without a draw.
-int32_t Marcher(PuzzleRandom& hasard, const Masques& ouvert, const Racine& r, int32_t depart, int32_t cible,
-    int32_t* chemin)
+// the path, both ends included (its cells follow the sides towards the target from depart). A
+// target that no open side leads to gives 0, without a draw.
+//
+// Each pass of the loop reads one Draw(4) at the walk's current cell from the state and jumps to
+// the state of the next Draw(4) that is not forced, in one multiply-add. Whether the side drawn is
+// the way to the target cannot be predicted, so the pass does not branch on it: the selections are
+// made by masks. The walk counts the draws it jumps over; the generator is moved by that count at
+// the end, which lands where the draws one by one would.
+int32_t Marcher(PuzzleRandom& hasard, const Masques& ouvert, const Racine& r, int32_t depart, int32_t cible)
 {
-    if (chemin)
-        chemin[0] = depart;
     if (depart == cible)
         return 1;
     if (r.vers[depart] == 0)
         return 0;
-    // A local copy of the generator stays in registers through the loop.
-    PuzzleRandom tirage = hasard;
+    uint32_t etat = hasard.Etat() * PuzzleRandom::Multiplicateur + 1u;   // the first Draw(4)
+    uint32_t tirages = 1;
     int32_t u = depart;
     int32_t longueur = 1;
-    uint8_t restants = ouvert[u];
+    // The side already used leads back; the side towards the target is always among the others.
+    uint32_t restants = ouvert[u];
     for (;;) {
-        // The side towards the target is still untried here: the side already used leads back.
-        const int32_t versCible = r.vers[u];
-        int32_t d;
-        for (;;) {
-            d = Directions.d[restants][tirage.Draw(4)];
-            restants = static_cast<uint8_t>(restants & ~Bit(d));
-            if (d == versCible)
-                break;
-            tirage.Avancer(static_cast<uint32_t>(r.taille[u + DeltaDirection[d]] - 1));
-        }
-        u += DeltaDirection[d];
-        if (chemin)
-            chemin[longueur] = u;
-        ++longueur;
+        // Draw(4) - 1 is the top two bits of the state.
+        const int32_t d = Directions.d[restants][(etat >> 30) + 1];
+        const bool pas = d == r.vers[u];
+        etat = etat * r.sautA[u][d - 1] + r.sautC[u][d - 1];
+        tirages += r.sautTirages[u][d - 1];
+        const int32_t arrivee = r.arrivee[u];
+        const uint32_t apresPas = ouvert[arrivee] & ~static_cast<uint32_t>(r.retour[u]);
+        const uint32_t sansD = restants & ~static_cast<uint32_t>(Bit(d));
+        // Selections by mask, not by branch: all ones when the walk steps.
+        const uint32_t masque = 0u - static_cast<uint32_t>(pas);
+        longueur += static_cast<int32_t>(r.gain[u] & masque);
+        u = static_cast<int32_t>((static_cast<uint32_t>(arrivee) & masque) | (static_cast<uint32_t>(u) & ~masque));
+        restants = (apresPas & masque) | (sansD & ~masque);
         if (u == cible) {
-            hasard = tirage;
+            // The last jump took the next draw too, which the walk does not make.
+            hasard.Avancer(tirages - 1);
             return longueur;
         }
-        restants = static_cast<uint8_t>(ouvert[u] & ~Bit(Oppose(d)));
+    }
+}
+
+// The same walk on a tree rooted without its jumps: each side drawn away from the target jumps the
+// generator over its branch by the branch's size, the side towards it steps.
+int32_t MarcherUneFois(PuzzleRandom& hasard, const Masques& ouvert, const Racine& r, int32_t depart, int32_t cible)
+{
+    if (depart == cible)
+        return 1;
+    if (r.vers[depart] == 0)
+        return 0;
+    PuzzleRandom tirage = hasard;   // in registers through the loop
+    int32_t u = depart;
+    int32_t longueur = 1;
+    uint32_t restants = ouvert[u];
+    for (;;) {
+        const int32_t d = Directions.d[restants][tirage.Draw(4)];
+        const int32_t v = u + DeltaDirection[d];
+        if (d == r.vers[u]) {
+            u = v;
+            ++longueur;
+            if (u == cible) {
+                hasard = tirage;
+                return longueur;
+            }
+            restants = ouvert[u] & ~static_cast<uint32_t>(Bit(Oppose(d)));
+        } else {
+            tirage.Avancer(static_cast<uint32_t>(r.taille[v] - 1));
+            restants &= ~static_cast<uint32_t>(Bit(d));
+        }
     }
 }
 
@@ -166,14 +250,17 @@ void MelangerMurs(Contexte& c)
 {
     GameState& g = c.E;
     const int32_t nb = g.NbMurs;
+    // A local copy of the generator stays in a register while the list is written.
+    PuzzleRandom r = c.R;
     for (int32_t k = 0; k < 5 * nb; ++k) {
-        const int32_t a = c.R.Draw(nb);
+        const int32_t a = r.Draw(nb);
         int32_t b;
         do
-            b = c.R.Draw(nb);
+            b = r.Draw(nb);
         while (b == a);
         std::swap(g.ListeMurs[a], g.ListeMurs[b]);
     }
+    c.R = r;
 }
 
 /*
@@ -246,12 +333,12 @@ int32_t Chercher(PuzzleRandom& hasard, const Masques& ouvert, int32_t xDepart, i
 {
     Racine racine;
     const int32_t cible = xCible * Largeur + yCible;
-    Enraciner(ouvert, cible, racine);
-    int32_t cases[197];
-    const int32_t longueur = Marcher(hasard, ouvert, racine, xDepart * Largeur + yDepart, cible, cases);
+    Enraciner(ouvert, cible, racine, false);
+    const int32_t longueur = MarcherUneFois(hasard, ouvert, racine, xDepart * Largeur + yDepart, cible);
+    // The walk's stack at the end is the one path between the two cells.
     if (chemin)
-        for (int32_t i = 0; i < longueur; ++i)
-            chemin[i + 1] = PosCase{cases[i] / Largeur, cases[i] % Largeur};
+        for (int32_t i = 1, c = xDepart * Largeur + yDepart; i <= longueur; ++i, c += DeltaDirection[racine.vers[c]])
+            chemin[i] = PosCase{c / Largeur, c % Largeur};
     return longueur;
 }
 
@@ -344,7 +431,7 @@ void PlacerNombres(Contexte& c, int32_t maxPlaces)
         const int32_t cible = x * Largeur + y;
         Enraciner(ouvert, cible, racine);
         for (int32_t i = 1; i <= L; ++i) {
-            const int32_t d = Marcher(c.R, ouvert, racine, depart[i], cible, nullptr);
+            const int32_t d = Marcher(c.R, ouvert, racine, depart[i], cible);
             if (d < dist) {
                 dist = d;
                 meilleur = i;

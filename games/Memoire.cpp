@@ -35,17 +35,20 @@ void GenererMemoire(Contexte& c)
             g.Valeur[x][y] = i <= g.CartesRestantes ? j : 0;
         }
 
-    // Swaps of two distinct cells; a pair equal to the first is drawn again as a pair.
+    // Swaps of two distinct cells; a pair equal to the first is drawn again as a pair. The
+    // generator works on a local copy, which stays in a register while the board is written.
+    PuzzleRandom r = c.R;
     for (int32_t t = 0; t < 5 * nc * nl; ++t) {
-        const int32_t xa = c.R.Draw(nc);
-        const int32_t ya = c.R.Draw(nl);
+        const int32_t xa = r.Draw(nc);
+        const int32_t ya = r.Draw(nl);
         int32_t xb, yb;
         do {
-            xb = c.R.Draw(nc);
-            yb = c.R.Draw(nl);
+            xb = r.Draw(nc);
+            yb = r.Draw(nl);
         } while (xb == xa && yb == ya);
         std::swap(g.Valeur[xa][ya], g.Valeur[xb][yb]);
     }
+    c.R = r;
 
     for (int32_t x = 1; x <= nc; ++x)
         for (int32_t y = 1; y <= nl; ++y)

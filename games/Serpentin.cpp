@@ -51,12 +51,16 @@ int32_t Signe(int32_t v) { return v < 0 ? -1 : 1; }
 void GenererSerpentin(Contexte& c)
 {
     GameState& g = c.E;
-    PuzzleRandom& r = c.R;
+    // A local copy of the generator stays in a register while the board is written.
+    PuzzleRandom r = c.R;
     const int32_t n = g.NbColonnes;
     const int32_t longueurMarche = (n + n) * 500;
 
     // The numbers in reading order, each with a colour a small step away from the previous one.
-    Couleur couleurs[15][15] = {};
+    // The board is kept in flat local arrays during the walk, cell (x, y) at x * 16 + y.
+    constexpr int32_t L = 16;
+    int32_t valeurs[L * L] = {};
+    Couleur couleurs[L * L] = {};
     int32_t rgb[3];
     for (int32_t& composante : rgb)
         composante = r.Draw(40) + 180;
@@ -65,35 +69,46 @@ void GenererSerpentin(Contexte& c)
         for (int32_t x = 1; x <= n; ++x) {
             if (x == n && y == n)
                 continue;
-            g.Valeur[x][y] = ++k;
+            valeurs[x * L + y] = ++k;
             Deriver(r, rgb[r.Draw(3) - 1]);
-            couleurs[x][y] = RGB(rgb[0], rgb[1], rgb[2]);
+            couleurs[x * L + y] = RGB(rgb[0], rgb[1], rgb[2]);
         }
 
-    // A random walk of the hole; a step off the board is drawn again and not counted.
-    int32_t hx = n, hy = n;
-    for (int32_t pas = 0; pas < longueurMarche;) {
-        int32_t cx = hx, cy = hy;
-        switch (r.Draw(4)) {
-        case 1: ++cx; break;
-        case 2: ++cy; break;
-        case 3: --cx; break;
-        default: --cy; break;
+    // A random walk of the hole; a step off the board is drawn again and not counted. The walk
+    // makes thousands of steps whose directions cannot be predicted, and on a small board the hole
+    // is at an edge most of the time: a step is made without a branch, from a table of the hole's
+    // next cell for each cell and direction (the cell itself where the step would leave the
+    // board, which then moves nothing and does not count).
+    uint8_t suivante[L * L][4];
+    for (int32_t x = 1; x <= n; ++x)
+        for (int32_t y = 1; y <= n; ++y) {
+            static constexpr int32_t DX[4] = {1, 0, -1, 0};   // Draw(4) = 1 right, 2 down, 3 left, 4 up
+            static constexpr int32_t DY[4] = {0, 1, 0, -1};
+            for (int32_t d = 0; d < 4; ++d) {
+                const int32_t cx = x + DX[d], cy = y + DY[d];
+                const bool dedans = cx >= 1 && cx <= n && cy >= 1 && cy <= n;
+                suivante[x * L + y][d] = static_cast<uint8_t>(dedans ? cx * L + cy : x * L + y);
+            }
         }
-        if (!DansLePlateau(g, cx, cy))
-            continue;
-        g.Valeur[hx][hy] = g.Valeur[cx][cy];
-        couleurs[hx][hy] = couleurs[cx][cy];
-        hx = cx;
-        hy = cy;
-        ++pas;
+    int32_t trou = n * L + n;
+    for (int32_t pas = 0; pas < longueurMarche;) {
+        const int32_t cible = suivante[trou][r.Draw(4) - 1];
+        valeurs[trou] = valeurs[cible];
+        couleurs[trou] = couleurs[cible];
+        pas += static_cast<int32_t>(cible != trou);
+        trou = cible;
     }
+    const int32_t hx = trou / L, hy = trou % L;
+    c.R = r;
 
     for (auto& colonne : g.EstTrou)
         std::fill(std::begin(colonne), std::end(colonne), false);
     for (int32_t x = 1; x <= n; ++x)
-        for (int32_t y = 1; y <= n; ++y)
+        for (int32_t y = 1; y <= n; ++y) {
             g.Etat[x][y] = 0;
+            // The hole too: it keeps a copy of the last number moved out of it.
+            g.Valeur[x][y] = valeurs[x * L + y];
+        }
     g.EstTrou[hx][hy] = true;
     g.Etat[hx][hy] = -2;
     g.TrouPrincipalX = hx;
@@ -101,7 +116,7 @@ void GenererSerpentin(Contexte& c)
     for (int32_t x = 1; x <= n; ++x)
         for (int32_t y = 1; y <= n; ++y)
             if (!(x == hx && y == hy))
-                c.C.Cases[x][y].SetCouleur(couleurs[x][y]);
+                c.C.Cases[x][y].SetCouleur(couleurs[x * L + y]);
 }
 
 bool SerpentinForme(const GameState& g)

@@ -16,6 +16,12 @@ const std::string CalculDebut = std::string("Calcul des scores : Vous démarrez 
 void PreparerTextes(Contexte& c)
 {
     GameState& g = c.E;
+    // Every text below follows from these values alone.
+    const GameState::SourcesTextes sources{true, g.Langue, g.SommeMagique, g.LongueurSerpentin, g.TailleGroupe,
+        g.AvecDiagonales};
+    if (g.TextesPreparesPour == sources)
+        return;
+    g.TextesPreparesPour = sources;
     if (g.Langue == 1) {
         g.TexteQuestionQuitter = "Voulez-vous vraiment arrêter ?";
         g.TexteAuRevoir = "A bientôt !!!";

@@ -1,0 +1,15 @@
+// libFuzzer entry: see HarnaisRoutage.h.
+#include <cstdio>
+#include <cstdlib>
+
+#include "fuzz/HarnaisRoutage.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
+{
+    const std::string faute = cogitelle::fuzz::EssayerRoutage(donnees, taille);
+    if (!faute.empty()) {
+        std::fprintf(stderr, "cogitelle: %s\n", faute.c_str());
+        std::abort();
+    }
+    return 0;
+}
