@@ -1,5 +1,7 @@
 #include "app/Fenetres.h"
 
+
+#include "app/Icone.h"
 #include "app/PortsQt.h"
 #include "app/fChoixTableau.h"
 #include "app/fSplash.h"
@@ -8,16 +10,35 @@
 
 namespace cogitelle {
 
-Fenetres::Fenetres(Contexte& c, PortsQt& ports, const MetriquesEcran& ecran)
+Fenetres::Fenetres(Contexte& c, PortsQt& ports, const MetriquesEcran& ecran, bool differer)
+    : c_(c), ports_(ports), ecran_(ecran)
 {
     frmSplash = std::make_unique<TfrmSplash>(c, ecran);
-    frmMath = std::make_unique<TfrmMath>(c, ports, ecran);
-    TfrmMath* math = frmMath.get();
-    frmChoixTableau = std::make_unique<TfrmChoixTableau>(c, math, [math] { math->DemarrerPartie(); });
-    frmHighScores = std::make_unique<TfrmHighScores>(c);
-    math->SetFenetres(frmSplash.get(), frmChoixTableau.get(), frmHighScores.get());
-    QObject::connect(frmSplash.get(), &TfrmSplash::demarrage, math, [math](int32_t langue) { math->PanelStartClick(langue); });
+    QObject::connect(frmSplash.get(), &TfrmSplash::demarrage, frmSplash.get(), [this](int32_t langue) {
+        CreerFenetresCachees();
+        frmMath->PanelStartClick(langue);
+    });
+    if (!differer)
+        CreerFenetresCachees();
     frmSplash->show();
+    if (differer)
+        QObject::connect(frmSplash.get(), &TfrmSplash::premierAffichage, frmSplash.get(),
+            [this] {
+                AppliquerIconeApplication();
+                CreerFenetresCachees();
+            },
+            Qt::QueuedConnection);
+}
+
+void Fenetres::CreerFenetresCachees()
+{
+    if (frmMath)
+        return;
+    frmMath = std::make_unique<TfrmMath>(c_, ports_, ecran_);
+    TfrmMath* math = frmMath.get();
+    frmChoixTableau = std::make_unique<TfrmChoixTableau>(c_, math, [math] { math->DemarrerPartie(); });
+    frmHighScores = std::make_unique<TfrmHighScores>(c_);
+    math->SetFenetres(frmSplash.get(), frmChoixTableau.get(), frmHighScores.get());
 }
 
 // The dialogs go first: they refer to the main window.

@@ -166,6 +166,10 @@ PanneauWidget* TfrmSplash::Bouton(Controle& modele, const char* nom, const Rect&
 
 void TfrmSplash::paintEvent(QPaintEvent*)
 {
+    if (!peint_) {
+        peint_ = true;
+        emit premierAffichage();
+    }
     QPainter p(this);
     const Aligneur a(p);
     p.fillRect(rect(), Turquoise);

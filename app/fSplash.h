@@ -22,6 +22,8 @@ public:
 signals:
     // "DEMARRER" (1) or "ENGLISH" (2) was clicked.
     void demarrage(int32_t langue);
+    // The start screen has been painted for the first time.
+    void premierAffichage();
     // The start screen closed: the program ends.
     void fermeture();
 
@@ -39,6 +41,7 @@ private:
     PanneauWidget* french_ = nullptr;
     PanneauWidget* english_ = nullptr;
     bool fermee_ = false;
+    bool peint_ = false;
 };
 
 } // namespace cogitelle

@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "app/Fenetres.h"
-#include "app/Icone.h"
 #include "app/Peinture.h"
 #include "app/PortsQt.h"
 #include "app/fSplash.h"
@@ -16,7 +15,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     InstallerSubstitutionsPolices();
-    AppliquerIconeApplication();
 
     // One of each, for the program's whole life; the game state is too large for the stack.
     auto etat = std::make_unique<GameState>();
@@ -27,7 +25,7 @@ int main(int argc, char** argv)
     Contexte ctx{*etat, hasard, *controles, ports, magasin, "scoresI"};
 
     QApplication::setApplicationName(QString::fromStdString(etat->Titre));
-    Fenetres fenetres(ctx, ports, MetriquesEcranPrincipal());
+    Fenetres fenetres(ctx, ports, MetriquesEcranPrincipal(), true);
     // Closing the start screen ends the program.
     QObject::connect(fenetres.frmSplash.get(), &TfrmSplash::fermeture, &app, &QCoreApplication::quit,
         Qt::QueuedConnection);
