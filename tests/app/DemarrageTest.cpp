@@ -105,6 +105,27 @@ private slots:
         QCOMPARE(p.math.findChild<PanneauWidget*>("panelLabyrinthe")->Modele().Caption(), std::string("JEU DU LABYRINTHE"));
     }
 
+    // The program's own start: the hidden windows come once the start screen has been painted,
+    // or at once when "DEMARRER" is pressed before that.
+    void fenetresCacheesApresLEcranDeDemarrage()
+    {
+        CoeurQt<PortsQt> coeur;
+        Fenetres f(coeur.ctx, coeur.ports, {800, 600, 96}, true);
+        QVERIFY(!f.frmMath);
+        QVERIFY(f.frmSplash->isVisible());
+        QTRY_VERIFY(f.frmMath);
+        QVERIFY(f.frmChoixTableau && f.frmHighScores);
+        QVERIFY(f.frmMath->isHidden());
+        QCOMPARE(coeur.g().Verif, uint8_t{1});   // the options were loaded when it was made
+
+        CoeurQt<PortsQt> autre;
+        Fenetres g(autre.ctx, autre.ports, {800, 600, 96}, true);
+        QTest::mouseClick(g.frmSplash->PanelStartFrench(), Qt::LeftButton);
+        QVERIFY(g.frmMath);
+        QVERIFY(g.frmMath->isVisible());
+        QTRY_VERIFY(g.frmChoixTableau->isVisible());
+    }
+
     // "ENGLISH" changes the help and the quit texts, and nothing else.
     void english()
     {
