@@ -110,3 +110,12 @@ void CentrerSurEcran(QWidget* fenetre, QWidget* reference)
 }
 
 } // namespace cogitelle
+
+namespace cogitelle {
+
+void EchelleDialogue::Placer(QWidget* w, int left, int top, int width, int height) const
+{
+    w->setGeometry(AEchelle(left, f), AEchelle(top, f), AEchelle(width, f), AEchelle(height, f));
+}
+
+} // namespace cogitelle

@@ -44,6 +44,16 @@ int AEchelle(int pixels, double facteur);
 // A font by family with fallbacks for systems without it, at a character height in pixels.
 QFont PoliceDialogue(const QString& famille, int hauteurPixels, bool gras = false);
 
+// The dialogs' design sizes brought to the screen by its factor.
+struct EchelleDialogue {
+    double f;
+    void Placer(QWidget* w, int left, int top, int width, int height) const;
+    QFont Police(const QString& famille, int hauteurPixels, bool gras = false) const
+    {
+        return PoliceDialogue(famille, AEchelle(hauteurPixels, f), gras);
+    }
+};
+
 } // namespace cogitelle
 
 namespace cogitelle {

@@ -34,12 +34,7 @@ TfrmChoixTableau::TfrmChoixTableau(Contexte& c, QWidget* fenetrePrincipale, std:
 void TfrmChoixTableau::FormCreate()
 {
     const double f = c_.E.FacteurEcranX;
-    auto place = [f](QWidget* w, int left, int top, int width, int height) {
-        w->setGeometry(AEchelle(left, f), AEchelle(top, f), AEchelle(width, f), AEchelle(height, f));
-    };
-    auto police = [f](const QString& famille, int hauteur, bool gras = false) {
-        return PoliceDialogue(famille, AEchelle(hauteur, f), gras);
-    };
+    const EchelleDialogue echelle{f};
     const QString sansSerif = QStringLiteral("MS Sans Serif");
 
     setObjectName(QStringLiteral("frmChoixTableau"));
@@ -50,12 +45,12 @@ void TfrmChoixTableau::FormCreate()
     setAutoFillBackground(true);
     Colorer(this, QPalette::Window, QColor(0x00, 0x80, 0xC0));
     Colorer(this, QPalette::WindowText, Qt::black);
-    setFont(police(sansSerif, 11));
+    setFont(echelle.Police(sansSerif, 11));
 
     groupBoxTypeJeu_ = new QGroupBox(this);
     groupBoxTypeJeu_->setObjectName(QStringLiteral("groupBoxTypeJeu"));
-    place(groupBoxTypeJeu_, 4, 4, 219, 139);
-    groupBoxTypeJeu_->setFont(police(sansSerif, 13));
+    echelle.Placer(groupBoxTypeJeu_, 4, 4, 219, 139);
+    groupBoxTypeJeu_->setFont(echelle.Police(sansSerif, 13));
     groupBoxTypeJeu_->setTitle(Q(modele_.TitreGroupe));
     // The classic etched frame with the caption on its top line, which the platform styles draw
     // faintly or not at all on a coloured window.
@@ -69,8 +64,8 @@ void TfrmChoixTableau::FormCreate()
     for (int t = 1; t <= NbTypesJeu; ++t) {
         auto* rb = new QRadioButton(groupBoxTypeJeu_);
         rb->setObjectName(QStringLiteral("rbTypeJeu%1").arg(t));
-        place(rb, 14, tops[t], 200, 17);
-        rb->setFont(police(sansSerif, 13, true));
+        echelle.Placer(rb, 14, tops[t], 200, 17);
+        rb->setFont(echelle.Police(sansSerif, 13, true));
         rb->setText(Q(c_.E.TitresJeux[t]));
         connect(rb, &QRadioButton::clicked, this, [this, t] {
             modele_.rbTypeJeuClick(t);
@@ -80,11 +75,11 @@ void TfrmChoixTableau::FormCreate()
     }
 
     Panel1_ = new PanneauDialogue(this, QStringLiteral("Panel1"), QColor(0x80, 0xFF, 0xFF), QStringLiteral("VOTRE NOM :"));
-    place(Panel1_, 228, 4, 139, 27);
+    echelle.Placer(Panel1_, 228, 4, 139, 27);
 
     editYourName_ = new QLineEdit(this);
     editYourName_->setObjectName(QStringLiteral("editYourName"));
-    place(editYourName_, 226, 32, 141, 21);
+    echelle.Placer(editYourName_, 226, 32, 141, 21);
     Colorer(editYourName_, QPalette::Base, QColor(0x80, 0xFF, 0xFF));
     Colorer(editYourName_, QPalette::Text, Qt::black);
     editYourName_->installEventFilter(this);
@@ -92,24 +87,24 @@ void TfrmChoixTableau::FormCreate()
     connect(editYourName_, &QLineEdit::returnPressed, this, &TfrmChoixTableau::ValiderChoix);
 
     panelRecordMixte_ = new PanneauDialogue(this, QStringLiteral("panelRecordMixte"), QColor(0x00, 0x80, 0xFF), QStringLiteral("RECORD"));
-    place(panelRecordMixte_, 226, 62, 140, 23);
-    panelRecordMixte_->setFont(police(sansSerif, 13, true));
+    echelle.Placer(panelRecordMixte_, 226, 62, 140, 23);
+    panelRecordMixte_->setFont(echelle.Police(sansSerif, 13, true));
 
     panelNomRecordMixte_ = new PanneauDialogue(this, QStringLiteral("panelNomRecordMixte"), QColor(0x66, 0xB3, 0xFF));
-    place(panelNomRecordMixte_, 226, 86, 140, 29);
-    panelNomRecordMixte_->setFont(police(sansSerif, 16));
+    echelle.Placer(panelNomRecordMixte_, 226, 86, 140, 29);
+    panelNomRecordMixte_->setFont(echelle.Police(sansSerif, 16));
 
     panelScoreRecordMixte_ = new PanneauDialogue(this, QStringLiteral("panelScoreRecordMixte"), QColor(0x66, 0xB3, 0xFF));
-    place(panelScoreRecordMixte_, 226, 116, 140, 27);
-    panelScoreRecordMixte_->setFont(police(sansSerif, 16));
+    echelle.Placer(panelScoreRecordMixte_, 226, 116, 140, 27);
+    panelScoreRecordMixte_->setFont(echelle.Police(sansSerif, 16));
 
     panelNumeroTableau_ = new PanneauDialogue(this, QStringLiteral("panelNumeroTableau"), QColor(0x66, 0xB3, 0xFF));
-    place(panelNumeroTableau_, 4, 146, 360, 29);
-    panelNumeroTableau_->setFont(police(QStringLiteral("Times New Roman"), 32));
+    echelle.Placer(panelNumeroTableau_, 4, 146, 360, 29);
+    panelNumeroTableau_->setFont(echelle.Police(QStringLiteral("Times New Roman"), 32));
 
     scrollBarChoixTableau_ = new QScrollBar(Qt::Horizontal, this);
     scrollBarChoixTableau_->setObjectName(QStringLiteral("scrollBarChoixTableau"));
-    place(scrollBarChoixTableau_, 4, 178, 360, 19);
+    echelle.Placer(scrollBarChoixTableau_, 4, 178, 360, 19);
     scrollBarChoixTableau_->setRange(modele_.ScrollMin, modele_.ScrollMax);
     scrollBarChoixTableau_->setValue(1);
     scrollBarChoixTableau_->setSingleStep(1);
@@ -122,8 +117,8 @@ void TfrmChoixTableau::FormCreate()
 
     auto bouton = [&](const QString& nom, const QString& caption, int left, int top, int width, int height) {
         auto* p = new PanneauDialogue(this, nom, QColor(0xC0, 0xC0, 0xC0), caption);
-        place(p, left, top, width, height);
-        p->setFont(police(sansSerif, 13, true));
+        echelle.Placer(p, left, top, width, height);
+        p->setFont(echelle.Police(sansSerif, 13, true));
         p->SetLargeurBiseau(2);
         return p;
     };

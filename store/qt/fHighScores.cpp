@@ -29,12 +29,7 @@ TfrmHighScores::TfrmHighScores(Contexte& c, QWidget* parent) : QDialog(parent), 
 void TfrmHighScores::FormCreate()
 {
     const double f = c_.E.FacteurEcranX;
-    auto place = [f](QWidget* w, int left, int top, int width, int height) {
-        w->setGeometry(AEchelle(left, f), AEchelle(top, f), AEchelle(width, f), AEchelle(height, f));
-    };
-    auto police = [f](const QString& famille, int hauteur, bool gras = false) {
-        return PoliceDialogue(famille, AEchelle(hauteur, f), gras);
-    };
+    const EchelleDialogue echelle{f};
     const QString sansSerif = QStringLiteral("MS Sans Serif");
     const QString times = QStringLiteral("Times New Roman");
     const QColor saumon(0xFF, 0x80, 0x80);
@@ -45,31 +40,31 @@ void TfrmHighScores::FormCreate()
     setFixedSize(AEchelle(430, f), AEchelle(356, f));
     setAutoFillBackground(true);
     Colorer(this, QPalette::Window, QColor(0x00, 0x40, 0x80));
-    setFont(police(sansSerif, 11));
+    setFont(echelle.Police(sansSerif, 11));
 
     panelMeilleursScores_ = new PanneauDialogue(this, QStringLiteral("panelMeilleursScores"), saumon, QStringLiteral("MEILLEURS SCORES"));
-    place(panelMeilleursScores_, 6, 6, 417, 31);
-    panelMeilleursScores_->setFont(police(times, 27));
+    echelle.Placer(panelMeilleursScores_, 6, 6, 417, 31);
+    panelMeilleursScores_->setFont(echelle.Police(times, 27));
 
     panelTypeJeu_ = new PanneauDialogue(this, QStringLiteral("panelTypeJeu"), saumon);
-    place(panelTypeJeu_, 6, 40, 221, 31);
-    panelTypeJeu_->setFont(police(sansSerif, 16));
+    echelle.Placer(panelTypeJeu_, 6, 40, 221, 31);
+    panelTypeJeu_->setFont(echelle.Police(sansSerif, 16));
 
     scrollBarTypeJeu_ = new QScrollBar(Qt::Horizontal, this);
     scrollBarTypeJeu_->setObjectName(QStringLiteral("scrollBarTypeJeu"));
-    place(scrollBarTypeJeu_, 6, 76, 221, 13);
+    echelle.Placer(scrollBarTypeJeu_, 6, 76, 221, 13);
     scrollBarTypeJeu_->setRange(1, NbTypesJeu);
     scrollBarTypeJeu_->setValue(1);
     scrollBarTypeJeu_->setPageStep(1);
     connect(scrollBarTypeJeu_, &QScrollBar::valueChanged, this, &TfrmHighScores::scrollBarChange);
 
     panelNumeroTableau_ = new PanneauDialogue(this, QStringLiteral("panelNumeroTableau"), saumon);
-    place(panelNumeroTableau_, 234, 40, 189, 31);
-    panelNumeroTableau_->setFont(police(sansSerif, 16));
+    echelle.Placer(panelNumeroTableau_, 234, 40, 189, 31);
+    panelNumeroTableau_->setFont(echelle.Police(sansSerif, 16));
 
     scrollBarNumeroTableau_ = new QScrollBar(Qt::Horizontal, this);
     scrollBarNumeroTableau_->setObjectName(QStringLiteral("scrollBarNumeroTableau"));
-    place(scrollBarNumeroTableau_, 234, 76, 189, 13);
+    echelle.Placer(scrollBarNumeroTableau_, 234, 76, 189, 13);
     scrollBarNumeroTableau_->setRange(1, c_.E.NumeroTableauMax);
     scrollBarNumeroTableau_->setValue(1);
     scrollBarNumeroTableau_->setSingleStep(1);
@@ -77,11 +72,11 @@ void TfrmHighScores::FormCreate()
     connect(scrollBarNumeroTableau_, &QScrollBar::valueChanged, this, &TfrmHighScores::scrollBarChange);
 
     panelCentral_ = new PanneauDialogue(this, QStringLiteral("panelCentral"), QColor(0x80, 0x00, 0x00));
-    place(panelCentral_, 6, 94, 417, 210);
+    echelle.Placer(panelCentral_, 6, 94, 417, 210);
 
     panelOkHighScores_ = new PanneauDialogue(this, QStringLiteral("panelOkHighScores"), QColor(0xC0, 0xC0, 0xC0), QStringLiteral("OK"));
-    place(panelOkHighScores_, 8, 310, 415, 41);
-    panelOkHighScores_->setFont(police(times, 27, true));
+    echelle.Placer(panelOkHighScores_, 8, 310, 415, 41);
+    panelOkHighScores_->setFont(echelle.Police(times, 27, true));
     panelOkHighScores_->SetLargeurBiseau(2);
     panelOkHighScores_->SetBouton([this] { close(); });
 

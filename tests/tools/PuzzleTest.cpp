@@ -1,64 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
-#ifdef _WIN32
-#include <process.h>
-#else
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
+
+#include "support/Imprimante.h"
 
 namespace {
 
-#ifdef _WIN32
-// The printer writes binary bytes: reading them as such shows a stray "\r".
-FILE* Ouvrir(const std::string& commande) { return _popen(commande.c_str(), "rb"); }
-int Statut(FILE* f) { return _pclose(f); }
-int Processus() { return _getpid(); }
-#else
-FILE* Ouvrir(const std::string& commande) { return popen(commande.c_str(), "r"); }
-int Statut(FILE* f)
-{
-    const int brut = pclose(f);
-    return WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
-}
-int Processus() { return getpid(); }
-#endif
+using Resultat = cogitelle::test::SortieImprimante;
 
-struct Resultat {
-    int statut = -1;
-    std::string sortie;
-};
-
-// Runs the puzzle printer with the given arguments; stderr goes to a file whose size is kept.
 Resultat Lancer(const std::string& arguments, std::string* erreurs = nullptr)
 {
-    // One file per run: the tests of this file may run in parallel processes.
-    static int appels = 0;
-    const std::string fichierErreurs = ::testing::TempDir() + "cogitelle-puzzle-stderr-" +
-        std::to_string(Processus()) + "-" + std::to_string(appels++) + ".txt";
-    const std::string commande = std::string(COGITELLE_PUZZLE) + " " + arguments + " 2>" + fichierErreurs;
-    Resultat r;
-    FILE* f = Ouvrir(commande);
-    if (!f)
-        return r;
-    std::array<char, 65536> tampon;
-    size_t lus;
-    while ((lus = fread(tampon.data(), 1, tampon.size(), f)) > 0)
-        r.sortie.append(tampon.data(), lus);
-    r.statut = Statut(f);
-    if (erreurs) {
-        erreurs->clear();
-        if (FILE* e = fopen(fichierErreurs.c_str(), "r")) {
-            while ((lus = fread(tampon.data(), 1, tampon.size(), e)) > 0)
-                erreurs->append(tampon.data(), lus);
-            fclose(e);
-        }
-    }
-    std::remove(fichierErreurs.c_str());
-    return r;
+    return cogitelle::test::LancerImprimante(arguments, erreurs);
 }
 
 } // namespace
