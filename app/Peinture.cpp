@@ -92,6 +92,20 @@ void PeindreBiseau(QPainter& p, QRectF& r, Biseau biseau, int32_t largeur, const
     }
 }
 
+// The control's background, then its caption centred and clipped to it.
+static void PeindreFondEtTexte(QPainter& p, const QRectF& zone, const Controle& c, const QFont& police, int drapeaux)
+{
+    p.fillRect(zone, VersQColor(c.couleur()));
+    if (c.Caption().empty())
+        return;
+    p.save();
+    p.setClipRect(zone, Qt::IntersectClip);
+    p.setFont(police);
+    p.setPen(VersQColor(c.CouleurPolice()));
+    p.drawText(zone, Qt::AlignCenter | drapeaux, QString::fromStdString(c.Caption()));
+    p.restore();
+}
+
 void PeindrePanneau(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a)
 {
     QRectF zone = a.Aligner(r);
@@ -99,29 +113,12 @@ void PeindrePanneau(QPainter& p, const QRect& r, const Controle& c, const QFont&
     PeindreBiseau(p, zone, c.BiseauInterieur(), c.LargeurBiseau(), a);
     if (zone.width() <= 0 || zone.height() <= 0)
         return;
-    p.fillRect(zone, VersQColor(c.couleur()));
-    if (c.Caption().empty())
-        return;
-    p.save();
-    p.setClipRect(zone, Qt::IntersectClip);
-    p.setFont(police);
-    p.setPen(VersQColor(c.CouleurPolice()));
-    p.drawText(zone, Qt::AlignCenter | Qt::TextSingleLine, QString::fromStdString(c.Caption()));
-    p.restore();
+    PeindreFondEtTexte(p, zone, c, police, Qt::TextSingleLine);
 }
 
 void PeindreEtiquette(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a)
 {
-    const QRectF zone = a.Aligner(r);
-    p.fillRect(zone, VersQColor(c.couleur()));
-    if (c.Caption().empty())
-        return;
-    p.save();
-    p.setClipRect(zone, Qt::IntersectClip);
-    p.setFont(police);
-    p.setPen(VersQColor(c.CouleurPolice()));
-    p.drawText(zone, Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(c.Caption()));
-    p.restore();
+    PeindreFondEtTexte(p, a.Aligner(r), c, police, Qt::TextWordWrap);
 }
 
 void PeindreCadre(QPainter& p, const QRect& r, const Controle& c, const Aligneur& a)
