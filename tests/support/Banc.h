@@ -13,14 +13,14 @@
 
 namespace cogitelle::test {
 
-class PortsEnregistres : public Ports {
+// Records the message boxes and answers the questions instead of showing them, over any ports.
+template <class Base>
+class BoitesEnregistrees : public Base {
 public:
+    using Base::Base;
     std::vector<std::string> messages;
-    std::vector<std::string> erreurs;
     std::vector<std::string> questions;
     std::deque<bool> reponses;   // answers to the next questions; No when empty
-    int millisecondes = 12345678;
-    int changementsMinuteries = 0;
 
     void Message(const std::string& texte) override { messages.push_back(texte); }
     bool Question(const std::string& titre, const std::string& texte) override
@@ -32,6 +32,14 @@ public:
         reponses.pop_front();
         return r;
     }
+};
+
+class PortsEnregistres : public BoitesEnregistrees<Ports> {
+public:
+    std::vector<std::string> erreurs;
+    int millisecondes = 12345678;
+    int changementsMinuteries = 0;
+
     void Erreur(const std::string& texte) override { erreurs.push_back(texte); }
     void MinuterieChangee(const Minuterie&) override { ++changementsMinuteries; }
     int MillisecondesDuJour() override { return millisecondes; }

@@ -11,27 +11,14 @@
 #include "app/PortsQt.h"
 #include "core/Contexte.h"
 #include "store/MagasinOptions.h"
+#include "support/Banc.h"
 
 namespace cogitelle::test {
 
-class PortsQtEnregistres : public PortsQt {
+class PortsQtEnregistres : public BoitesEnregistrees<PortsQt> {
 public:
-    using PortsQt::PortsQt;
-    std::vector<std::string> messages;
-    std::vector<std::string> questions;
-    std::deque<bool> reponses;   // answers to the next questions; No when empty
-
-    void Message(const std::string& texte) override { messages.push_back(texte); }
-    bool Question(const std::string& titre, const std::string& texte) override
-    {
-        questions.push_back(titre + "|" + texte);
-        if (reponses.empty())
-            return false;
-        const bool r = reponses.front();
-        reponses.pop_front();
-        return r;
-    }
-    void Erreur(const std::string& texte) override { messages.push_back("erreur: " + texte); }
+    using BoitesEnregistrees<PortsQt>::BoitesEnregistrees;
+    void Erreur(const std::string& texte) override { this->messages.push_back("erreur: " + texte); }
 };
 
 // Ports: PortsQt for real boxes, PortsQtEnregistres for recorded ones.

@@ -2,17 +2,7 @@
 // registry API sees them, values of the wrong type planted by hand, and the game's own key.
 #include <gtest/gtest.h>
 
-// No GDI: its RGB macro would clash with the core's colour helper.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOGDI
-#define NOGDI
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "support/Windows.h"
 
 #include <cstdint>
 #include <string>

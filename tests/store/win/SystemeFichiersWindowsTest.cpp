@@ -2,17 +2,7 @@
 // the failures the system reports when another program holds a file.
 #include <gtest/gtest.h>
 
-// No GDI: its RGB macro would clash with the core's colour helper.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOGDI
-#define NOGDI
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "support/Windows.h"
 
 #include <filesystem>
 #include <string>
