@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "app/Peinture.h"
+#include "app/model/Entrees.h"
 
 namespace cogitelle {
 
@@ -155,7 +156,7 @@ void PlateauWidget::paintEvent(QPaintEvent* e)
 
 void PlateauWidget::mousePressEvent(QMouseEvent* e) { Appuyer(e, false); }
 
-// The second press of a double click: the cells see it with ssDouble.
+// The second press of a double click: the cells see it with ssDouble; the walls ignore it.
 void PlateauWidget::mouseDoubleClickEvent(QMouseEvent* e) { Appuyer(e, true); }
 
 void PlateauWidget::Appuyer(QMouseEvent* e, bool doubleClic)
@@ -185,6 +186,9 @@ void PlateauWidget::Appuyer(QMouseEvent* e, bool doubleClic)
     case Genre::MurDroit:
     case Genre::MurBas:
     case Genre::MurBasDroit: {
+        // A wall acts once per double click: its second press is neither a press nor a click.
+        if (doubleClic && !SecondePressionAgit(CibleSouris::Mur))
+            return;
         const TypeMur type = genres_[size_t(i)] == Genre::MurDroit ? TypeMur::Droit
             : genres_[size_t(i)] == Genre::MurBas                  ? TypeMur::Bas
                                                                    : TypeMur::BasDroit;

@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include "app/Aide.h"
+#include "app/PanneauDialogue.h"
 #include "app/PanneauWidget.h"
 #include "app/Peinture.h"
 #include "app/PlateauWidget.h"
@@ -284,13 +285,9 @@ bool TfrmMath::eventFilter(QObject* objet, QEvent* e)
 
 void TfrmMath::Centrer(QWidget* fenetre)
 {
-    QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!ecran)
-        return;
     if (!fenetre->testAttribute(Qt::WA_Resized))
         fenetre->adjustSize();
-    const QRect zone = ecran->availableGeometry();
-    fenetre->move(zone.center() - QPoint(fenetre->width() / 2, fenetre->height() / 2));
+    CentrerSurEcran(fenetre, this);
 }
 
 void TfrmMath::MontrerChoixTableau()
@@ -298,9 +295,8 @@ void TfrmMath::MontrerChoixTableau()
     if (!choix_)
         return;
     Centrer(choix_);
-    choix_->show();
-    choix_->raise();
-    choix_->activateWindow();
+    // Opened from here it always shows the game chosen here, even when it was already open.
+    choix_->Ouvrir();
 }
 
 void TfrmMath::MontrerMeilleursScores()
