@@ -150,10 +150,15 @@ void TestChoixTableau::controlesALaTailleDeConception()
     QCOMPARE(barre->maximum(), 500);
     QCOMPARE(barre->pageStep(), 10);
 
-    // The focusable controls in tab order: the scroll bar, the name, then the game types.
+    // The controls that act, in tab order: the scroll bar, the name, the random pick, OK,
+    // Annuler, then the game types. The panels that only show something take no focus.
     QCOMPARE(SuivantAuClavier(barre), static_cast<QWidget*>(nom));
-    QCOMPARE(SuivantAuClavier(nom), static_cast<QWidget*>(Enfant<QRadioButton>(&f, "rbTypeJeu1")));
-    for (const char* panneau : {"Panel1", "panelAleatoire", "buttonOK", "buttonCancel", "panelNumeroTableau"})
+    QCOMPARE(SuivantAuClavier(nom), static_cast<QWidget*>(Enfant(&f, "panelAleatoire")));
+    QCOMPARE(SuivantAuClavier(Enfant(&f, "panelAleatoire")), static_cast<QWidget*>(Enfant(&f, "buttonOK")));
+    QCOMPARE(SuivantAuClavier(Enfant(&f, "buttonOK")), static_cast<QWidget*>(Enfant(&f, "buttonCancel")));
+    QCOMPARE(SuivantAuClavier(Enfant(&f, "buttonCancel")), static_cast<QWidget*>(Enfant<QRadioButton>(&f, "rbTypeJeu1")));
+    for (const char* panneau : {"Panel1", "panelNumeroTableau", "panelRecordMixte", "panelNomRecordMixte",
+             "panelScoreRecordMixte"})
         QCOMPARE(Enfant(&f, panneau)->focusPolicy(), Qt::NoFocus);
 }
 

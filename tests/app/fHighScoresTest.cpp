@@ -120,16 +120,19 @@ void TestHighScores::controlesEtGrille()
 
 void TestHighScores::grilleALEchelleDeLEcran()
 {
-    // A screen 1024 pixels wide: the window and panels grow, the grid's margins do not.
+    // A 1024 x 768 screen: the window, the panels and the grid grow alike, its margins, rank
+    // column and type included.
     BancDialogues banc(1.28);
     TfrmHighScores f(banc.ctx, nullptr);
     QCOMPARE(f.size(), QSize(550, 456));
     auto* central = Enfant(&f, QStringLiteral("panelCentral"));
-    // 417 × 210 scaled is 534 × 269: rows of (269 - 10) div 10 = 25, the panel trimmed to 260.
-    QCOMPARE(central->geometry(), QRect(8, 120, 534, 260));
-    QCOMPARE(Enfant(&f, QStringLiteral("panelRang10"))->geometry(), QRect(5, 230, 20, 25));
-    QCOMPARE(Enfant(&f, QStringLiteral("panelNom10"))->geometry(), QRect(25, 230, 252, 25));
-    QCOMPARE(Enfant(&f, QStringLiteral("panelScore10"))->geometry(), QRect(277, 230, 252, 25));
+    // 417 × 210 scaled is 534 × 269; margins of 6: rows of (269 - 12) div 10 = 25, the panel
+    // trimmed to 262.
+    QCOMPARE(central->geometry(), QRect(8, 120, 534, 262));
+    QCOMPARE(Enfant(&f, QStringLiteral("panelRang10"))->geometry(), QRect(6, 231, 26, 25));
+    QCOMPARE(Enfant(&f, QStringLiteral("panelNom10"))->geometry(), QRect(32, 231, 248, 25));
+    QCOMPARE(Enfant(&f, QStringLiteral("panelScore10"))->geometry(), QRect(280, 231, 248, 25));
+    QCOMPARE(Enfant(&f, QStringLiteral("panelNom10"))->font().pointSize(), 13);
     QCOMPARE(Enfant(&f, QStringLiteral("panelOkHighScores"))->font().pixelSize(), 35);
 }
 
