@@ -84,7 +84,8 @@ QAction* TfrmMath::Action(QMenu* menu, const char* nom, const QString& texte, vo
 void TfrmMath::CreerMenu()
 {
     QMenuBar* barre = menuBar();
-    QMenu* jeux = barre->addMenu(QStringLiteral("Cogitelle"));
+    // Alt and the underlined letter open a menu: the whole game is played from the keyboard.
+    QMenu* jeux = barre->addMenu(QStringLiteral("&Cogitelle"));
     const char* noms[] = {"", "menuLabyrinthe", "menuCarresMagiques", "menuDifferences", "menuSerpentin",
         "menuMemoire"};
     for (TTypeJeu t = 1; t <= NbTypesJeu; ++t) {
@@ -98,19 +99,19 @@ void TfrmMath::CreerMenu()
     Action(jeux, "Quitter1", QStringLiteral("Quitter"), &FenetrePrincipale::Quitter1Click)
         ->setShortcut(QKeySequence(Qt::Key_F9));
 
-    QMenu* scores = barre->addMenu(QStringLiteral("Meilleurs scores"));
+    QMenu* scores = barre->addMenu(QStringLiteral("&Meilleurs scores"));
     Action(scores, "menuDetailHighScores", QStringLiteral("Détail des meilleurs scores"),
         &FenetrePrincipale::panelDetailHighScoresClick);
     Action(scores, "menuRecreerHighScores", QStringLiteral("Recréer les meilleurs scores"),
         &FenetrePrincipale::menuRecreerHighScoresClick);
 
-    QMenu* options = barre->addMenu(QStringLiteral("Options"));
+    QMenu* options = barre->addMenu(QStringLiteral("&Options"));
     Action(options, "menuCouleurFondEcran", QStringLiteral("Couleur du fond d'écran"),
         &FenetrePrincipale::menuCouleurFondEcranClick);
     Action(options, "menuCouleurTableauDeJeu", QStringLiteral("Couleur du tableau de jeu"),
         &FenetrePrincipale::menuCouleurTableauDeJeuClick);
 
-    QMenu* aide = barre->addMenu(QStringLiteral("Aide"));
+    QMenu* aide = barre->addMenu(QStringLiteral("&Aide"));
     Action(aide, "menuSommaire", QStringLiteral("Sommaire"), &FenetrePrincipale::menuSommaireClick)
         ->setShortcut(QKeySequence(Qt::Key_F1));
     aide->addSeparator();

@@ -318,6 +318,8 @@ TEST(Quitter, NonPuisOui)
     w.f.Quitter1Click();
     EXPECT_EQ(w.banc.ports.questions.back(), "COGITELLE I|Do you really want to quit ?");
     EXPECT_EQ(w.banc.ports.messages.back(), "See you !!!");
+    // The quit box answers in the language it asks in.
+    EXPECT_EQ(w.banc.ports.boutons, (std::vector<std::string>{"Oui|Non", "Oui|Non", "Yes|No"}));
 }
 
 TEST(FormClose, ArreteLesMinuteriesSansQuestion)
