@@ -175,6 +175,7 @@ void TfrmChoixTableau::keyPressEvent(QKeyEvent* e)
 
 void TfrmChoixTableau::FormActivate()
 {
+    saisieNumero_.Oublier();
     modele_.FormActivate();
     Afficher();
     scrollBarChoixTableau_->setFocus();
@@ -288,6 +289,9 @@ bool TfrmChoixTableau::event(QEvent* e)
 
 bool TfrmChoixTableau::eventFilter(QObject* objet, QEvent* e)
 {
+    // Digits typed before the bar lost the keyboard do not join those typed after.
+    if (objet == scrollBarChoixTableau_ && e->type() == QEvent::FocusOut)
+        saisieNumero_.Oublier();
     if (objet == scrollBarChoixTableau_ && e->type() == QEvent::KeyPress) {
         auto* touche = static_cast<QKeyEvent*>(e);
         if (touche->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
