@@ -99,7 +99,15 @@ bool TexteTient(const QFont& police, const QRectF& zone, const QString& texte, i
     const QPaintDevice* appareil)
 {
     const QFontMetricsF m = appareil ? QFontMetricsF(police, appareil) : QFontMetricsF(police);
-    // Half a pixel of leeway for the metrics' own rounding.
+    if (drapeaux & Qt::TextSingleLine) {
+        // One line, centred as drawText centres it: its ink (a digit has no descender, a "g"
+        // has) must not be cut. Half a pixel of leeway for the metrics' rounding.
+        const qreal base = zone.top() + (zone.height() - m.height()) / 2 + m.ascent();
+        const qreal gauche = zone.left() + (zone.width() - m.horizontalAdvance(texte)) / 2;
+        const QRectF encre = m.tightBoundingRect(texte).translated(gauche, base);
+        return zone.adjusted(-0.5, -0.5, 0.5, 0.5).contains(encre);
+    }
+    // Wrapped lines: every line's whole height, half a pixel of leeway for the metrics' rounding.
     const QRectF b = m.boundingRect(zone, Qt::AlignCenter | drapeaux, texte);
     return b.width() <= zone.width() + 0.5 && b.height() <= zone.height() + 0.5;
 }

@@ -45,7 +45,8 @@ private:
 void PeindreBiseau(QPainter& p, QRectF& r, Biseau biseau, int32_t largeur, const Aligneur& a);
 
 // True when `texte` in `police`, laid out with `drapeaux` (Qt::TextSingleLine or
-// Qt::TextWordWrap), fits whole inside `zone` on `appareil` (nullptr: the screen).
+// Qt::TextWordWrap), fits whole inside `zone` on `appareil` (nullptr: the screen): one line's ink
+// uncut, wrapped lines' whole height inside.
 bool TexteTient(const QFont& police, const QRectF& zone, const QString& texte, int drapeaux,
     const QPaintDevice* appareil = nullptr);
 // `police` made smaller, when it must be, until `texte` fits `zone`.

@@ -82,6 +82,29 @@ const QFont& PlateauWidget::Police(int points)
     return it->second;
 }
 
+const QFont& PlateauWidget::PoliceDeCase(const Controle& cellule, const QPaintDevice* appareil)
+{
+    // A number a little wide for its cell (the magic square's ring of sums) is drawn smaller
+    // rather than cut. The fitted type is kept for each size, cell and caption.
+    const Rect& r = cellule.rect();
+    const QString cle = QStringLiteral("%1|%2|%3|").arg(cellule.TaillePolice()).arg(r.width).arg(r.height) +
+        QString::fromStdString(cellule.Caption());
+    auto it = ajustees_.find(cle);
+    if (it == ajustees_.end()) {
+        // A bound on the memory: each new board brings its own sizes.
+        if (ajustees_.size() >= 4096)
+            ajustees_.clear();
+        const int bord = (cellule.BiseauExterieur() != Biseau::Aucun ? cellule.LargeurBiseau() : 0) +
+            (cellule.BiseauInterieur() != Biseau::Aucun ? cellule.LargeurBiseau() : 0);
+        const QRectF zone(bord, bord, r.width - 2 * bord, r.height - 2 * bord);
+        it = ajustees_
+                 .emplace(cle, PoliceQuiTient(Police(cellule.TaillePolice()), zone,
+                                   QString::fromStdString(cellule.Caption()), Qt::TextSingleLine, appareil))
+                 .first;
+    }
+    return it->second;
+}
+
 void PlateauWidget::Synchroniser()
 {
     Controles& k = c_.C;
@@ -149,6 +172,8 @@ void PlateauWidget::paintEvent(QPaintEvent* e)
             continue;
         if (genres_[i] == Genre::Cadre)
             PeindreCadre(p, r, ctl, a);
+        else if (genres_[i] == Genre::Case && !ctl.Caption().empty())
+            PeindrePanneau(p, r, ctl, PoliceDeCase(ctl, p.device()), a);
         else
             PeindrePanneau(p, r, ctl, Police(ctl.TaillePolice()), a);
     }
