@@ -110,9 +110,12 @@ bool EcrireAtomiquement(SystemeFichiers& fs, const std::string& chemin, const st
     return ok;
 }
 
-bool EcrireEnPlace(SystemeFichiers& fs, const std::string& chemin, const std::string& octets, std::string& raison)
+bool EcrireEnPlace(SystemeFichiers& fs, const std::string& chemin, const std::string& octets, std::string& raison,
+    bool* commence)
 {
     std::unique_ptr<SystemeFichiers::Flux> flux = fs.EcrireEnPlace(chemin, raison);
+    if (commence)
+        *commence = flux != nullptr;
     return flux && EcrireFlux(*flux, octets, raison);
 }
 

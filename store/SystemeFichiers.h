@@ -93,8 +93,10 @@ bool EcrireAtomiquement(SystemeFichiers& fs, const std::string& chemin, const st
     const SystemeFichiers::Info* modele = nullptr, bool* creationImpossible = nullptr);
 
 // Writes `octets` over the existing file `chemin` and flushes it. Not atomic: for a folder where no
-// new file can be made.
-bool EcrireEnPlace(SystemeFichiers& fs, const std::string& chemin, const std::string& octets, std::string& raison);
+// new file can be made. `commence` tells that the file was opened, so a failure may have left
+// part of the bytes in it.
+bool EcrireEnPlace(SystemeFichiers& fs, const std::string& chemin, const std::string& octets, std::string& raison,
+    bool* commence = nullptr);
 
 // True for the name of a temporary file EcrireAtomiquement makes for `nomCible`:
 // "<nomCible>.<digits>-<digits>.tmp".
