@@ -617,7 +617,10 @@ public:
                 // The file stays this process's own.
             }
         }
-        if (::chmod(chemin.c_str(), static_cast<mode_t>(modele.mode)) != 0) {
+        // A file system that keeps no modes (a FAT key, some network shares) refuses; the save
+        // goes on, the file taking the modes that file system gives.
+        if (::chmod(chemin.c_str(), static_cast<mode_t>(modele.mode)) != 0 && errno != EPERM && errno != ENOTSUP &&
+            errno != EOPNOTSUPP) {
             raison = MessageSysteme(errno);
             return false;
         }
