@@ -295,8 +295,8 @@ EtatFichierScores ChargerFichierScores(Contexte& c)
     const std::string cible = fs.Resoudre(c.CheminScores);
     // Read under the lock, so that no other copy's save is read half-done.
     std::unique_ptr<SystemeFichiers::Verrou> verrou;
-    std::string raison;
-    Verrouiller(c, fs, cible, verrou, raison);
+    std::string occupe, raison;
+    Verrouiller(c, fs, cible, verrou, occupe);   // held by another copy for long: read all the same
 
     const SystemeFichiers::Info info = fs.Etat(cible);
     if (info.genre == SystemeFichiers::Genre::Dossier || info.genre == SystemeFichiers::Genre::Autre) {

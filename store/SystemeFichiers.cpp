@@ -402,7 +402,7 @@ public:
                 raison = MessageSysteme(e);
                 return Verrouillage::Occupe;
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
     }
 
@@ -734,7 +734,7 @@ public:
                 raison = MessageSysteme(e);
                 return Verrouillage::Occupe;
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
     }
 

@@ -72,6 +72,9 @@ struct Record {
             }
             enAttente.clear();
         }
+        // A player's copy saves at each game, not without a pause: the others get the lock too.
+        if (estB)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
 }
 
@@ -115,6 +118,15 @@ TEST(SauvegardesTuees, ToujoursUneTableEntiereAvecChaqueScoreEnregistre)
     for (int n = 0; n < 200; ++n) {
         const pid_t a = Lancer(chemin, tube[1], false, n);
         ASSERT_GT(a, 0);
+        if (n % 20 == 0) {
+            // However slow the machine, some killed copies have saved first.
+            const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            while (recu.find(" A" + std::to_string(n) + ".") == std::string::npos &&
+                std::chrono::steady_clock::now() < limite) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                Vider(tube[0], recu);
+            }
+        }
         std::this_thread::sleep_for(std::chrono::microseconds(attente(alea)));
         ::kill(a, SIGKILL);
         int statut = 0;
@@ -122,6 +134,11 @@ TEST(SauvegardesTuees, ToujoursUneTableEntiereAvecChaqueScoreEnregistre)
         tuees += WIFSIGNALED(statut) && WTERMSIG(statut) == SIGKILL;
         Vider(tube[0], recu);
     }
+    // And so has the other copy.
+    for (const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+         recu.find(" B") == std::string::npos && std::chrono::steady_clock::now() < limite;
+         Vider(tube[0], recu))
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     ::kill(b, SIGKILL);
     ASSERT_EQ(::waitpid(b, nullptr, 0), b);
     ::close(tube[1]);
