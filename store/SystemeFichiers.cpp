@@ -363,8 +363,9 @@ public:
 
     std::unique_ptr<Flux> EcrireEnPlace(const std::string& chemin, std::string& raison) override
     {
-        HANDLE h = CreateFileW(Large(chemin).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-            FILE_ATTRIBUTE_NORMAL, nullptr);
+        // Shared for writing too: the lock of this very save may be held on the file itself.
+        HANDLE h = CreateFileW(Large(chemin).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) {
             raison = MessageSysteme(GetLastError());
             return nullptr;
