@@ -406,9 +406,12 @@ TEST(FormClose, UnRecordPasEncoreEnregistreEstEnregistreALaFin)
             w.f.Quitter1Click();
         else
             w.f.FormClose();
-        std::ifstream fichier(chemin, std::ios::binary);
-        const std::string octets((std::istreambuf_iterator<char>(fichier)), std::istreambuf_iterator<char>());
-        EXPECT_EQ(octets, OctetsTable(w.g().MeilleursScores));
+        std::string octets;
+        {
+            std::ifstream fichier(chemin, std::ios::binary);
+            octets.assign(std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>());
+        }
+        EXPECT_TRUE(octets == OctetsTable(w.g().MeilleursScores));
         EXPECT_EQ(octets.substr(0, 5), "ALICE");
         EXPECT_EQ(w.banc.ports.erreurs.size(), 1u);
 
