@@ -15,83 +15,26 @@
 #include "store/Cp1252.h"
 #include "store/MeilleursScores.h"
 #include "store/Options.h"
-#include "store/SystemeFichiers.h"
+#include "store/SystemeFichiersMemoire.h"
 
 namespace cogitelle::fuzz {
 
-class FichiersEnMemoire : public SystemeFichiers {
+// The in-memory file system with the input's switches.
+class FichiersEnMemoire : public SystemeFichiersMemoire {
 public:
-    std::map<std::string, std::string> fichiers;
     bool lectureEnErreur = false, echecCopie = false, echecCreation = false, echecRemplacement = false;
 
-    Lecture Lire(const std::string& chemin, std::string& octets, std::string& raison) override
+    bool Permettre(Operation op, const std::string& chemin, size_t& taille, std::string& raison) override
     {
-        if (lectureEnErreur) {
+        const bool echec = (op == Operation::Lire && lectureEnErreur) || (op == Operation::Copier && echecCopie) ||
+            (op == Operation::CreerTemporaire && echecCreation) ||
+            ((op == Operation::Remplacer || op == Operation::Deplacer) && echecRemplacement);
+        if (echec) {
             raison = "Input/output error";
-            return Lecture::Erreur;
-        }
-        const auto it = fichiers.find(chemin);
-        if (it == fichiers.end())
-            return Lecture::Absent;
-        octets = it->second;
-        return Lecture::Ok;
-    }
-
-    std::unique_ptr<Flux> CreerTemporaire(const std::string& cible, std::string& chemin, std::string& raison) override
-    {
-        if (echecCreation) {
-            raison = "Permission denied";
-            return nullptr;
-        }
-        chemin = cible + ".tmp" + std::to_string(++temporaires_);
-        return std::make_unique<FluxMemoire>(*this, chemin);
-    }
-
-    bool Remplacer(const std::string& de, const std::string& vers, std::string& raison) override
-    {
-        const auto it = fichiers.find(de);
-        if (echecRemplacement || it == fichiers.end()) {
-            raison = "Device or resource busy";
             return false;
         }
-        fichiers[vers] = it->second;
-        fichiers.erase(de);
-        return true;
+        return SystemeFichiersMemoire::Permettre(op, chemin, taille, raison);
     }
-
-    bool Copier(const std::string& de, const std::string& vers, std::string& raison) override
-    {
-        const auto it = fichiers.find(de);
-        if (echecCopie || it == fichiers.end()) {
-            raison = "No space left on device";
-            return false;
-        }
-        fichiers[vers] = it->second;
-        return true;
-    }
-
-    void Supprimer(const std::string& chemin) override { fichiers.erase(chemin); }
-
-private:
-    class FluxMemoire : public Flux {
-    public:
-        FluxMemoire(FichiersEnMemoire& f, std::string chemin) : f_(f), chemin_(std::move(chemin)) {}
-        bool Ecrire(const char* octets, size_t taille, std::string&) override
-        {
-            octets_.append(octets, taille);
-            return true;
-        }
-        bool Terminer(std::string&) override
-        {
-            f_.fichiers[chemin_] = octets_;
-            return true;
-        }
-
-    private:
-        FichiersEnMemoire& f_;
-        std::string chemin_, octets_;
-    };
-    int temporaires_ = 0;
 };
 
 namespace detail {
@@ -137,7 +80,7 @@ inline std::string EssayerFichierScores(const uint8_t* donnees, size_t taille)
     FichiersEnMemoire fs;
     const int lecture = commandes & 3;
     if (lecture != 2)
-        fs.fichiers[chemin] = octets;
+        fs.Poser(chemin, octets);
     fs.lectureEnErreur = lecture == 3;
     fs.echecCopie = commandes & 0x04;
     fs.echecCreation = commandes & 0x08;
@@ -187,13 +130,14 @@ inline std::string EssayerFichierScores(const uint8_t* donnees, size_t taille)
     if (endommage != signale)
         return endommage ? "a damaged score file is not reported" : "a sound score file is reported";
     const bool copiable = !fs.echecCopie || !fs.echecRemplacement;
-    if (endommage && copiable && fs.fichiers[chemin + ".bak"] != octets)
+    const std::string* copie = fs.Contenu(chemin + ".bak");
+    if (endommage && copiable && (!copie || *copie != octets))
         return "the damaged file is not kept as scoresI.bak";
     // Whatever was saved is a whole table, never a part of one.
-    const auto it = fs.fichiers.find(chemin);
-    if (it != fs.fichiers.end() && it->second != octets && it->second != OctetsTable(g.MeilleursScores))
+    const std::string* fichier = fs.Contenu(chemin);
+    if (fichier && *fichier != octets && *fichier != OctetsTable(g.MeilleursScores))
         return "the score file holds neither its old bytes nor the table";
-    for (const auto& [nom, contenu] : fs.fichiers)
+    for (const auto& [nom, noeud] : fs.noeuds)
         if (nom.find(".tmp") != std::string::npos)
             return "a temporary file is left behind";
 

@@ -170,6 +170,8 @@ void FenetrePrincipale::FormActivate()
 void FenetrePrincipale::FormClose()
 {
     ArreterMinuteries(c_);
+    // Records whose save failed get one last try; nothing else is written at the end.
+    EnregistrerScoresEnAttente(c_);
     actions_.FermerEcranDemarrage();
 }
 
@@ -238,6 +240,7 @@ void FenetrePrincipale::Quitter1Click()
     if (!c_.P.QuestionOuiNon(g.Titre, g.TexteQuestionQuitter, g.TexteOuiQuitter, g.TexteNonQuitter))
         return;
     c_.P.Message(g.TexteAuRevoir);
+    EnregistrerScoresEnAttente(c_);
     actions_.FermerEcranDemarrage();
 }
 
