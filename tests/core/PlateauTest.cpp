@@ -164,8 +164,9 @@ TEST_F(Disposition, PoliceDesCasesSuitLePlusPetitFacteurEtLaHauteur)
             Disposer(t, numero);
             const int32_t cote = TaillePlateau(t, numero) + (t == CarreMagique ? 2 : 0);
             ASSERT_EQ(banc.k().Cases[1][1].TaillePolice(), Arrondi(200.0 / cote)) << t << " " << numero;
-            if (t == CarreMagique)
+            if (t == CarreMagique) {
                 ASSERT_EQ(banc.k().Cases[0][1].TaillePolice(), Arrondi(140.0 / cote)) << numero;
+            }
         }
     // 1920 x 1080: the smaller factor, 1.8, not 2.4.
     banc.g().FacteurEcranX = 2.4;
