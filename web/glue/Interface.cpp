@@ -303,6 +303,11 @@ EMSCRIPTEN_KEEPALIVE const char* cg_demarrer(int32_t largeur, int32_t hauteur, d
     return Rendre(DescriptionJson());
 }
 
+EMSCRIPTEN_KEEPALIVE double cg_facteur_demarrage(int32_t largeur, int32_t hauteur, double pixelsParPouce)
+{
+    return CalculerFacteursEcran(largeur, hauteur, pixelsParPouce).X;
+}
+
 EMSCRIPTEN_KEEPALIVE const char* cg_description() { return Rendre(DescriptionJson()); }
 EMSCRIPTEN_KEEPALIVE const char* cg_modele() { return Rendre(ModeleJson()); }
 

@@ -23,6 +23,8 @@ extern "C" {
 // `largeur` x `hauteur` pixels at `pixelsParPouce`, with the options and the records loaded from
 // the browser's storage. Returns cg_description().
 const char* cg_demarrer(int32_t largeur, int32_t hauteur, double pixelsParPouce);
+// The start screen's scale for a screen of `largeur` x `hauteur` pixels at `pixelsParPouce`.
+double cg_facteur_demarrage(int32_t largeur, int32_t hauteur, double pixelsParPouce);
 // Every control the page draws, in painting order, with its kind and parent (JSON).
 const char* cg_description();
 const char* cg_modele();
