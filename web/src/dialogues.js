@@ -141,11 +141,14 @@ export function choixTableau(noyau, f) {
     const c = fen.corps;
     Object.assign(c.style, { width: `${Math.round(370 * f)}px`, height: `${Math.round(256 * f)}px`,
       background: '#0080c0', font: fonte(11, f) });
-    const groupe = document.createElement('fieldset');
+    // The etched frame with its caption on the top line.
+    const groupe = document.createElement('div');
     groupe.className = 'groupe';
-    placer(groupe, f, 4, 4, 219, 139);
+    placer(groupe, f, 4, 4 + 7, 219, 139 - 7);
     groupe.style.font = fonte(13, f);
-    const legende = document.createElement('legend');
+    const legende = document.createElement('span');
+    legende.className = 'legende';
+    Object.assign(legende.style, { left: `${Math.round(6 * f)}px`, background: '#0080c0' });
     groupe.append(legende);
     c.append(groupe);
     const tops = [0, 24, 46, 68, 90, 112];
@@ -153,7 +156,7 @@ export function choixTableau(noyau, f) {
     for (let t = 1; t <= 5; ++t) {
       const l = document.createElement('label');
       l.className = 'radio';
-      placer(l, f, 14, tops[t], 200, 17);
+      placer(l, f, 14, tops[t] - 7, 200, 17);
       l.style.font = fonte(13, f, POLICE_SANS, true);
       const r = document.createElement('input');
       r.type = 'radio';

@@ -46,7 +46,7 @@ function appel(nom, args = [], retour = null, types = null) {
   enCours++;
   const suite = file.then(async () => {
     const r = await M.ccall(nom, retour, types || args.map(() => 'number'), args, { async: true });
-    if (!nom.startsWith('cg_choix') && !nom.startsWith('cg_scores') && nom !== 'cg_modele') appliquer(M.ccall('cg_modele', 'string', [], []));
+    if (description && !nom.startsWith('cg_choix') && !nom.startsWith('cg_scores')) appliquer(M.ccall('cg_modele', 'string', [], []));
     return r;
   });
   file = suite.catch((e) => console.error(e)).finally(() => { enCours--; });
@@ -69,7 +69,11 @@ function appliquer(texte) {
     else if (!toutRepeindre && avant) m.zones.push(avant.r);
   }
   if (m.fenetre.titre !== fenetre.titre) document.title = m.fenetre.titre || 'COGITELLE I';
-  if (m.fenetre.couleur !== fenetre.couleur) toutRepeindre = true;
+  if (m.fenetre.couleur !== fenetre.couleur) {
+    toutRepeindre = true;
+    document.getElementById('principale').style.background = versCss(m.fenetre.couleur);
+    if (!document.getElementById('principale').hidden) document.body.style.background = versCss(m.fenetre.couleur);
+  }
   fenetre = m.fenetre;
   majMenus();
   for (const t of m.minuteries) suivreMinuterie(t);
@@ -540,6 +544,7 @@ async function demarrer(langue) {
   await appel('cg_langue', [langue]);
   ecranDemarrage.hidden = true;
   document.getElementById('principale').hidden = false;
+  document.body.style.background = versCss(fenetre.couleur);
   if (!menusConstruits) construireMenus();
   majMenus();
   mettreEnPage();
@@ -600,7 +605,10 @@ function principal() {
     window.cogitelleTest = {
       pret,
       etat: async () => JSON.parse(await appel('cg_test_etat', [], 'string')),
-      inactif: async () => { while (enCours) await file; },
+      // Idle: no call left to run, or one waits for the player in a box.
+      inactif: async () => {
+        while (enCours && !document.querySelector('.dialogue.boite, .dialogue.couleur')) await new Promise((r) => setTimeout(r, 5));
+      },
       controle: (nom) => {
         const i = description.findIndex((d) => d.nom === nom);
         return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };
@@ -609,6 +617,11 @@ function principal() {
         const i = description.findIndex((d) => d.sorte === CASE && d.tag === tag);
         return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };
       },
+      mur: (type, tag) => {
+        const i = description.findIndex((d) => d.sorte === MUR_DROIT + type && d.tag === tag);
+        return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };
+      },
+      repeindre: () => { const t = performance.now(); peindre(null); return performance.now() - t; },
       peintures: () => peintures,
     };
   }
