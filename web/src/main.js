@@ -529,14 +529,19 @@ function brancherDemarrage(pret) {
     mettreEnPage();
   });
   ecranDemarrage.addEventListener('pointermove', (e) => { ecranDemarrage.style.cursor = bouton(e) ? 'pointer' : 'default'; });
-  ecranDemarrage.addEventListener('pointerup', async (e) => {
-    const langue = enfonce && bouton(e) === enfonce ? enfonce : 0;
+  ecranDemarrage.addEventListener('pointerup', () => {
     enfonce = 0;
     mettreEnPage();
-    if (langue) {
-      await pret;
-      demarrer(langue);
-    }
+  });
+  // The click, not the release, starts: the click that follows a tap then lands on the start
+  // screen, not on the chooser that opens in its place.
+  let demarre = false;
+  ecranDemarrage.addEventListener('click', async (e) => {
+    const langue = bouton(e);
+    if (!langue || demarre) return;
+    demarre = true;
+    await pret;
+    demarrer(langue);
   });
 }
 
@@ -560,14 +565,22 @@ function ecranDeReference() {
   return [Math.max(800, window.innerWidth), Math.max(600, window.innerHeight)];
 }
 
+// A model read before the page knows the controls (a box during the start-up) waits for them:
+// each read holds only what changed since the one before.
+const modelesEnAttente = [];
+function recevoir(modele) {
+  if (description) appliquer(modele);
+  else modelesEnAttente.push(modele);
+}
+
 async function charger() {
   M = await CreerCogitelle({
     cgBoite: async (sorte, titre, texte, modele) => {
-      if (modele && description) appliquer(modele);
+      recevoir(modele);
       return boite(sorte, titre, texte);
     },
     cgCouleur: async (initiale, modele) => {
-      if (modele && description) appliquer(modele);
+      recevoir(modele);
       return choisirCouleur(initiale);
     },
     cgAide: (fichier) => window.open(`help/${fichier}`, '_blank', 'noopener'),
@@ -585,6 +598,7 @@ async function charger() {
   largeurFenetre = Math.round(800 * facteurs.x);
   hauteurFenetre = Math.round(534 * facteurs.y);
   hauteurMenus = Math.max(20, Math.round(20 * facteurs.y));
+  for (const m of modelesEnAttente.splice(0)) appliquer(m);
   appliquer(M.ccall('cg_modele', 'string', [], []));
 }
 
