@@ -93,8 +93,10 @@ function suivreMinuterie(t) {
     // A start from stopped, or a new interval, begins a whole new interval.
     if (v.h) clearInterval(v.h);
     v.h = setInterval(() => {
-      // Ticks are not piled up behind a dialog: one waits at most.
-      if (v.attente) return;
+      // While a rule waits for a box, the ticks wait behind it: every second of the score clock
+      // is counted once the box closes, as the desktop counts it under its box. The other
+      // timers' ticks only refresh the board, so one waiting is enough.
+      if (v.attente && t.id !== 0) return;
       v.attente = true;
       appel('cg_tic', [t.id]).finally(() => { v.attente = false; });
     }, t.intervalle);
@@ -612,7 +614,7 @@ function principal() {
   brancherClavier();
   brancherImport();
   document.getElementById('rejouer').addEventListener('click', () => location.reload());
-  if ('serviceWorker' in navigator && location.protocol !== 'file:' && !parametres.has('test'))
+  if ('serviceWorker' in navigator && location.protocol !== 'file:')
     navigator.serviceWorker.register('sw.js').catch(() => {});
   // What the browser tests read of the game; every move still goes through the page's events.
   if (parametres.has('test')) {

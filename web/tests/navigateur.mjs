@@ -537,6 +537,34 @@ for (const [nom, options] of [
   });
 }
 
+test('after a first visit the page plays offline, from the service worker', async () => {
+  const n = await navigateur();
+  const { page, contexte } = n;
+  try {
+    await page.goto(ADRESSE);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.waitForFunction(() => navigator.serviceWorker.controller, null, { timeout: 10000 }).catch(() => page.reload());
+    await page.evaluate(async () => {
+      // Every file is kept once the worker is installed.
+      const cles = await caches.keys();
+      if (!cles.length) throw new Error('no cache');
+    });
+    await contexte.setOffline(true);
+    await ouvrir(page);
+    await demarrer(page);
+    await choisir(page, { nom: 'HORS LIGNE', type: 5, numero: 3 });
+    assert.equal((await etat(page)).type, 5);
+    // The browser's timer drives the score clock: a point a second.
+    const avant = (await etat(page)).score;
+    await page.waitForTimeout(2300);
+    const apres = (await etat(page)).score;
+    assert.ok(apres <= avant - 2 && apres >= avant - 4, `${avant} -> ${apres}`);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
 test('the menus: F1 opens the help, F9 asks before quitting, A propos shows both messages', async () => {
   const n = await navigateur();
   const { page, contexte } = n;
