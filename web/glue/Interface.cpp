@@ -481,12 +481,15 @@ EMSCRIPTEN_KEEPALIVE const uint8_t* cg_exporter()
 
 EMSCRIPTEN_KEEPALIVE int32_t cg_taille_export() { return static_cast<int32_t>(tampon.size()); }
 
-EMSCRIPTEN_KEEPALIVE int32_t cg_importer(const uint8_t* octets, int32_t taille)
+EMSCRIPTEN_KEEPALIVE int32_t cg_importer(const uint8_t* octets, int32_t lus, double tailleFichier)
 {
-    const std::string donnees(reinterpret_cast<const char*>(octets), taille > 0 ? static_cast<size_t>(taille) : 0);
+    const std::string donnees(reinterpret_cast<const char*>(octets), lus > 0 ? static_cast<size_t>(lus) : 0);
     std::string raison;
     auto table = std::make_unique<TableMeilleursScores>();
-    if (!LireFichierImporte(donnees, *table, raison)) {
+    if (tailleFichier != static_cast<double>(donnees.size()))
+        raison = "un fichier des meilleurs scores a " + std::to_string(TailleFichierScores) + " octets, celui-ci en a " +
+            std::to_string(static_cast<uint64_t>(tailleFichier));
+    if (!raison.empty() || !LireFichierImporte(donnees, *table, raison)) {
         app->ports.Erreur("Ce fichier n'a pas été importé : " + raison +
             ". Les meilleurs scores sont restés tels qu'ils étaient.");
         return 0;

@@ -69,9 +69,10 @@ const char* cg_scores(int32_t type, int32_t numero);
 // The 400 000 bytes of the records, as a score file holds them.
 const uint8_t* cg_exporter();
 int32_t cg_taille_export();
-// A score file chosen by the player: 1 when loaded and saved; otherwise 0, a message says why
-// and nothing changed.
-int32_t cg_importer(const uint8_t* octets, int32_t taille);
+// A score file chosen by the player, of `tailleFichier` bytes of which the first `lus` are given
+// (the page does not read a file far larger than a score file): 1 when loaded and saved;
+// otherwise 0, a message says why and nothing changed.
+int32_t cg_importer(const uint8_t* octets, int32_t lus, double tailleFichier);
 
 // For the browser tests only: what the game in play holds (JSON).
 const char* cg_test_etat();

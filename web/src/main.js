@@ -476,14 +476,13 @@ function brancherImport() {
     const fichier = entree.files[0];
     entree.value = '';
     if (!fichier) return;
-    // Never more than a score file and a little: a larger file is refused by its size alone.
+    // A file far larger than a score file is refused by its size alone, without reading it.
     const octets = new Uint8Array(fichier.size > 1000000 ? 0 : await fichier.arrayBuffer());
-    const taille = fichier.size > 1000000 ? fichier.size : octets.length;
     await file;
     const p = M._malloc(Math.max(1, octets.length));
     M.HEAPU8.set(octets, p);
     try {
-      await appel('cg_importer', [p, taille], 'number');
+      await appel('cg_importer', [p, octets.length, fichier.size], 'number');
     } finally {
       M._free(p);
     }

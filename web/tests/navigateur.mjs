@@ -434,6 +434,7 @@ test('Import of a desktop file shows its records; a short or foreign file is ref
     const etranger = Buffer.alloc(400000);
     for (let i = 0; i < etranger.length; ++i) etranger[i] = (i * 7919 + 13) & 0xff;
     await refuser('photo.png', etranger);
+    assert.match(await refuser('film.avi', Buffer.alloc(2500000, 7)), /celui-ci en a 2500000/);
     assert.equal(await page.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t), avant);
 
     await page.locator('#fichierImport').setInputFiles(scoresAvecRecord);
