@@ -311,9 +311,9 @@ function brancherToucher() {
       debut.deuxDoigts = true;
       return;
     }
-    if (e.touches.length !== 1) return;
+    if (e.touches.length > 2) return;
     const [x, y] = point(e.touches[0]);
-    debut = { x, y, deuxDoigts: false, long: false };
+    debut = { x, y, deuxDoigts: e.touches.length === 2, long: false };
     const ce = debut;
     ce.minuteur = setTimeout(() => {
       if (debut !== ce || ce.deuxDoigts) return;

@@ -529,6 +529,12 @@ for (const [nom, options] of [
         const apres = await etat(page);
         assert.deepEqual(apres.trou, [hx, hy], 'a long press moves the cell into the hole');
         assert.ok(apres.score <= score - 50, 'at the right click\'s price');
+        // A two-finger tap is a right click too: the cell beside the hole goes back into it.
+        const [x3, y3] = await centre(page, 'caseA', voisin[0] * 100 + voisin[1]);
+        await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: x3, y: y3, id: 1 }, { x: x3 + 10, y: y3, id: 2 }] });
+        await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+        await inactif(page);
+        assert.deepEqual((await etat(page)).trou, voisin, 'a two-finger tap moves the cell into the hole');
       }
       await page.screenshot({ path: join(artefacts, `fenetre-${nom}.png`) });
       assert.deepEqual(n.erreurs, []);
@@ -571,13 +577,16 @@ test('the menus: F1 opens the help, F9 asks before quitting, A propos shows both
   const { page, contexte } = n;
   try {
     await ouvrir(page);
-    await demarrer(page);
+    await demarrer(page, 2);
     await choisir(page, { nom: 'LUC', type: 3, numero: 2 });
+    // ENGLISH: the help and the questions in English; the side panel shows the rules on demand.
+    await panneau(page, 'panelReglesDuJeu');
+    assert.match(await page.evaluate(() => window.cogitelleTest.controle('lblInfos').t), /^Règles du jeu : /);
     const aide = contexte.waitForEvent('page');
     await page.keyboard.press('F1');
     const pageAide = await aide;
     await pageAide.waitForLoadState();
-    assert.match(pageAide.url(), /help\/cogitellefr\.html$/);
+    assert.match(pageAide.url(), /help\/cogitelleus\.html$/);
     await pageAide.close();
     await menu(page, 'Aide', 'menuAPropos');
     assert.match((await boite(page, 'OK')).texte, /^COGITELLE I/);
@@ -585,7 +594,7 @@ test('the menus: F1 opens the help, F9 asks before quitting, A propos shows both
     await page.keyboard.press('F9');
     const q = await boite(page, 'Non');
     assert.equal(q.sorte, 'question');
-    assert.equal(q.texte, 'Voulez-vous vraiment arrêter ?');
+    assert.equal(q.texte, 'Do you really want to quit ?');
     await aucuneBoite(page);
     await menu(page, 'Cogitelle', 'Quitter1');
     await boite(page, 'Oui');
