@@ -57,7 +57,17 @@ class PortsWeb : public Ports {
 public:
     void Message(const std::string& texte) override { Boite(0, titre, texte); }
     bool Question(const std::string& t, const std::string& texte) override { return Boite(1, t, texte) != 0; }
-    void Erreur(const std::string& texte) override { Boite(2, titre, texte); }
+    void Erreur(const std::string& texte) override
+    {
+        // The options and the records share the browser's storage: when it refuses both, the
+        // player hears of it once.
+        if (RefusDuNavigateur(texte)) {
+            if (refusNavigateurSignale)
+                return;
+            refusNavigateurSignale = true;
+        }
+        Boite(2, titre, texte);
+    }
     int MillisecondesDuJour() override { return cg_js_millisecondes(); }
     std::string titre = "COGITELLE I";
 

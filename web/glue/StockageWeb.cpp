@@ -38,8 +38,11 @@ EM_JS(char*, cg_js_stockage_ecrire, (const char* cle, const char* valeur), {
 namespace cogitelle {
 
 const char* const CleOptionsWeb = "Ludivex/COGITELLE I";
+bool refusNavigateurSignale = false;
 
 namespace {
+
+const char* const DebutRefus = "le stockage du navigateur a refusé";
 
 std::string CleScores() { return std::string(CleOptionsWeb) + "/scoresI"; }
 
@@ -58,12 +61,14 @@ std::string EcrireStockage(const std::string& cle, const std::string& valeur)
     char* p = cg_js_stockage_ecrire(cle.c_str(), valeur.c_str());
     std::string r(p);
     std::free(p);
+    if (r.empty())
+        refusNavigateurSignale = false;
     return r.empty() ? r : r.substr(1);
 }
 
-std::string RaisonNavigateur(const std::string& raison)
+std::string RaisonNavigateur(const std::string& raison, const char* quoi = "de les garder")
 {
-    return "le navigateur n'a pas pu les garder (" + raison + ")";
+    return std::string(DebutRefus) + " " + quoi + " (" + raison + ")";
 }
 
 const char Hex[] = "0123456789abcdef";
@@ -139,6 +144,8 @@ void Deserialiser(const std::string& texte, std::map<std::string, MagasinMemoire
 
 } // namespace
 
+bool RefusDuNavigateur(const std::string& message) { return message.find(DebutRefus) != std::string::npos; }
+
 bool MagasinWeb::Ouvrir(std::string& erreur)
 {
     if (!charge_) {
@@ -147,7 +154,7 @@ bool MagasinWeb::Ouvrir(std::string& erreur)
         if (r[0] == 'E') {
             MagasinMemoire::Ouvrir(erreur);
             MagasinMemoire::Fermer(erreur);
-            erreur = RaisonNavigateur(r.substr(1));
+            erreur = RaisonNavigateur(r.substr(1), "de les lire");
             return false;
         }
         if (r[0] == 'V') {

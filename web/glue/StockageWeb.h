@@ -37,6 +37,12 @@ public:
     std::string cheminScores = "scoresI";
 };
 
+// Whether a failed save's message is about the browser refusing to keep the data, and whether
+// such a message has already been shown since the browser last kept something: the options and
+// the records are then one storage that failed, reported once.
+bool RefusDuNavigateur(const std::string& message);
+extern bool refusNavigateurSignale;
+
 // Puts the records kept in the browser, if any, at `chemin` before the options are loaded.
 void ChargerScoresDuNavigateur(const std::string& chemin);
 

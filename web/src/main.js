@@ -8,11 +8,15 @@ import { peindreDemarrage } from './demarrage.js';
 
 const parametres = new URLSearchParams(location.search);
 
-// The browser's storage as the core uses it. `?stockage=refuse` makes every write fail, as a full
-// or blocked storage does (for the tests).
+// The browser's storage as the core uses it. For the tests, `?stockage=refuse` makes every write
+// fail as a full storage does, `?stockage=bloque` every read and write as a blocked one does.
 const stockage = {
-  lire(cle) { return window.localStorage.getItem(cle); },
+  lire(cle) {
+    if (parametres.get('stockage') === 'bloque') throw new DOMException("L'accès au stockage est bloqué", 'SecurityError');
+    return window.localStorage.getItem(cle);
+  },
   ecrire(cle, valeur) {
+    if (parametres.get('stockage') === 'bloque') throw new DOMException("L'accès au stockage est bloqué", 'SecurityError');
     if (parametres.get('stockage') === 'refuse') throw new DOMException('Le quota de stockage est dépassé', 'QuotaExceededError');
     window.localStorage.setItem(cle, valeur);
   },
