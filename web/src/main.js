@@ -579,6 +579,7 @@ function recevoir(modele) {
 }
 
 async function charger() {
+  window.cogitelleDebutChargement = performance.now();
   M = await CreerCogitelle({
     cgBoite: async (sorte, titre, texte, modele) => {
       recevoir(modele);
@@ -591,6 +592,7 @@ async function charger() {
     cgAide: (fichier) => window.open(`help/${fichier}`, '_blank', 'noopener'),
     cgStockage: stockage,
   });
+  window.cogitelleModulePret = performance.now();
   const [l, h] = ecranDeReference();
   facteurDemarrage = M.ccall('cg_facteur_demarrage', 'number', ['number', 'number', 'number'], [l, h, 96]);
   mettreEnPage();
