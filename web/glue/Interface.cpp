@@ -27,8 +27,10 @@ using namespace cogitelle;
 
 // The page's dialogs. Each returns once the player has answered; the model is handed over first
 // so the page shows the board as the rule left it under the box.
-EM_ASYNC_JS(int, cg_js_boite, (int sorte, const char* titre, const char* texte, const char* modele), {
-    return await Module.cgBoite(sorte, UTF8ToString(titre), UTF8ToString(texte), UTF8ToString(modele));
+EM_ASYNC_JS(int, cg_js_boite, (int sorte, const char* titre, const char* texte, const char* oui, const char* non,
+                                const char* modele), {
+    return await Module.cgBoite(sorte, UTF8ToString(titre), UTF8ToString(texte), UTF8ToString(modele),
+        UTF8ToString(oui), UTF8ToString(non));
 });
 EM_ASYNC_JS(int, cg_js_couleur, (int initiale, const char* modele), {
     return await Module.cgCouleur(initiale, UTF8ToString(modele));
@@ -57,6 +59,11 @@ class PortsWeb : public Ports {
 public:
     void Message(const std::string& texte) override { Boite(0, titre, texte); }
     bool Question(const std::string& t, const std::string& texte) override { return Boite(1, t, texte) != 0; }
+    bool QuestionOuiNon(const std::string& t, const std::string& texte, const std::string& oui,
+        const std::string& non) override
+    {
+        return Boite(1, t, texte, oui, non) != 0;
+    }
     void Erreur(const std::string& texte) override
     {
         // The options and the records share the browser's storage: when it refuses both, the
@@ -72,10 +79,11 @@ public:
     std::string titre = "COGITELLE I";
 
 private:
-    int Boite(int sorte, const std::string& t, const std::string& texte)
+    int Boite(int sorte, const std::string& t, const std::string& texte, const std::string& oui = "Oui",
+        const std::string& non = "Non")
     {
         const std::string modele = ModeleJson();
-        return cg_js_boite(sorte, t.c_str(), texte.c_str(), modele.c_str());
+        return cg_js_boite(sorte, t.c_str(), texte.c_str(), oui.c_str(), non.c_str(), modele.c_str());
     }
 };
 
@@ -307,7 +315,7 @@ EMSCRIPTEN_KEEPALIVE const char* cg_demarrer(int32_t largeur, int32_t hauteur, d
         CreerEcranDemarrage(app->ctx);
         app->ports.titre = app->etat->Titre;
         ConstruireListe(*app);
-        ChargerScoresDuNavigateur(app->ctx.CheminScores);
+        ChargerScoresDuNavigateur(app->fichiers, app->ctx.CheminScores);
         app->fenetre.FormCreate(largeur, hauteur, pixelsParPouce);
     }
     return Rendre(DescriptionJson());
@@ -504,7 +512,9 @@ EMSCRIPTEN_KEEPALIVE int32_t cg_importer(const uint8_t* octets, int32_t lus, dou
             ". Les meilleurs scores sont restés tels qu'ils étaient.");
         return 0;
     }
+    // The imported table replaces the whole one, as "Recréer les meilleurs scores" does.
     app->etat->MeilleursScores = *table;
+    app->ctx.Sauvegardes.tableEntiereAEcrire = true;
     EcrireMeilleursScores(app->ctx);
     if (app->controles->superPanelDroite.Visible())
         AfficherMeilleursScores(app->ctx);

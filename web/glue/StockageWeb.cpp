@@ -3,7 +3,6 @@
 #include <emscripten.h>
 
 #include <cstdlib>
-#include <fstream>
 
 #include "store/MeilleursScores.h"
 
@@ -180,22 +179,11 @@ bool MagasinWeb::Fermer(std::string& erreur)
     return true;
 }
 
-SystemeFichiers::Lecture FichiersWeb::Lire(const std::string& chemin, std::string& octets, std::string& raison)
-{
-    return SystemeFichiersReel().Lire(chemin, octets, raison);
-}
-
-std::unique_ptr<SystemeFichiers::Flux> FichiersWeb::CreerTemporaire(const std::string& cible, std::string& chemin,
-    std::string& raison)
-{
-    return SystemeFichiersReel().CreerTemporaire(cible, chemin, raison);
-}
-
 bool FichiersWeb::Remplacer(const std::string& de, const std::string& vers, std::string& raison)
 {
     if (vers == cheminScores) {
         std::string octets;
-        if (SystemeFichiersReel().Lire(de, octets, raison) != Lecture::Ok) {
+        if (Lire(de, octets, raison) != Lecture::Ok) {
             if (raison.empty())
                 raison = "le fichier temporaire a disparu";
             return false;
@@ -206,17 +194,10 @@ bool FichiersWeb::Remplacer(const std::string& de, const std::string& vers, std:
             return false;
         }
     }
-    return SystemeFichiersReel().Remplacer(de, vers, raison);
+    return SystemeFichiersMemoire::Remplacer(de, vers, raison);
 }
 
-bool FichiersWeb::Copier(const std::string& de, const std::string& vers, std::string& raison)
-{
-    return SystemeFichiersReel().Copier(de, vers, raison);
-}
-
-void FichiersWeb::Supprimer(const std::string& chemin) { SystemeFichiersReel().Supprimer(chemin); }
-
-void ChargerScoresDuNavigateur(const std::string& chemin)
+void ChargerScoresDuNavigateur(FichiersWeb& fichiers, const std::string& chemin)
 {
     const std::string r = LireStockage(CleScores());
     std::string octets;
@@ -224,8 +205,7 @@ void ChargerScoresDuNavigateur(const std::string& chemin)
     // default table, and the options' own read reports the refusal.
     if (r[0] != 'V' || !DepuisBase64(r.substr(1), octets))
         return;
-    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-    f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
+    fichiers.Poser(chemin, std::move(octets));
 }
 
 bool LireFichierImporte(const std::string& octets, TableMeilleursScores& table, std::string& raison)

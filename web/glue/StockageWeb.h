@@ -1,15 +1,15 @@
 // The browser's storage behind the core's stores: the options under the key named after the
-// registry key, and the score file's bytes beside them. The score file itself lives on the
-// module's in-memory file system, so the core's own save path (temporary file, rename) runs as
-// on the desktop; each completed save is copied to the browser's storage before the rename, and
-// a copy that fails fails the save, which the core reports once.
+// registry key, and the score file's bytes beside them. The score file itself lives on an
+// in-memory file system, so the core's own save path (lock, temporary file, rename) runs as on the
+// desktop; each completed save is copied to the browser's storage before the rename, and a copy
+// that fails fails the save, which the core reports once.
 #pragma once
 
 #include <string>
 
 #include "core/GameState.h"
 #include "store/MagasinOptions.h"
-#include "store/SystemeFichiers.h"
+#include "store/SystemeFichiersMemoire.h"
 
 namespace cogitelle {
 
@@ -26,13 +26,9 @@ private:
     std::string ecrit_;   // the text last kept in the browser
 };
 
-class FichiersWeb : public SystemeFichiers {
+class FichiersWeb : public SystemeFichiersMemoire {
 public:
-    Lecture Lire(const std::string& chemin, std::string& octets, std::string& raison) override;
-    std::unique_ptr<Flux> CreerTemporaire(const std::string& cible, std::string& chemin, std::string& raison) override;
     bool Remplacer(const std::string& de, const std::string& vers, std::string& raison) override;
-    bool Copier(const std::string& de, const std::string& vers, std::string& raison) override;
-    void Supprimer(const std::string& chemin) override;
     // The score file's name: its saves are the ones kept in the browser.
     std::string cheminScores = "scoresI";
 };
@@ -44,7 +40,7 @@ bool RefusDuNavigateur(const std::string& message);
 extern bool refusNavigateurSignale;
 
 // Puts the records kept in the browser, if any, at `chemin` before the options are loaded.
-void ChargerScoresDuNavigateur(const std::string& chemin);
+void ChargerScoresDuNavigateur(FichiersWeb& fichiers, const std::string& chemin);
 
 // A score file chosen by the player: accepted only when it is a whole table whose names and
 // scores could have been written by the game. `raison` says why not.

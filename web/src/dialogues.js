@@ -39,8 +39,9 @@ function bouton(texte, action) {
 
 const ICONES = [['i', '#1e64c8'], ['?', '#1e64c8'], ['×', '#c81e1e']];
 
-// sorte 0: information, 1: Yes/No question, 2: error. Resolves 1 for OK or Yes, 0 for No.
-export function boite(sorte, titre, texte) {
+// sorte 0: information, 1: Yes/No question (its buttons named `oui` and `non`), 2: error.
+// Resolves 1 for OK or Yes, 0 for No.
+export function boite(sorte, titre, texte, oui = 'Oui', non = 'Non') {
   return new Promise((resoudre) => {
     const f = ouvrir('boite', titre);
     f.d.dataset.sorte = ['message', 'question', 'erreur'][sorte] || 'message';
@@ -57,8 +58,8 @@ export function boite(sorte, titre, texte) {
     const finir = (r) => { f.fermer(); resoudre(r); };
     let premier;
     if (sorte === 1) {
-      premier = bouton('Oui', () => finir(1));
-      boutons.append(premier, bouton('Non', () => finir(0)));
+      premier = bouton(oui, () => finir(1));
+      boutons.append(premier, bouton(non, () => finir(0)));
     } else {
       premier = bouton('OK', () => finir(1));
       boutons.append(premier);
@@ -67,8 +68,8 @@ export function boite(sorte, titre, texte) {
     f.d.addEventListener('keydown', (e) => {
       e.stopPropagation();
       if (e.key === 'Escape') finir(sorte === 1 ? 0 : 1);
-      if (sorte === 1 && (e.key === 'o' || e.key === 'O')) finir(1);
-      if (sorte === 1 && (e.key === 'n' || e.key === 'N')) finir(0);
+      if (sorte === 1 && e.key.toLowerCase() === oui[0].toLowerCase()) finir(1);
+      if (sorte === 1 && e.key.toLowerCase() === non[0].toLowerCase()) finir(0);
     });
     premier.focus();
   });

@@ -581,9 +581,9 @@ function recevoir(modele) {
 async function charger() {
   window.cogitelleDebutChargement = performance.now();
   M = await CreerCogitelle({
-    cgBoite: async (sorte, titre, texte, modele) => {
+    cgBoite: async (sorte, titre, texte, modele, oui, non) => {
       recevoir(modele);
-      return boite(sorte, titre, texte);
+      return boite(sorte, titre, texte, oui, non);
     },
     cgCouleur: async (initiale, modele) => {
       recevoir(modele);

@@ -131,7 +131,7 @@ async function finGagnee(page, nom) {
   const b = await boite(page, 'OK');
   assert.equal(b.sorte, 'message');
   assert.match(b.texte, /^Fin de la partie\./);
-  assert.match(b.texte, new RegExp(`(FELICITATIONS|Bravo) ${nom} ! Vous entrez dans les 10 meilleurs scores`), b.texte);
+  assert.match(b.texte, new RegExp(`(FELICITATIONS|Bravo) ${nom}\u00a0! Vous entrez dans les 10 meilleurs scores`), b.texte);
   const place = Number(/Score Numéro (\d+) avec (-?\d+) points/.exec(b.texte)[1]);
   const score = Number(/Score Numéro (\d+) avec (-?\d+) points/.exec(b.texte)[2]);
   return { place, score };
@@ -593,12 +593,13 @@ test('the menus: F1 opens the help, F9 asks before quitting, A propos shows both
     assert.match((await boite(page, 'OK')).texte, /^COGITELLE I/);
     assert.match((await boite(page, 'OK')).texte, /^Conception/);
     await page.keyboard.press('F9');
-    const q = await boite(page, 'Non');
+    // The English quit box answers Yes or No.
+    const q = await boite(page, 'No');
     assert.equal(q.sorte, 'question');
     assert.equal(q.texte, 'Do you really want to quit ?');
     await aucuneBoite(page);
     await menu(page, 'Cogitelle', 'Quitter1');
-    await boite(page, 'Oui');
+    await boite(page, 'Yes');
     assert.equal((await boite(page, 'OK')).texte.length > 0, true);
     await page.locator('#fermee').waitFor();
     assert.deepEqual(n.erreurs, []);
