@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "app/model/ChoixTableau.h"
+#include "app/model/Echelles.h"
+#include "app/model/Entrees.h"
 #include "app/model/FenetrePrincipale.h"
 #include "core/NouvellePartie.h"
 #include "core/Score.h"
@@ -36,6 +38,7 @@ EM_ASYNC_JS(int, cg_js_couleur, (int initiale, const char* modele), {
     return await Module.cgCouleur(initiale, UTF8ToString(modele));
 });
 EM_JS(void, cg_js_aide, (const char* fichier), { Module.cgAide(UTF8ToString(fichier)); });
+EM_JS(int, cg_js_tient, (int taille), { return Module.cgTient(taille) ? 1 : 0; });
 EM_JS(int, cg_js_millisecondes, (), {
     const d = new Date();
     return ((d.getUTCHours() * 60 + d.getUTCMinutes()) * 60 + d.getUTCSeconds()) * 1000 + d.getUTCMilliseconds();
@@ -131,6 +134,7 @@ struct Application {
 
 Application* app = nullptr;
 std::string tampon;   // the text returned by the last call
+SaisieNumero saisieNumero;   // the digits typed on the chooser's scroll bar
 
 const char* Rendre(std::string s)
 {
@@ -520,6 +524,41 @@ EMSCRIPTEN_KEEPALIVE int32_t cg_importer(const uint8_t* octets, int32_t lus, dou
         AfficherMeilleursScores(app->ctx);
     app->ports.Message("Les meilleurs scores du fichier ont été importés.");
     return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE double cg_facteur_dialogue(int32_t largeur, int32_t hauteur, int32_t largeurLibre,
+    int32_t hauteurLibre, int32_t hauteurTitre)
+{
+    const GameState& g = *app->etat;
+    return FacteurDialogue(g.FacteurEcranX, g.FacteurEcranY, largeur, hauteur, largeurLibre, hauteurLibre, hauteurTitre);
+}
+
+EMSCRIPTEN_KEEPALIVE int32_t cg_defilement(int32_t touche, int32_t position, int32_t min, int32_t max, int32_t pasGrand)
+{
+    if (touche < 0 || touche > static_cast<int32_t>(ToucheDefilement::Fin))
+        return std::clamp(position, min, std::max(min, max));
+    return PositionApresTouche(static_cast<ToucheDefilement>(touche), position, min, max, pasGrand);
+}
+
+EMSCRIPTEN_KEEPALIVE int32_t cg_saisie_chiffre(int32_t chiffre, double instantMs, int32_t max)
+{
+    if (chiffre < 0 || chiffre > 9)
+        return 0;
+    return saisieNumero.Taper(chiffre, static_cast<int64_t>(instantMs), max);
+}
+
+EMSCRIPTEN_KEEPALIVE void cg_saisie_oublier() { saisieNumero.Oublier(); }
+
+EMSCRIPTEN_KEEPALIVE int32_t cg_seconde_pression_agit(int32_t cible)
+{
+    if (cible < 0 || cible > static_cast<int32_t>(CibleSouris::Panneau))
+        return 0;
+    return SecondePressionAgit(static_cast<CibleSouris>(cible)) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int32_t cg_taille_qui_tient(int32_t taille)
+{
+    return TailleQuiTient(taille, [](int32_t t) { return cg_js_tient(t) != 0; });
 }
 
 EMSCRIPTEN_KEEPALIVE const char* cg_test_etat()

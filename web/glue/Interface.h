@@ -74,6 +74,27 @@ int32_t cg_taille_export();
 // otherwise 0, a message says why and nothing changed.
 int32_t cg_importer(const uint8_t* octets, int32_t lus, double tailleFichier);
 
+// The dialogs' scaling and keys, the rules the desktop's dialogs follow.
+// The factor by which a dialog designed at `largeur` x `hauteur` is scaled whole on this screen
+// (every part of it: type, radio dots, scroll bars, arrows), no more than fits it with its title
+// bar in the free area; all sizes in the main window's logical pixels.
+double cg_facteur_dialogue(int32_t largeur, int32_t hauteur, int32_t largeurLibre, int32_t hauteurLibre,
+    int32_t hauteurTitre);
+// A scroll bar's position after a key (0 left, 1 right, 2 up, 3 down, 4 PageUp, 5 PageDown,
+// 6 Home, 7 End): Right, Down and PageDown raise it.
+int32_t cg_defilement(int32_t touche, int32_t position, int32_t min, int32_t max, int32_t pasGrand);
+// A digit typed on the chooser's scroll bar at `instantMs` (a steady clock): the puzzle number to
+// show, or 0 while there is none. Digits within a second make one number (2, 5, 0 gives 250).
+int32_t cg_saisie_chiffre(int32_t chiffre, double instantMs, int32_t max);
+// The next digit starts a new number (the bar lost the keyboard, or another key was used).
+void cg_saisie_oublier();
+// 1 when the second press of a double click acts on that target (0 cell, 1 wall, 2 panel or
+// button), 0 when only the first does.
+int32_t cg_seconde_pression_agit(int32_t cible);
+// The largest font size not above `taille` at which the page's Module.cgTient(size) says the text
+// it is measuring fits its box, at least 1.
+int32_t cg_taille_qui_tient(int32_t taille);
+
 // For the browser tests only: what the game in play holds (JSON).
 const char* cg_test_etat();
 

@@ -46,17 +46,25 @@ const ecranDemarrage = document.getElementById('demarrage');
 
 // Runs a core call after those already queued; the model it changed is painted at once. A call
 // may wait for a dialog (Asyncify): nothing else enters the module meanwhile.
-function appel(nom, args = [], retour = null, types = null) {
+// `avant` runs just before the call, in its turn.
+function appel(nom, args = [], retour = null, types = null, avant = null) {
   enCours++;
   const suite = file.then(async () => {
+    if (avant) avant();
     const r = await M.ccall(nom, retour, types || args.map(() => 'number'), args, { async: true });
-    if (description && !nom.startsWith('cg_choix') && !nom.startsWith('cg_scores')) appliquer(M.ccall('cg_modele', 'string', [], []));
+    if (description && !SANS_MODELE.test(nom)) appliquer(M.ccall('cg_modele', 'string', [], []));
     return r;
   });
   file = suite.catch((e) => console.error(e)).finally(() => { enCours--; });
   return suite;
 }
-const noyau = { appel };
+// The dialogs' calls and the rules they ask of the core change nothing the window shows.
+const SANS_MODELE = /^cg_(choix|scores|facteur_dialogue|defilement|saisie|seconde_pression|taille_qui_tient)/;
+const noyau = {
+  appel,
+  // The core's largest size up to `taille` at which `tient(size)`, the page's measure, says a text fits.
+  tailleQuiTient: (taille, tient) => appel('cg_taille_qui_tient', [taille], 'number', null, () => { M.cgTient = tient; }),
+};
 
 // ---- The model -------------------------------------------------------------------------------
 
@@ -111,10 +119,10 @@ function suivreMinuterie(t) {
 
 async function action(a) {
   if (a === 'choix') {
-    await choixTableau(noyau, facteurs.x * echelle);
+    await choixTableau(noyau, echelle);
     await appel('cg_activer');
   } else if (a === 'scores') {
-    await meilleursScores(noyau, facteurs.x * echelle);
+    await meilleursScores(noyau, echelle);
   } else if (a === 'fermer') {
     fermer();
   }
@@ -236,7 +244,11 @@ function etatSouris(e, boutonsEnfonces, double) {
 
 let tenu = null;   // a wall or a clickable panel keeps the button pressed on it
 
-function appuyer(x, y, bouton, etat) {
+// Whether the second press of a double click acts, by target (0 cell, 1 wall, 2 panel), as the
+// core says; read once at start-up.
+let secondeAgit = [1, 0, 0];
+
+function appuyer(x, y, bouton, etat, seconde = false) {
   if (tenu) {
     // The held button's release went elsewhere: let go, unclicked.
     const t = tenu;
@@ -250,9 +262,12 @@ function appuyer(x, y, bouton, etat) {
   if (d.sorte === CASE) {
     appel('cg_case', [d.tag, bouton, etat]);
   } else if (d.sorte >= MUR_DROIT && d.sorte <= MUR_BAS_DROIT) {
+    // One action per double click: the second press and its release do nothing.
+    if (seconde && !secondeAgit[1]) return;
     tenu = { i, mur: d.sorte - MUR_DROIT, tag: d.tag, bouton };
     appel('cg_mur', [tenu.mur, d.tag, 0]);
   } else if (d.sorte === PANNEAU && d.commande >= 0 && controles[i].e) {
+    if (seconde && !secondeAgit[2]) return;
     tenu = { i, bouton };
     appel('cg_panneau', [i, 1]);
   }
@@ -280,7 +295,8 @@ function brancherSouris() {
     if (e.button in BOUTONS) {
       const [x, y] = point(e);
       const b = BOUTONS[e.button];
-      appuyer(x, y, b, etatSouris(e, e.buttons, e.detail === 2));
+      // The desktop calls every second press of a run of clicks a double click.
+      appuyer(x, y, b, etatSouris(e, e.buttons, e.detail === 2), e.detail >= 2 && e.detail % 2 === 0);
     }
   });
   window.addEventListener('mouseup', (e) => {
@@ -548,6 +564,15 @@ function brancherDemarrage(pret) {
     await pret;
     demarrer(langue);
   });
+  // Enter or Space: DEMARRER.
+  window.addEventListener('keydown', async (e) => {
+    if (ecranDemarrage.hidden || demarre || e.repeat || e.ctrlKey || e.altKey || e.metaKey) return;
+    if (e.key !== 'Enter' && e.key !== ' ') return;
+    e.preventDefault();
+    demarre = true;
+    await pret;
+    demarrer(1);
+  });
 }
 
 async function demarrer(langue) {
@@ -560,7 +585,7 @@ async function demarrer(langue) {
   mettreEnPage();
   await appel('cg_activer');
   // The first game always starts from the chooser.
-  await choixTableau(noyau, facteurs.x * echelle);
+  await choixTableau(noyau, echelle);
   await appel('cg_activer');
 }
 
@@ -602,6 +627,7 @@ async function charger() {
   description = JSON.parse(await appel('cg_demarrer', [l, h, 96], 'string')).controles;
   const d = JSON.parse(M.ccall('cg_description', 'string', [], []));
   facteurs = { x: d.facteurX, y: d.facteurY };
+  secondeAgit = await Promise.all([0, 1, 2].map((cible) => appel('cg_seconde_pression_agit', [cible], 'number')));
   largeurFenetre = Math.round(800 * facteurs.x);
   hauteurFenetre = Math.round(534 * facteurs.y);
   hauteurMenus = Math.max(20, Math.round(20 * facteurs.y));

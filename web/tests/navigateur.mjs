@@ -545,6 +545,90 @@ for (const [nom, options] of [
   });
 }
 
+test('at 1920x1080 by the keyboard alone: puzzle 250 chosen by its digits in a chooser scaled whole, then one puzzle per double click', async () => {
+  const n = await navigateur({ viewport: { width: 1920, height: 1080 } });
+  const { page } = n;
+  try {
+    await ouvrir(page);
+    await page.keyboard.press('Enter');
+    const choix = page.locator('.dialogue.choix');
+    await page.locator('#editYourName').waitFor();
+    await inactif(page);
+    const texteNumero = () => page.locator('#panelNumeroTableau').textContent();
+    const attendreNumero = (texte) => page.waitForFunction((t) => document.querySelector('#panelNumeroTableau')?.textContent === t, texte);
+
+    // Scaled whole by the smaller screen factor (1080 / 600), with its radio dots, scroll bar,
+    // arrows and thumb, and kept inside the window.
+    const mesures = await page.evaluate(() => {
+      const rect = (q) => document.querySelector(q).getBoundingClientRect();
+      const barre = rect('#scrollBarChoixTableau');
+      const numero = document.querySelector('#panelNumeroTableau');
+      const m = document.createElement('canvas').getContext('2d');
+      m.font = getComputedStyle(numero).font;
+      const t = m.measureText(numero.textContent);
+      return { corps: rect('.dialogue.choix .corps'), dialogue: rect('.dialogue.choix'), point: rect('#rbTypeJeu1'),
+        barre, fleches: [...document.querySelectorAll('#scrollBarChoixTableau .fleche')].map((f) => f.getBoundingClientRect()),
+        curseur: rect('#scrollBarChoixTableau .curseur'), texteRadio: parseFloat(getComputedStyle(document.querySelector('.radio')).fontSize),
+        numero: { hauteurTexte: t.fontBoundingBoxAscent + t.fontBoundingBoxDescent, largeurTexte: t.width,
+          hauteur: numero.clientHeight, largeur: numero.clientWidth } };
+    });
+    const f = mesures.corps.width / 370;
+    assert.ok(Math.abs(f - 1.8) < 0.01, `the chooser's factor ${f}`);
+    assert.ok(Math.abs(mesures.corps.height / 256 - f) < 0.01);
+    const d = mesures.dialogue;
+    assert.ok(d.x >= 0 && d.y >= 0 && d.x + d.width <= 1920 && d.y + d.height <= 1080, `the chooser inside the window ${JSON.stringify(d)}`);
+    assert.ok(Math.abs(mesures.point.width - 13 * f) <= 1 && Math.abs(mesures.point.height - 13 * f) <= 1, `radio dot ${mesures.point.width}`);
+    assert.ok(Math.abs(mesures.texteRadio - 13 * f) <= 1);
+    assert.ok(Math.abs(mesures.barre.height - 19 * f) <= 1 && Math.abs(mesures.barre.width - 360 * f) <= 1, `scroll bar ${JSON.stringify(mesures.barre)}`);
+    assert.equal(mesures.fleches.length, 2);
+    for (const r of [...mesures.fleches, mesures.curseur])
+      assert.ok(Math.abs(r.width - mesures.barre.height) <= 1 && Math.abs(r.height - mesures.barre.height) <= 1, `arrow or thumb ${r.width}x${r.height}`);
+    // "Cogitelle n° 1" whole in its panel, descenders included.
+    assert.ok(mesures.numero.hauteurTexte <= mesures.numero.hauteur + 0.5 && mesures.numero.largeurTexte <= mesures.numero.largeur + 0.5,
+      JSON.stringify(mesures.numero));
+
+    // The keyboard only: the bar has it first; Tab goes to the name, then to the random pick, OK,
+    // Annuler, the game types, and back to the bar.
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'scrollBarChoixTableau');
+    await page.keyboard.press('Tab');
+    await page.keyboard.type('Clavier');
+    const ordre = [];
+    for (let i = 0; i < 4; ++i) {
+      await page.keyboard.press('Tab');
+      ordre.push(await page.evaluate(() => document.activeElement.id));
+    }
+    assert.deepEqual(ordre, ['panelAleatoire', 'buttonOK', 'buttonCancel', 'rbTypeJeu1']);
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('Tab');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'scrollBarChoixTableau');
+    // Right and PageDown raise the number, Left lowers it, End and Home go to the ends.
+    for (const [touche, texte] of [['ArrowRight', 'Cogitelle n° 2'], ['PageDown', 'Cogitelle n° 12'], ['ArrowLeft', 'Cogitelle n° 11'],
+      ['End', 'Cogitelle n° 500'], ['Home', 'Cogitelle n° 1'], ['ArrowDown', 'Cogitelle n° 2']]) {
+      await page.keyboard.press(touche);
+      await attendreNumero(texte);
+    }
+    // Three digits within a second: puzzle 250; Enter confirms from the bar.
+    await page.keyboard.type('250');
+    await attendreNumero('Cogitelle n° 250');
+    await page.keyboard.press('Enter');
+    await choix.waitFor({ state: 'detached' });
+    await inactif(page);
+    let e = await etat(page);
+    assert.deepEqual([e.type, e.numero], [2, 250]);
+    assert.equal(await page.evaluate(() => window.cogitelleTest.controle('panelNomJoueur').t), 'CLAVIER');
+
+    // A double click on ">>" moves one puzzle, not two.
+    const [x, y] = await centre(page, 'controle', 'panelTableauSuivant');
+    await page.mouse.dblclick(x, y);
+    await inactif(page);
+    e = await etat(page);
+    assert.deepEqual([e.type, e.numero], [2, 251]);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
 test('after a first visit the page plays offline, from the service worker', async () => {
   const n = await navigateur();
   const { page, contexte } = n;
