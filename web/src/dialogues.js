@@ -201,7 +201,7 @@ function defilement(parent, f, x, y, w, h, pasGrand, noyau, ordre, changer) {
     const b = document.createElement('div');
     b.className = `fleche ${sens}`;
     const trait = sens === 'gauche' ? 'M10 3.5 L5.5 8 L10 12.5 Z' : 'M6 3.5 L10.5 8 L6 12.5 Z';
-    b.innerHTML = `<svg viewBox="0 0 16 16" preserveAspectRatio="none"><path d="${trait}"/></svg>`;
+    b.innerHTML = `<svg viewBox="0 0 16 16"><path d="${trait}"/></svg>`;
     Object.assign(b.style, { width: `${bout}px`, height: `${H}px`, left: sens === 'gauche' ? '0px' : `${W - bout}px`, borderWidth: biseau });
     s.append(b);
     return b;
