@@ -7,6 +7,7 @@
 #include <QPolygonF>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QtWidgets/qdrawutil.h>
 #include <cmath>
@@ -276,6 +277,30 @@ void EchelleDialogue::Styler(QWidget* w) const
     auto* style = new StyleDialogue(f);
     style->setParent(w);
     w->setStyle(style);
+}
+
+} // namespace cogitelle
+
+namespace cogitelle {
+
+std::optional<ToucheDefilement> ToucheDefilementDe(int cle)
+{
+    switch (cle) {
+    case Qt::Key_Left: return ToucheDefilement::Gauche;
+    case Qt::Key_Right: return ToucheDefilement::Droite;
+    case Qt::Key_Up: return ToucheDefilement::Haut;
+    case Qt::Key_Down: return ToucheDefilement::Bas;
+    case Qt::Key_PageUp: return ToucheDefilement::PagePrecedente;
+    case Qt::Key_PageDown: return ToucheDefilement::PageSuivante;
+    case Qt::Key_Home: return ToucheDefilement::Debut;
+    case Qt::Key_End: return ToucheDefilement::Fin;
+    default: return std::nullopt;
+    }
+}
+
+void Defiler(QScrollBar* barre, ToucheDefilement touche)
+{
+    barre->setValue(PositionApresTouche(touche, barre->value(), barre->minimum(), barre->maximum(), barre->pageStep()));
 }
 
 } // namespace cogitelle

@@ -7,6 +7,11 @@
 #include <QColor>
 #include <QWidget>
 #include <functional>
+#include <optional>
+
+#include "app/model/Entrees.h"
+
+class QScrollBar;
 
 namespace cogitelle {
 
@@ -71,5 +76,12 @@ namespace cogitelle {
 
 // Centres a window on the screen of `reference` (or on its own screen when there is none).
 void CentrerSurEcran(QWidget* fenetre, QWidget* reference);
+
+// The scroll bars' move for a key of the toolkit: the arrows, the pages, Home and End; none for
+// any other key.
+std::optional<ToucheDefilement> ToucheDefilementDe(int cle);
+
+// Moves a scroll bar as that key does, within its range.
+void Defiler(QScrollBar* barre, ToucheDefilement touche);
 
 } // namespace cogitelle

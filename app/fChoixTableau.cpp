@@ -297,22 +297,9 @@ bool TfrmChoixTableau::eventFilter(QObject* objet, QEvent* e)
         if (touche->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
             return QDialog::eventFilter(objet, e);
         QScrollBar* barre = scrollBarChoixTableau_;
-        std::optional<ToucheDefilement> defilement;
-        switch (touche->key()) {
-        case Qt::Key_Left: defilement = ToucheDefilement::Gauche; break;
-        case Qt::Key_Right: defilement = ToucheDefilement::Droite; break;
-        case Qt::Key_Up: defilement = ToucheDefilement::Haut; break;
-        case Qt::Key_Down: defilement = ToucheDefilement::Bas; break;
-        case Qt::Key_PageUp: defilement = ToucheDefilement::PagePrecedente; break;
-        case Qt::Key_PageDown: defilement = ToucheDefilement::PageSuivante; break;
-        case Qt::Key_Home: defilement = ToucheDefilement::Debut; break;
-        case Qt::Key_End: defilement = ToucheDefilement::Fin; break;
-        default: break;
-        }
-        if (defilement) {
+        if (const auto defilement = ToucheDefilementDe(touche->key())) {
             saisieNumero_.Oublier();
-            barre->setValue(
-                PositionApresTouche(*defilement, barre->value(), barre->minimum(), barre->maximum(), barre->pageStep()));
+            Defiler(barre, *defilement);
             return true;
         }
         const QString texte = touche->text();

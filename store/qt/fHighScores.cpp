@@ -164,26 +164,14 @@ void TfrmHighScores::keyPressEvent(QKeyEvent* e)
     }
     // Left and Right step through the game types; Up, Down, the pages, Home and End through the
     // puzzle numbers.
-    QScrollBar* barre = scrollBarNumeroTableau_;
-    std::optional<ToucheDefilement> defilement;
-    switch (e->key()) {
-    case Qt::Key_Left: barre = scrollBarTypeJeu_; defilement = ToucheDefilement::Gauche; break;
-    case Qt::Key_Right: barre = scrollBarTypeJeu_; defilement = ToucheDefilement::Droite; break;
-    case Qt::Key_Up: defilement = ToucheDefilement::Haut; break;
-    case Qt::Key_Down: defilement = ToucheDefilement::Bas; break;
-    case Qt::Key_PageUp: defilement = ToucheDefilement::PagePrecedente; break;
-    case Qt::Key_PageDown: defilement = ToucheDefilement::PageSuivante; break;
-    case Qt::Key_Home: defilement = ToucheDefilement::Debut; break;
-    case Qt::Key_End: defilement = ToucheDefilement::Fin; break;
-    default: break;
-    }
+    const auto defilement = ToucheDefilementDe(e->key());
     if (!defilement) {
         QDialog::keyPressEvent(e);
         return;
     }
     e->accept();
-    barre->setValue(
-        PositionApresTouche(*defilement, barre->value(), barre->minimum(), barre->maximum(), barre->pageStep()));
+    const bool type = *defilement == ToucheDefilement::Gauche || *defilement == ToucheDefilement::Droite;
+    Defiler(type ? scrollBarTypeJeu_ : scrollBarNumeroTableau_, *defilement);
 }
 
 void TfrmHighScores::FormActivate()
