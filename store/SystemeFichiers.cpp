@@ -29,15 +29,23 @@
 
 namespace cogitelle {
 
+namespace {
+
+// Where the path's last folder separator stands, npos where it has none.
+size_t DerniereSeparation(const std::string& chemin)
+{
+#ifdef _WIN32
+    return chemin.find_last_of("/\\");
+#else
+    return chemin.find_last_of('/');
+#endif
+}
+
+} // namespace
+
 std::string DossierDe(const std::string& chemin)
 {
-    const size_t k = chemin.find_last_of(
-#ifdef _WIN32
-        "/\\"
-#else
-        "/"
-#endif
-    );
+    const size_t k = DerniereSeparation(chemin);
     if (k == std::string::npos)
         return {};
     return k == 0 ? chemin.substr(0, 1) : chemin.substr(0, k);
@@ -45,14 +53,19 @@ std::string DossierDe(const std::string& chemin)
 
 std::string NomDe(const std::string& chemin)
 {
-    const size_t k = chemin.find_last_of(
-#ifdef _WIN32
-        "/\\"
-#else
-        "/"
-#endif
-    );
+    const size_t k = DerniereSeparation(chemin);
     return k == std::string::npos ? chemin : chemin.substr(k + 1);
+}
+
+std::string CheminDuLien(const std::string& chemin, const std::string& lien)
+{
+    const std::string dossier = DossierDe(chemin);
+    return lien[0] == '/' || dossier.empty() ? lien : dossier + "/" + lien;
+}
+
+std::string NomTemporaire(const std::string& cible, unsigned long processus, unsigned numero)
+{
+    return cible + "." + std::to_string(processus) + "-" + std::to_string(numero) + ".tmp";
 }
 
 bool EstTemporaireDe(const std::string& nom, const std::string& nomCible)
@@ -347,7 +360,7 @@ public:
     std::unique_ptr<Flux> CreerTemporaire(const std::string& cible, std::string& chemin, std::string& raison) override
     {
         for (int essai = 0; essai < 100; ++essai) {
-            chemin = cible + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(compteur_++) + ".tmp";
+            chemin = NomTemporaire(cible, GetCurrentProcessId(), compteur_++);
             HANDLE h = CreateFileW(Large(chemin).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
             if (h != INVALID_HANDLE_VALUE)
                 return std::make_unique<FluxWindows>(h, false);
@@ -627,9 +640,7 @@ public:
             const ssize_t n = ::readlink(courant.c_str(), cible, sizeof cible - 1);
             if (n <= 0)
                 return courant;
-            const std::string lien(cible, static_cast<size_t>(n));
-            const std::string dossier = DossierDe(courant);
-            courant = lien[0] == '/' || dossier.empty() ? lien : dossier + "/" + lien;
+            courant = CheminDuLien(courant, std::string(cible, static_cast<size_t>(n)));
         }
         return courant;
     }
@@ -637,7 +648,7 @@ public:
     std::unique_ptr<Flux> CreerTemporaire(const std::string& cible, std::string& chemin, std::string& raison) override
     {
         for (int essai = 0; essai < 100; ++essai) {
-            chemin = cible + "." + std::to_string(::getpid()) + "-" + std::to_string(compteur_++) + ".tmp";
+            chemin = NomTemporaire(cible, static_cast<unsigned long>(::getpid()), compteur_++);
             const int fd = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0)
                 return std::make_unique<FluxPosix>(fd, false);

@@ -85,6 +85,10 @@ SystemeFichiers& SystemeFichiersReel();
 std::string DossierDe(const std::string& chemin);
 std::string NomDe(const std::string& chemin);
 
+// The path a symbolic link at `chemin` whose target reads `lien` leads to: a relative target is
+// taken from the link's folder.
+std::string CheminDuLien(const std::string& chemin, const std::string& lien);
+
 // Writes `octets` to a temporary file beside `chemin`, gives it the mode and owner of `modele` when
 // that is a file, flushes it to the disk and renames it onto `chemin`: whatever happens, `chemin`
 // holds either its old bytes or all the new ones. On failure the temporary file is removed and
@@ -97,6 +101,10 @@ bool EcrireAtomiquement(SystemeFichiers& fs, const std::string& chemin, const st
 // part of the bytes in it.
 bool EcrireEnPlace(SystemeFichiers& fs, const std::string& chemin, const std::string& octets, std::string& raison,
     bool* commence = nullptr);
+
+// The temporary file beside `cible` numbered `numero` by process `processus`:
+// "<cible>.<processus>-<numero>.tmp".
+std::string NomTemporaire(const std::string& cible, unsigned long processus, unsigned numero);
 
 // True for the name of a temporary file EcrireAtomiquement makes for `nomCible`:
 // "<nomCible>.<digits>-<digits>.tmp".

@@ -166,9 +166,7 @@ std::string SystemeFichiersMemoire::Resoudre(const std::string& chemin)
         const auto it = noeuds.find(courant);
         if (it == noeuds.end() || it->second.lien.empty())
             return courant;
-        const std::string& lien = it->second.lien;
-        const std::string dossier = DossierDe(courant);
-        courant = lien[0] == '/' || dossier.empty() ? lien : dossier + "/" + lien;
+        courant = CheminDuLien(courant, it->second.lien);
     }
     return courant;
 }
@@ -176,9 +174,9 @@ std::string SystemeFichiersMemoire::Resoudre(const std::string& chemin)
 std::unique_ptr<SystemeFichiers::Flux> SystemeFichiersMemoire::CreerTemporaire(
     const std::string& cible, std::string& chemin, std::string& raison)
 {
-    chemin = cible + "." + std::to_string(processus) + "-" + std::to_string(compteur_++) + ".tmp";
-    while (noeuds.count(chemin))
-        chemin = cible + "." + std::to_string(processus) + "-" + std::to_string(compteur_++) + ".tmp";
+    do
+        chemin = NomTemporaire(cible, static_cast<unsigned long>(processus), compteur_++);
+    while (noeuds.count(chemin));
     if (!Autoriser(Operation::CreerTemporaire, chemin, raison) || !DossierInscriptible(chemin, raison))
         return nullptr;
     Poser(chemin, {});
