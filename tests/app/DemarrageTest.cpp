@@ -16,9 +16,11 @@
 #include "app/mathema.h"
 #include "store/qt/fHighScores.h"
 #include "support/CoeurQt.h"
+#include "support/DoubleClic.h"
 
 using namespace cogitelle;
 using cogitelle::test::CoeurQt;
+using cogitelle::test::DoubleClic;
 
 namespace {
 
@@ -220,13 +222,7 @@ private slots:
         QVERIFY(p.splash.isVisible());
         // The double click: press, release, the second press as a double click, release.
         PanneauWidget* demarrer = p.splash.PanelStartFrench();
-        const QPoint c = demarrer->rect().center();
-        QTest::mousePress(demarrer, Qt::LeftButton, {}, c);
-        QTest::mouseRelease(demarrer, Qt::LeftButton, {}, c);
-        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(c), demarrer->mapToGlobal(QPointF(c)), Qt::LeftButton,
-            Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(demarrer, &second);
-        QTest::mouseRelease(demarrer, Qt::LeftButton, {}, c);
+        DoubleClic(demarrer, demarrer->rect().center());
         QCOMPARE(demarrages.count(), 1);
     }
 

@@ -33,10 +33,13 @@
 #include "app/model/Textes.h"
 #include "core/NouvellePartie.h"
 #include "store/qt/fHighScores.h"
+#include "ProgrammeEnJeu.h"
 #include "support/CoeurQt.h"
+#include "support/DoubleClic.h"
 
 using namespace cogitelle;
 using cogitelle::test::CoeurQt;
+using cogitelle::test::DoubleClic;
 
 namespace {
 
@@ -48,28 +51,9 @@ struct Ecran {
 
 Ecran ecranDuTest;
 
-// The program as main() builds it, on the test's screen, started and a game confirmed.
-struct Programme {
-    CoeurQt<> coeur;
-    Fenetres f{coeur.ctx, coeur.ports, MetriquesEcranPrincipal()};
-    TfrmMath& math = *f.frmMath;
-
-    GameState& g() { return coeur.g(); }
-    Controles& k() { return coeur.k(); }
-
-    void Jouer(TTypeJeu type, int32_t numero)
-    {
-        if (math.isHidden()) {
-            QTest::mouseClick(f.frmSplash->PanelStartFrench(), Qt::LeftButton);
-            QTRY_VERIFY(!math.isEnabled());
-        }
-        g().TypeJeu = type;
-        g().NumeroTableau = numero;
-        g().NomJoueur = "MARIE-CLAIRE";
-        f.frmChoixTableau->hide();
-        math.setEnabled(true);
-        math.DemarrerPartie();
-    }
+// The program as main() builds it, on the test's screen.
+struct Programme : test::ProgrammeEnJeu {
+    Programme() : ProgrammeEnJeu(MetriquesEcranPrincipal(), "MARIE-CLAIRE") {}
 };
 
 // An image of the screen's device pixel ratio: the metrics of the pixels actually drawn.
@@ -109,16 +93,6 @@ void Garder(QWidget* w, const QString& nom)
 {
     const QString chemin = Captures() + QStringLiteral("/%1-%2.png").arg(nom, ecranDuTest.Nom());
     QVERIFY2(w->grab().save(chemin), qPrintable(chemin));
-}
-
-void DoubleClic(QWidget* w, QPoint c)
-{
-    QTest::mousePress(w, Qt::LeftButton, {}, c);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, c);
-    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(c), w->mapToGlobal(QPointF(c)), Qt::LeftButton,
-        Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &second);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, c);
 }
 
 } // namespace

@@ -14,37 +14,17 @@
 #include "core/Score.h"
 #include "store/Options.h"
 #include "store/qt/fHighScores.h"
+#include "ProgrammeEnJeu.h"
 #include "support/CoeurQt.h"
+#include "support/DoubleClic.h"
 
 using namespace cogitelle;
-using cogitelle::test::CoeurQt;
+using cogitelle::test::DoubleClic;
 
 namespace {
 
-struct Programme {
-    CoeurQt<> coeur;
-    Fenetres f{coeur.ctx, coeur.ports, MetriquesEcran{800, 600, 96}};
-    TfrmMath& math = *f.frmMath;
-
-    GameState& g() { return coeur.g(); }
-    Controles& k() { return coeur.k(); }
-    PanneauWidget* P(const char* nom) { return math.findChild<PanneauWidget*>(nom); }
-    QAction* A(const char* nom) { return math.findChild<QAction*>(nom); }
-
-    // "DEMARRER", then a puzzle confirmed as the chooser confirms it.
-    void Jouer(TTypeJeu type, int32_t numero)
-    {
-        if (math.isHidden()) {
-            QTest::mouseClick(f.frmSplash->PanelStartFrench(), Qt::LeftButton);
-            QTRY_VERIFY(!math.isEnabled());
-        }
-        g().TypeJeu = type;
-        g().NumeroTableau = numero;
-        g().NomJoueur = "TEST";
-        f.frmChoixTableau->hide();
-        math.setEnabled(true);
-        math.DemarrerPartie();
-    }
+struct Programme : test::ProgrammeEnJeu {
+    Programme() : ProgrammeEnJeu({800, 600, 96}, "TEST") {}
 };
 
 QColor CouleurAuCentreGauche(QWidget* w) { return w->grab().toImage().pixelColor(3, w->height() / 2); }
@@ -112,19 +92,11 @@ private slots:
     // comes as a double-click event, as the toolkit reports it.
     void doubleClicAgitUneFois()
     {
-        auto doubleClic = [](QWidget* w, QPoint c) {
-            QTest::mousePress(w, Qt::LeftButton, {}, c);
-            QTest::mouseRelease(w, Qt::LeftButton, {}, c);
-            QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(c), w->mapToGlobal(QPointF(c)), Qt::LeftButton,
-                Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(w, &second);
-            QTest::mouseRelease(w, Qt::LeftButton, {}, c);
-        };
         Programme p;
         p.Jouer(CarreMagique, 5);
         QVERIFY(QTest::qWaitForWindowExposed(&p.math));
         PanneauWidget* suivant = p.P("panelTableauSuivant");
-        doubleClic(suivant, suivant->rect().center());
+        DoubleClic(suivant, suivant->rect().center());
         QCOMPARE(p.g().NumeroTableau, 6);
         QCOMPARE(p.k().panelNumeroTableau.Caption(), std::string("Cogitelle n° 6"));
         QCOMPARE(suivant->Modele().BiseauExterieur(), Biseau::Releve);
@@ -137,7 +109,7 @@ private slots:
         QVERIFY(gauche != droite);
         p.g().Score = 5000;
         PlateauWidget* plateau = p.math.Plateau();
-        doubleClic(plateau, QPoint(mur.rect().left + mur.rect().width / 2, mur.rect().top + mur.rect().height / 2));
+        DoubleClic(plateau, QPoint(mur.rect().left + mur.rect().width / 2, mur.rect().top + mur.rect().height / 2));
         QCOMPARE(p.g().Valeur[1][1], droite);
         QCOMPARE(p.g().Valeur[2][1], gauche);
         QCOMPARE(p.g().Score, 4990);

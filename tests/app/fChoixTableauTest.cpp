@@ -15,9 +15,11 @@
 #include "app/fChoixTableau.h"
 #include "app/model/ChoixTableau.h"
 #include "core/NouvellePartie.h"
+#include "support/DoubleClic.h"
 
 using namespace cogitelle;
 using cogitelle::test::BancDialogues;
+using cogitelle::test::DoubleClic;
 
 namespace {
 
@@ -589,15 +591,7 @@ void TestChoixTableau::boutonsEnfoncesParToutBoutonUneActionParDoubleClic()
     QVERIFY(banc.ports.messages.empty());
 
     // A double click: press, release, the second press reported as a double click, release.
-    auto doubleClic = [](QWidget* w, QPoint p) {
-        QTest::mousePress(w, Qt::LeftButton, {}, p);
-        QTest::mouseRelease(w, Qt::LeftButton, {}, p);
-        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::LeftButton,
-            Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &second);
-        QTest::mouseRelease(w, Qt::LeftButton, {}, p);
-    };
-    doubleClic(ok, c);
+    DoubleClic(ok, c);
     QCOMPARE(banc.ports.messages, std::vector<std::string>{"Veuillez saisir votre nom !"});
     QVERIFY(!ok->Enfonce());
 
@@ -613,7 +607,7 @@ void TestChoixTableau::boutonsEnfoncesParToutBoutonUneActionParDoubleClic()
     g.TypeJeuDialogue = Labyrinthe;
     g.NumeroTableauSelectionne = 10;
     auto* hasard = Enfant(&f, "panelAleatoire");
-    doubleClic(hasard, hasard->rect().center());
+    DoubleClic(hasard, hasard->rect().center());
     QCOMPARE(g.TypeJeuDialogue, typeUnTirage);
     QCOMPARE(g.NumeroTableauSelectionne, numeroUnTirage);
     QCOMPARE(demarrages, 0);
