@@ -216,24 +216,7 @@ bool SystemeFichiersMemoire::CopierAttributs(const Info& modele, const std::stri
 
 bool SystemeFichiersMemoire::Remplacer(const std::string& de, const std::string& vers, std::string& raison)
 {
-    if (!Autoriser(Operation::Remplacer, vers, raison) || !DossierInscriptible(de, raison) ||
-        !DossierInscriptible(vers, raison))
-        return false;
-    const auto it = noeuds.find(de);
-    if (it == noeuds.end()) {
-        raison = "No such file or directory";
-        return false;
-    }
-    const auto cible = noeuds.find(vers);
-    if (cible != noeuds.end() && cible->second.genre == Genre::Dossier && cible->second.lien.empty() &&
-        it->second.genre != Genre::Dossier) {
-        raison = "Is a directory";
-        return false;
-    }
-    Noeud n = std::move(it->second);
-    noeuds.erase(it);
-    noeuds[vers] = std::move(n);
-    return true;
+    return Renommer(Operation::Remplacer, de, vers, true, raison);
 }
 
 bool SystemeFichiersMemoire::Copier(const std::string& de, const std::string& vers, std::string& raison)
@@ -258,16 +241,28 @@ bool SystemeFichiersMemoire::Copier(const std::string& de, const std::string& ve
 
 bool SystemeFichiersMemoire::Deplacer(const std::string& de, const std::string& vers, std::string& raison)
 {
-    if (!Autoriser(Operation::Deplacer, vers, raison) || !DossierInscriptible(de, raison) ||
-        !DossierInscriptible(vers, raison))
+    return Renommer(Operation::Deplacer, de, vers, false, raison);
+}
+
+bool SystemeFichiersMemoire::Renommer(
+    Operation op, const std::string& de, const std::string& vers, bool remplacer, std::string& raison)
+{
+    if (!Autoriser(op, vers, raison) || !DossierInscriptible(de, raison) || !DossierInscriptible(vers, raison))
         return false;
     const auto it = noeuds.find(de);
     if (it == noeuds.end()) {
         raison = "No such file or directory";
         return false;
     }
-    if (noeuds.count(vers)) {
+    const auto cible = noeuds.find(vers);
+    if (cible != noeuds.end() && !remplacer) {
         raison = "File exists";
+        return false;
+    }
+    // A file never replaces a folder.
+    if (cible != noeuds.end() && cible->second.genre == Genre::Dossier && cible->second.lien.empty() &&
+        it->second.genre != Genre::Dossier) {
+        raison = "Is a directory";
         return false;
     }
     Noeud n = std::move(it->second);

@@ -68,6 +68,8 @@ private:
     bool Autoriser(Operation op, const std::string& chemin, std::string& raison);
     bool DossierInscriptible(const std::string& chemin, std::string& raison) const;
     Noeud* Fichier(const std::string& chemin);   // a regular file, links followed
+    // Moves `de` to `vers`: over what stands there with `remplacer`, else only to a free name.
+    bool Renommer(Operation op, const std::string& de, const std::string& vers, bool remplacer, std::string& raison);
     std::set<std::string> verrouilles_;
     unsigned compteur_ = 0;
 };
