@@ -241,11 +241,6 @@ QFont PoliceDialogue(const QString& famille, int hauteurPixels, bool gras)
     return police;
 }
 
-} // namespace cogitelle
-
-
-namespace cogitelle {
-
 void CentrerSurEcran(QWidget* fenetre, QWidget* reference)
 {
     QScreen* ecran = reference ? reference->screen() : fenetre->screen();
@@ -259,10 +254,6 @@ void CentrerSurEcran(QWidget* fenetre, QWidget* reference)
     // A window's position is its frame's.
     fenetre->move(place.left, place.top);
 }
-
-} // namespace cogitelle
-
-namespace cogitelle {
 
 void EchelleDialogue::Placer(QWidget* w, int left, int top, int width, int height) const
 {
@@ -278,10 +269,6 @@ void EchelleDialogue::Styler(QWidget* w) const
     style->setParent(w);
     w->setStyle(style);
 }
-
-} // namespace cogitelle
-
-namespace cogitelle {
 
 std::optional<ToucheDefilement> ToucheDefilementDe(int cle)
 {

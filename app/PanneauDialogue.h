@@ -70,10 +70,6 @@ struct EchelleDialogue {
     }
 };
 
-} // namespace cogitelle
-
-namespace cogitelle {
-
 // Centres a window on the screen of `reference` (or on its own screen when there is none).
 void CentrerSurEcran(QWidget* fenetre, QWidget* reference);
 
