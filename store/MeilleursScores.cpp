@@ -1,5 +1,7 @@
 #include "store/MeilleursScores.h"
 
+#include <array>
+#include <bit>
 #include <cstring>
 
 #include "core/Score.h"
@@ -30,22 +32,34 @@ void EcrireNom(EnregistrementScore& e, const std::string& nomUtf8)
 
 void InitialiserMeilleursScores(Contexte& c)
 {
-    TableMeilleursScores& t = c.E.MeilleursScores;
+    // The ten default names, encoded once: the table takes 25 000 of them.
+    static const std::array<EnregistrementScore, 10> noms = [] {
+        std::array<EnregistrementScore, 10> n{};
+        for (size_t i = 0; i < n.size(); ++i)
+            EcrireNom(n[i], NomsParDefaut[i]);
+        return n;
+    }();
+    // The records in file order: type, puzzle, place.
+    EnregistrementScore* e = &c.E.MeilleursScores.e[0][0][0];
     for (int32_t type = 1; type <= NbTypesJeu; ++type)
-        for (int32_t p = 1; p <= NombreTableaux; ++p) {
-            for (int32_t r = 1; r <= PlacesParTableau; ++r) {
-                EnregistrementScore& e = t(type, p, r);
-                EcrireNom(e, NomsParDefaut[c.R.Draw(10) - 1]);
+        for (int32_t p = 1; p <= NombreTableaux; ++p)
+            for (int32_t r = 1; r <= PlacesParTableau; ++r, ++e) {
+                std::memcpy(e->NomScore, noms[static_cast<size_t>(c.R.Draw(10) - 1)].NomScore, sizeof e->NomScore);
                 if (r == 1)
-                    e.ValeurScore = 4650 - c.R.Draw(50) - 2 * p;
+                    e->ValeurScore = 4650 - c.R.Draw(50) - 2 * p;
                 else
-                    e.ValeurScore = t(type, p, r - 1).ValeurScore - c.R.Draw(99);
+                    e->ValeurScore = e[-1].ValeurScore - c.R.Draw(99);
             }
-        }
 }
+
+// A record in memory is its 16 bytes in the file on a little-endian machine: the table is then
+// copied whole.
+constexpr bool MemoireCommeFichier = std::endian::native == std::endian::little && sizeof(TableMeilleursScores) == TailleFichierScores;
 
 std::string OctetsTable(const TableMeilleursScores& t)
 {
+    if constexpr (MemoireCommeFichier)
+        return std::string(reinterpret_cast<const char*>(&t), TailleFichierScores);
     std::string octets(TailleFichierScores, '\0');
     size_t i = 0;
     for (const auto& type : t.e)
@@ -63,6 +77,10 @@ std::string OctetsTable(const TableMeilleursScores& t)
 size_t LireOctetsTable(TableMeilleursScores& t, const std::string& octets)
 {
     const size_t complets = std::min(octets.size() / 16, TailleFichierScores / 16);
+    if constexpr (MemoireCommeFichier) {
+        std::memcpy(&t, octets.data(), 16 * complets);
+        return complets;
+    }
     EnregistrementScore* e = &t.e[0][0][0];
     for (size_t k = 0; k < complets; ++k) {
         const char* src = octets.data() + 16 * k;
