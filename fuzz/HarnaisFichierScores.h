@@ -137,7 +137,7 @@ struct BancFichierScores {
     void Remettre()
     {
         GameState& g = *s.etat;
-        std::memset(&g.MeilleursScores, 0, sizeof(EnregistrementScore) * ecrits);
+        std::memset(static_cast<void*>(&g.MeilleursScores), 0, sizeof(EnregistrementScore) * ecrits);
         ecrits = 0;
         g.Verif = vierge->Verif;
         g.CouleurFondEcran = vierge->CouleurFondEcran;
