@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,9 @@
 #include "core/Plateau.h"
 #include "core/Rendu.h"
 #include "core/SessionAutonome.h"
+#include "store/MeilleursScores.h"
 #include "store/Options.h"
+#include "store/SystemeFichiersMemoire.h"
 
 using namespace cogitelle;
 
@@ -146,6 +149,29 @@ void BM_Fixe_SauverOptions(benchmark::State& state)
         SauverOptions(s.ctx);
 }
 BENCHMARK(BM_Fixe_SauverOptions);
+
+// A save of the score file on the disk, as at every new game and every record: the lock, the
+// re-reading of the file, the temporary file flushed and renamed. Arg 0: the machine's own file
+// system, in a fresh folder under the system's temporary folder; arg 1: the in-memory one.
+void BM_EcrireMeilleursScores(benchmark::State& state)
+{
+    Session500 s(Memoire);
+    SystemeFichiersMemoire memoire;
+    const std::filesystem::path dossier = std::filesystem::temp_directory_path() /
+        ("cogitelle-bench-" + std::to_string(Horloge::now().time_since_epoch().count()));
+    std::filesystem::create_directories(dossier);
+    s.ctx.CheminScores = (dossier / "scoresI").string();
+    if (state.range(0) == 1)
+        s.ctx.Sauvegardes.fichiers = &memoire;
+    EcrireMeilleursScores(s.ctx);
+    for (auto _ : state)
+        EcrireMeilleursScores(s.ctx);
+    if (!s.ctx.Sauvegardes.derniereSauvegardeReussie)
+        state.SkipWithError("the save failed");
+    std::error_code ec;
+    std::filesystem::remove_all(dossier, ec);
+}
+BENCHMARK(BM_EcrireMeilleursScores)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_Fixe_PreparerTextes(benchmark::State& state)
 {

@@ -16,7 +16,7 @@
 #include "store/Cp1252.h"
 #include "store/MeilleursScores.h"
 #include "store/Options.h"
-#include "store/SystemeFichiers.h"
+#include "store/SystemeFichiersMemoire.h"
 
 // The harness's own checks need no coverage feedback: only the code under test guides the fuzzer.
 #if defined(__clang__)
@@ -27,83 +27,22 @@
 
 namespace cogitelle::fuzz {
 
-class FichiersEnMemoire : public SystemeFichiers {
+// The in-memory file system with the input's switches.
+class FichiersEnMemoire : public SystemeFichiersMemoire {
 public:
-    std::map<std::string, std::string> fichiers;
     bool lectureEnErreur = false, echecCopie = false, echecCreation = false, echecRemplacement = false;
 
-    Lecture Lire(const std::string& chemin, std::string& octets, std::string& raison) override
+    bool Permettre(Operation op, const std::string& chemin, size_t& taille, std::string& raison) override
     {
-        if (lectureEnErreur) {
+        const bool echec = (op == Operation::Lire && lectureEnErreur) || (op == Operation::Copier && echecCopie) ||
+            (op == Operation::CreerTemporaire && echecCreation) ||
+            ((op == Operation::Remplacer || op == Operation::Deplacer) && echecRemplacement);
+        if (echec) {
             raison = "Input/output error";
-            return Lecture::Erreur;
-        }
-        const auto it = fichiers.find(chemin);
-        if (it == fichiers.end())
-            return Lecture::Absent;
-        octets = it->second;
-        return Lecture::Ok;
-    }
-
-    std::unique_ptr<Flux> CreerTemporaire(const std::string& cible, std::string& chemin, std::string& raison) override
-    {
-        if (echecCreation) {
-            raison = "Permission denied";
-            return nullptr;
-        }
-        chemin = cible + ".tmp" + std::to_string(++temporaires_);
-        return std::make_unique<FluxMemoire>(*this, chemin);
-    }
-
-    bool Remplacer(const std::string& de, const std::string& vers, std::string& raison) override
-    {
-        const auto it = fichiers.find(de);
-        if (echecRemplacement || it == fichiers.end()) {
-            raison = "Device or resource busy";
             return false;
         }
-        std::string octets = std::move(it->second);
-        fichiers.erase(it);
-        fichiers[vers] = std::move(octets);
-        return true;
+        return SystemeFichiersMemoire::Permettre(op, chemin, taille, raison);
     }
-
-    bool Copier(const std::string& de, const std::string& vers, std::string& raison) override
-    {
-        const auto it = fichiers.find(de);
-        if (echecCopie || it == fichiers.end()) {
-            raison = "No space left on device";
-            return false;
-        }
-        fichiers[vers] = it->second;
-        return true;
-    }
-
-    void Supprimer(const std::string& chemin) override { fichiers.erase(chemin); }
-
-private:
-    class FluxMemoire : public Flux {
-    public:
-        FluxMemoire(FichiersEnMemoire& f, std::string chemin) : f_(f), chemin_(std::move(chemin))
-        {
-            octets_.reserve(TailleFichierScores);   // one allocation for a whole table
-        }
-        bool Ecrire(const char* octets, size_t taille, std::string&) override
-        {
-            octets_.append(octets, taille);
-            return true;
-        }
-        bool Terminer(std::string&) override
-        {
-            f_.fichiers[chemin_] = std::move(octets_);
-            return true;
-        }
-
-    private:
-        FichiersEnMemoire& f_;
-        std::string chemin_, octets_;
-    };
-    int temporaires_ = 0;
 };
 
 namespace detail {
@@ -207,7 +146,7 @@ COGITELLE_SANS_COUVERTURE inline std::string EssayerFichierScores(const uint8_t*
     // 0 the file is read, 2 there is no file, 3 reading it fails.
     const int lecture = mode <= 5 ? 0 : mode == 6 ? 2 : 3;
     if (lecture != 2)
-        fs.fichiers[chemin] = octets;
+        fs.Poser(chemin, octets);
     fs.lectureEnErreur = lecture == 3;
     fs.echecCopie = commandes & 0x08;
     fs.echecCreation = commandes & 0x10;
@@ -269,13 +208,14 @@ COGITELLE_SANS_COUVERTURE inline std::string EssayerFichierScores(const uint8_t*
     if (endommage != signale)
         return endommage ? "a damaged score file is not reported" : "a sound score file is reported";
     const bool copiable = !fs.echecCopie || !fs.echecRemplacement;
-    if (endommage && copiable && fs.fichiers[chemin + ".bak"] != octets)
+    const std::string* copie = fs.Contenu(chemin + ".bak");
+    if (endommage && copiable && (!copie || *copie != octets))
         return "the damaged file is not kept as scoresI.bak";
     // Whatever was saved is a whole table, never a part of one.
-    const auto it = fs.fichiers.find(chemin);
-    if (it != fs.fichiers.end() && it->second != octets && it->second != OctetsTable(g.MeilleursScores))
+    const std::string* fichier = fs.Contenu(chemin);
+    if (fichier && *fichier != octets && *fichier != OctetsTable(g.MeilleursScores))
         return "the score file holds neither its old bytes nor the table";
-    for (const auto& [nom, contenu] : fs.fichiers)
+    for (const auto& [nom, noeud] : fs.noeuds)
         if (nom.find(".tmp") != std::string::npos)
             return "a temporary file is left behind";
 

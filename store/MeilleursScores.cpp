@@ -3,6 +3,8 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <functional>
+#include <memory>
 
 #include "core/Score.h"
 #include "store/Cp1252.h"
@@ -50,6 +52,9 @@ void InitialiserMeilleursScores(Contexte& c)
                 else
                     e->ValeurScore = e[-1].ValeurScore - c.R.Draw(99);
             }
+    // The table as a whole replaces the one on disk at the next save.
+    c.Sauvegardes.scoresAEnregistrer.clear();
+    c.Sauvegardes.tableEntiereAEcrire = true;
 }
 
 // A record in memory is its 16 bytes in the file on a little-endian machine: the table is then
@@ -100,19 +105,201 @@ SystemeFichiers& Fichiers(Contexte& c)
     return c.Sauvegardes.fichiers ? *c.Sauvegardes.fichiers : SystemeFichiersReel();
 }
 
-std::string CheminCopie(const Contexte& c) { return c.CheminScores + ".bak"; }
-
-// Keeps the damaged score file as "<file>.bak": a copy, or when it cannot even be read, the file
-// itself moved aside. True once nothing is left to protect.
-bool CopierScoresEndommages(Contexte& c, std::string& raison)
+std::string Joindre(const std::string& dossier, const std::string& nom)
 {
-    SystemeFichiers& fs = Fichiers(c);
-    std::string octets, ignoree;
-    if (fs.Lire(c.CheminScores, octets, ignoree) == SystemeFichiers::Lecture::Absent ||
-        fs.Copier(c.CheminScores, CheminCopie(c), raison) || fs.Remplacer(c.CheminScores, CheminCopie(c), ignoree)) {
-        c.Sauvegardes.copieScoresAFaire = false;
+    if (dossier.empty())
+        return nom;
+    const char fin = dossier.back();
+    return fin == '/' || fin == '\\' ? dossier + nom : dossier + "/" + nom;
+}
+
+size_t Empreinte(const std::string& octets) { return std::hash<std::string>{}(octets); }
+
+// The place a score takes in a list, 1..10, or 0 when it does not enter: just below the last entry
+// whose score is at least as high.
+int32_t PlaceDe(const TableMeilleursScores& t, TTypeJeu type, int32_t numero, int32_t score)
+{
+    if (score <= t(type, numero, 10).ValeurScore)
+        return 0;
+    int32_t r = 10;
+    do
+        --r;
+    while (!(t(type, numero, r).ValeurScore >= score || r == 1));
+    return t(type, numero, r).ValeurScore >= score ? r + 1 : 1;
+}
+
+int32_t InsererDans(TableMeilleursScores& t, TTypeJeu type, int32_t numero, const EnregistrementScore& e)
+{
+    const int32_t place = PlaceDe(t, type, numero, e.ValeurScore);
+    if (place == 0)
+        return 0;
+    for (int32_t k = 9; k >= place; --k)
+        t(type, numero, k + 1) = t(type, numero, k);
+    t(type, numero, place) = e;
+    return place;
+}
+
+// The first of "<file>.bak", "<file>.bak.2", "<file>.bak.3"... that names nothing yet.
+std::string CheminCopieLibre(SystemeFichiers& fs, const std::string& cible)
+{
+    for (int k = 1;; ++k) {
+        const std::string chemin = cible + ".bak" + (k == 1 ? std::string() : "." + std::to_string(k));
+        if (k >= 9999 || fs.Etat(chemin).genre == SystemeFichiers::Genre::Absent)
+            return chemin;
+    }
+}
+
+// Keeps a damaged score file under a name that was free, never over another file: a copy flushed
+// to the disk, or, when it cannot even be read, the file itself moved aside. True once nothing is
+// left to protect; `copie` names the file that holds it.
+bool GarderCopie(Contexte& c, SystemeFichiers& fs, const std::string& cible, bool lisible, const std::string& octets,
+    std::string& copie, std::string& raison)
+{
+    copie = CheminCopieLibre(fs, cible);
+    std::string ignoree;
+    if (lisible && fs.Copier(cible, copie, raison)) {
+        c.Sauvegardes.copieGardee = true;
+        c.Sauvegardes.tailleCopie = octets.size();
+        c.Sauvegardes.empreinteCopie = Empreinte(octets);
         return true;
     }
+    return fs.Deplacer(cible, copie, lisible ? ignoree : raison);
+}
+
+bool DejaGardee(const SuiviSauvegardes& s, const std::string& octets)
+{
+    return s.copieGardee && s.tailleCopie == octets.size() && s.empreinteCopie == Empreinte(octets);
+}
+
+// Takes the lock that keeps two copies of the game from saving at once: on "<file>.lock" beside
+// the score file or, where no such file can be made (a folder the player may not write to), on
+// the score file itself, which is then only ever written in place. False when another copy held
+// it too long; a file system without locks saves without one.
+bool Verrouiller(Contexte& c, SystemeFichiers& fs, const std::string& cible, std::unique_ptr<SystemeFichiers::Verrou>& verrou,
+    std::string& raison)
+{
+    using V = SystemeFichiers::Verrouillage;
+    const std::string fichierVerrou = cible + ".lock";
+    std::string r;
+    V v = fs.Verrouiller(fichierVerrou, c.Sauvegardes.delaiVerrouMs, verrou, r);
+    if (v == V::Erreur && fs.Etat(cible).genre == SystemeFichiers::Genre::Fichier)
+        v = fs.Verrouiller(cible, c.Sauvegardes.delaiVerrouMs, verrou, r);
+    if (v != V::Occupe)
+        return true;
+    raison = "une autre copie du jeu est en train de les enregistrer (le verrou « " + fichierVerrou +
+        " » n'a pas été obtenu en " + std::to_string((c.Sauvegardes.delaiVerrouMs + 999) / 1000) + " s)";
+    return false;
+}
+
+// Removes the temporary files a save killed part-way left beside the score file: only names of
+// our own pattern, and only once they are old enough that no save can still be writing them.
+void NettoyerTemporaires(Contexte& c, SystemeFichiers& fs, const std::string& cible)
+{
+    const std::string dossier = DossierDe(cible), nom = NomDe(cible);
+    for (const std::string& entree : fs.Lister(dossier)) {
+        if (!EstTemporaireDe(entree, nom))
+            continue;
+        const std::string chemin = Joindre(dossier, entree);
+        const SystemeFichiers::Info info = fs.Etat(chemin);
+        if (info.genre == SystemeFichiers::Genre::Fichier &&
+            fs.Maintenant() - info.modifie >= c.Sauvegardes.ageTemporairesOublies)
+            fs.Supprimer(chemin);
+    }
+}
+
+std::string PasUnFichier(const std::string& chemin)
+{
+    return "« " + chemin + " » n'est pas un fichier (un dossier ou un autre objet porte ce nom) : il est laissé tel quel";
+}
+
+// One save under the lock. False with the reason when the table could not be written.
+bool Sauvegarder(Contexte& c, std::string& raison)
+{
+    SuiviSauvegardes& suivi = c.Sauvegardes;
+    SystemeFichiers& fs = Fichiers(c);
+    // A link is followed: its target is saved, in the target's folder.
+    const std::string cible = fs.Resoudre(c.CheminScores);
+    std::unique_ptr<SystemeFichiers::Verrou> verrou;
+    if (!Verrouiller(c, fs, cible, verrou, raison))
+        return false;
+    NettoyerTemporaires(c, fs, cible);
+
+    using G = SystemeFichiers::Genre;
+    const SystemeFichiers::Info info = fs.Etat(cible);
+    if (info.genre == G::Erreur) {
+        raison = info.raison;
+        return false;
+    }
+    if (info.genre == G::Dossier || info.genre == G::Autre) {
+        raison = PasUnFichier(cible);
+        return false;
+    }
+    if (info.genre == G::Fichier && info.lectureSeule) {
+        raison = "le fichier des scores est en lecture seule";
+        return false;
+    }
+
+    TableMeilleursScores& memoire = c.E.MeilleursScores;
+    if (info.genre == G::Fichier) {
+        std::string disque, raisonLecture;
+        const auto lecture = fs.Lire(cible, disque, raisonLecture);
+        if (lecture == SystemeFichiers::Lecture::Ok && disque.size() >= TailleFichierScores) {
+            // Another copy may have saved since: this copy's own changes go onto what is on disk,
+            // and that becomes the table in memory. With one copy running, both are the same.
+            if (!suivi.tableEntiereAEcrire && suivi.tableLue) {
+                auto disqueLu = std::make_shared<TableMeilleursScores>();
+                LireOctetsTable(*disqueLu, disque);
+                auto fusion = std::make_unique<TableMeilleursScores>(*disqueLu);
+                auto attendu = std::make_unique<TableMeilleursScores>(*suivi.tableLue);
+                for (const ScoreInsere& s : suivi.scoresAEnregistrer) {
+                    InsererDans(*fusion, s.type, s.numero, s.enregistrement);
+                    InsererDans(*attendu, s.type, s.numero, s.enregistrement);
+                }
+                // A list changed here otherwise than by entering scores is kept as it stands.
+                for (int32_t t = 0; t < NbTypesJeu; ++t)
+                    for (int32_t p = 0; p < NombreTableaux; ++p)
+                        if (std::memcmp(memoire.e[t][p], attendu->e[t][p], sizeof memoire.e[t][p]) != 0)
+                            std::memcpy(fusion->e[t][p], memoire.e[t][p], sizeof memoire.e[t][p]);
+                suivi.tableLue = disqueLu;
+                if (std::memcmp(fusion->e, memoire.e, sizeof memoire.e) != 0) {
+                    memoire = *fusion;
+                    AfficherMeilleursScores(c);
+                }
+            }
+        } else if (lecture != SystemeFichiers::Lecture::Absent &&
+            (lecture != SystemeFichiers::Lecture::Ok || !DejaGardee(suivi, disque))) {
+            // A damaged file not yet kept: it goes aside before this save may replace it.
+            std::string copie, raisonCopie;
+            if (!GarderCopie(c, fs, cible, lecture == SystemeFichiers::Lecture::Ok, disque, copie, raisonCopie)) {
+                raison = "le fichier abîmé n'a pas pu être gardé dans « " + copie + " » (" + raisonCopie + ")";
+                return false;
+            }
+            c.P.Erreur("Le fichier des meilleurs scores « " + cible + " » était abîmé (" +
+                (lecture == SystemeFichiers::Lecture::Ok ? std::to_string(disque.size()) + " octets au lieu de " +
+                            std::to_string(TailleFichierScores)
+                                                         : raisonLecture) +
+                ") : il est gardé dans « " + copie + " ».");
+        }
+    }
+
+    const std::string octets = OctetsTable(memoire);
+    bool creationImpossible = false;
+    if (EcrireAtomiquement(fs, cible, octets, raison, &info, &creationImpossible))
+        return true;
+    if (!creationImpossible || info.genre != G::Fichier)
+        return false;
+    // No new file can be made in that folder, but the file itself may be written: it is written
+    // over, whole, then flushed.
+    std::string raisonEnPlace;
+    bool commence = false;
+    if (EcrireEnPlace(fs, cible, octets, raisonEnPlace, &commence))
+        return true;
+    if (!commence)
+        return false;
+    // Stopped part-way, the file may hold old and new records mixed: the next save writes the
+    // whole table again.
+    suivi.tableEntiereAEcrire = true;
+    raison = raisonEnPlace;
     return false;
 }
 
@@ -122,13 +309,30 @@ EtatFichierScores ChargerFichierScores(Contexte& c)
 {
     if (c.CheminScores.empty())
         return EtatFichierScores::Absent;
-    std::string octets, raison;
-    const auto lecture = Fichiers(c).Lire(c.CheminScores, octets, raison);
+    SystemeFichiers& fs = Fichiers(c);
+    const std::string cible = fs.Resoudre(c.CheminScores);
+    // Read under the lock, so that no other copy's save is read half-done.
+    std::unique_ptr<SystemeFichiers::Verrou> verrou;
+    std::string occupe, raison;
+    Verrouiller(c, fs, cible, verrou, occupe);   // held by another copy for long: read all the same
+
+    const SystemeFichiers::Info info = fs.Etat(cible);
+    if (info.genre == SystemeFichiers::Genre::Dossier || info.genre == SystemeFichiers::Genre::Autre) {
+        c.Sauvegardes.echecScoresSignale = true;   // this message stands for the saves that fail too
+        c.P.Erreur("Le fichier des meilleurs scores ne peut pas être lu : " + PasUnFichier(c.CheminScores) +
+            ". Les meilleurs scores restent en mémoire pendant cette partie.");
+        return EtatFichierScores::Illisible;
+    }
+    std::string octets;
+    const auto lecture = fs.Lire(cible, octets, raison);
     if (lecture == SystemeFichiers::Lecture::Absent)
         return EtatFichierScores::Absent;
     const size_t lus = lecture == SystemeFichiers::Lecture::Ok ? LireOctetsTable(c.E.MeilleursScores, octets) : 0;
-    if (lus == TailleFichierScores / 16)
+    if (lus == TailleFichierScores / 16) {
+        c.Sauvegardes.tableLue = std::make_shared<TableMeilleursScores>(c.E.MeilleursScores);
+        c.Sauvegardes.scoresAEnregistrer.clear();
         return EtatFichierScores::Complet;
+    }
 
     const std::string fichier = "Le fichier des meilleurs scores « " + c.CheminScores + " »";
     std::string texte;
@@ -141,13 +345,11 @@ EtatFichierScores ChargerFichierScores(Contexte& c)
         texte += " Ses " + std::to_string(lus) + " premiers scores ont été lus.";
     else
         texte += " Des meilleurs scores par défaut le remplacent.";
-    c.Sauvegardes.copieScoresAFaire = true;
-    std::string raisonCopie;
-    if (CopierScoresEndommages(c, raisonCopie))
-        texte += " Le fichier abîmé est gardé dans « " + CheminCopie(c) + " ».";
+    std::string copie, raisonCopie;
+    if (GarderCopie(c, fs, cible, lecture == SystemeFichiers::Lecture::Ok, octets, copie, raisonCopie))
+        texte += " Le fichier abîmé est gardé dans « " + copie + " ».";
     else
-        texte += " Il n'a pas pu être gardé dans « " + CheminCopie(c) + " » (" + raisonCopie +
-            ") : il ne sera pas remplacé.";
+        texte += " Il n'a pas pu être gardé dans « " + copie + " » (" + raisonCopie + ") : il ne sera pas remplacé.";
     c.P.Erreur(texte);
     return lus > 0 ? EtatFichierScores::Partiel : EtatFichierScores::Illisible;
 }
@@ -167,13 +369,12 @@ void EcrireMeilleursScores(Contexte& c)
         return;
     SuiviSauvegardes& suivi = c.Sauvegardes;
     std::string raison;
-    bool ok = !suivi.copieScoresAFaire || CopierScoresEndommages(c, raison);
-    if (!ok)
-        raison = "le fichier abîmé n'a pas pu être gardé dans « " + CheminCopie(c) + " » (" + raison + ")";
-    else
-        ok = EcrireAtomiquement(Fichiers(c), c.CheminScores, OctetsTable(c.E.MeilleursScores), raison);
-    if (ok) {
+    suivi.derniereSauvegardeReussie = Sauvegarder(c, raison);
+    if (suivi.derniereSauvegardeReussie) {
+        suivi.tableLue = std::make_shared<TableMeilleursScores>(c.E.MeilleursScores);
         suivi.echecScoresSignale = false;
+        suivi.scoresAEnregistrer.clear();
+        suivi.tableEntiereAEcrire = false;
     } else if (!suivi.echecScoresSignale) {
         suivi.echecScoresSignale = true;
         c.P.Erreur("Les meilleurs scores n'ont pas pu être enregistrés dans « " + c.CheminScores + " » : " + raison +
@@ -183,19 +384,13 @@ void EcrireMeilleursScores(Contexte& c)
 
 int32_t InsererScore(Contexte& c, TTypeJeu type, int32_t numero, const std::string& nom, int32_t score)
 {
-    TableMeilleursScores& t = c.E.MeilleursScores;
-    if (score <= t(type, numero, 10).ValeurScore)
-        return 0;
-    int32_t r = 10;
-    do
-        --r;
-    while (!(t(type, numero, r).ValeurScore >= score || r == 1));
-    const int32_t place = t(type, numero, r).ValeurScore >= score ? r + 1 : 1;
-    for (int32_t k = 9; k >= place; --k)
-        t(type, numero, k + 1) = t(type, numero, k);
-    EnregistrementScore& e = t(type, numero, place);
+    EnregistrementScore e;
     EcrireNom(e, nom);
     e.ValeurScore = score;
+    const int32_t place = InsererDans(c.E.MeilleursScores, type, numero, e);
+    if (place == 0)
+        return 0;
+    c.Sauvegardes.scoresAEnregistrer.push_back({type, numero, e});
     AfficherMeilleursScores(c);
     EcrireMeilleursScores(c);
     return place;

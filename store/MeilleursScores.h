@@ -18,13 +18,20 @@ enum class EtatFichierScores {
     Partiel,     // a short file: its complete records were read
     Illisible,   // a file that cannot be read, or holds not one complete record
 };
-// Reads the table from the score file and draws nothing. A short or unreadable file is reported
-// to the player and copied beside itself as "<file>.bak" before any save may replace it.
+// Reads the table from the score file (a link followed) and draws nothing. A short or unreadable
+// file is reported to the player and kept beside itself under a name that was free ("<file>.bak",
+// "<file>.bak.2"...) before any save may replace it. Anything but a file of that name is reported
+// and left alone: the table then lives in memory only.
 EtatFichierScores ChargerFichierScores(Contexte& c);
 // Loads the table; when no table can be read, draws the default one and writes it.
 void LireMeilleursScores(Contexte& c);
-// Writes the whole table to the score file, replacing it at once (never a partly written file).
-// A failure is reported once, then again only after a save has succeeded.
+// Saves the table: under a lock shared by every copy of the game, re-reads the file and applies
+// this copy's own changes since its last save to it (a score entered goes in at its place; a
+// table drawn anew replaces the whole), then writes that, which becomes the table in memory. The
+// file is replaced at once (never a partly written file), keeping its mode and owner; where no
+// new file can be made in its folder it is written over in place. A read-only file or a folder of
+// that name is left alone. A failure is reported once, then again only after a save has succeeded;
+// the changes not saved are tried again at the next save.
 void EcrireMeilleursScores(Contexte& c);
 // Offers a score; returns its place 1..10, or 0 when it does not enter the table.
 int32_t InsererScore(Contexte& c, TTypeJeu type, int32_t numero, const std::string& nom, int32_t score);

@@ -66,7 +66,8 @@ TEST(EnregistrementScores, InterrompuLaisseLAncienFichierIntact)
         EXPECT_EQ(LireFichierEntier(banc.ctx.CheminScores), ancien);
         ASSERT_EQ(panne.temporaires.size(), 1u);
         EXPECT_EQ(fs::path(panne.temporaires[0]).parent_path(), banc.dossier.chemin());   // beside the file
-        EXPECT_EQ(Contenu(banc.dossier.chemin()), std::vector<std::string>{"scoresI"});   // no leftover
+        // No leftover; the lock file that copies of the game share stays.
+        EXPECT_EQ(Contenu(banc.dossier.chemin()), (std::vector<std::string>{"scoresI", "scoresI.lock"}));
     }
     // One message for the whole episode, with the reason.
     ASSERT_EQ(banc.ports.erreurs.size(), 1u);
@@ -117,9 +118,13 @@ TEST(EnregistrementScores, DossierEnLectureSeule)
     EXPECT_EQ(LireFichierEntier(banc.ctx.CheminScores), OctetsTable(banc.g().MeilleursScores));
     EXPECT_EQ(banc.ports.erreurs.size(), 1u);
 
+    // The file exists now and may be written: it is written over in place, without a message.
     lectureSeule(true);
+    MarquerTable(banc.g(), 2);
     EcrireMeilleursScores(banc.ctx);
-    EXPECT_EQ(banc.ports.erreurs.size(), 2u);   // a new episode, a new message
+    EXPECT_EQ(LireFichierEntier(banc.ctx.CheminScores), OctetsTable(banc.g().MeilleursScores));
+    EXPECT_EQ(banc.g().MeilleursScores(2, 1, 1).ValeurScore, 2);
+    EXPECT_EQ(banc.ports.erreurs.size(), 1u);
     lectureSeule(false);
 }
 

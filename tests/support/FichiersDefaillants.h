@@ -1,5 +1,6 @@
 // The machine's file system with failures on demand: a disk that fills up after so many bytes, a
 // folder where nothing can be created, a file that cannot be read, a rename or a copy that fails.
+// Everything else goes to the real file system.
 #pragma once
 
 #include <memory>
@@ -14,6 +15,7 @@ class FichiersDefaillants : public SystemeFichiers {
 public:
     long long octetsAvantPanne = -1;   // a written file takes this many bytes, then the disk is full
     bool refuserCreation = false;      // as in a read-only folder
+    bool refuserEcritureEnPlace = false;   // as for a read-only file
     bool echecSynchronisation = false;
     bool echecRemplacement = false;
     bool echecCopie = false;
@@ -60,7 +62,41 @@ public:
         return reel_->Copier(de, vers, raison);
     }
 
+    bool Deplacer(const std::string& de, const std::string& vers, std::string& raison) override
+    {
+        if (echecRemplacement) {
+            raison = "Device or resource busy";
+            return false;
+        }
+        return reel_->Deplacer(de, vers, raison);
+    }
+
+    std::unique_ptr<Flux> EcrireEnPlace(const std::string& chemin, std::string& raison) override
+    {
+        if (refuserEcritureEnPlace) {
+            raison = "Permission denied";
+            return nullptr;
+        }
+        auto flux = reel_->EcrireEnPlace(chemin, raison);
+        if (!flux)
+            return nullptr;
+        return std::make_unique<FluxDefaillant>(*this, std::move(flux));
+    }
+
     void Supprimer(const std::string& chemin) override { reel_->Supprimer(chemin); }
+    Info Etat(const std::string& chemin) override { return reel_->Etat(chemin); }
+    std::string Resoudre(const std::string& chemin) override { return reel_->Resoudre(chemin); }
+    bool CopierAttributs(const Info& modele, const std::string& chemin, std::string& raison) override
+    {
+        return reel_->CopierAttributs(modele, chemin, raison);
+    }
+    std::vector<std::string> Lister(const std::string& dossier) override { return reel_->Lister(dossier); }
+    Verrouillage Verrouiller(const std::string& chemin, int delaiMs, std::unique_ptr<Verrou>& verrou,
+        std::string& raison) override
+    {
+        return reel_->Verrouiller(chemin, delaiMs, verrou, raison);
+    }
+    int64_t Maintenant() override { return reel_->Maintenant(); }
 
 private:
     class FluxDefaillant : public Flux {

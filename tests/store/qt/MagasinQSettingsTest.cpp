@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "store/Options.h"
+#include "app/Programme.h"
 #include "store/OptionsScenarios.h"
 #include "store/qt/MagasinQSettings.h"
 #include "store/qt/MagasinSysteme.h"
@@ -151,6 +152,29 @@ TEST(MagasinSysteme, FichierDansLeDossierDeConfiguration)
     EXPECT_TRUE(m->EcrireTexte("optionYourName", "A", erreur));
     EXPECT_TRUE(m->Fermer(erreur));
     EXPECT_TRUE(fs::exists(config.chemin() / "Ludivex" / "COGITELLE I.ini"));
+    if (avant)
+        ::setenv("XDG_CONFIG_HOME", ancien.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(Programme, LesOptionsDuProgrammeVontAuMagasinDuSysteme)
+{
+    // The objects main() makes: their settings store is the one CreerMagasinSysteme gives (the
+    // registry on Windows), and the records go to "scoresI" in the current folder.
+    DossierTemporaire config;
+    const char* avant = std::getenv("XDG_CONFIG_HOME");
+    const std::string ancien = avant ? avant : "";
+    ::setenv("XDG_CONFIG_HOME", config.chemin().c_str(), 1);
+    {
+        ObjetsDuProgramme programme;
+        EXPECT_EQ(&programme.ctx.O, programme.magasin.get());
+        auto* q = dynamic_cast<MagasinQSettings*>(&programme.ctx.O);
+        ASSERT_NE(q, nullptr);
+        EXPECT_EQ(q->CheminFichier().toStdString(), (config.chemin() / "Ludivex" / "COGITELLE I.ini").string());
+        EXPECT_EQ(programme.ctx.CheminScores, "scoresI");
+        EXPECT_EQ(&programme.ctx.P, static_cast<Ports*>(&programme.ports));
+    }
     if (avant)
         ::setenv("XDG_CONFIG_HOME", ancien.c_str(), 1);
     else

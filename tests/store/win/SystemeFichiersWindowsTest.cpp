@@ -75,7 +75,8 @@ TEST(SystemeFichiersWindows, CheminAccentueEcritRemplaceEtLu)
     EXPECT_EQ(FichiersDans(fichier.parent_path()), 1u);   // no temporary file left behind
 
     ASSERT_TRUE(systeme.Copier(chemin, chemin + ".bak", raison)) << raison;
-    ASSERT_TRUE(systeme.Copier(chemin, chemin + ".bak", raison)) << raison;   // over an existing copy
+    ASSERT_TRUE(EcrireAtomiquement(systeme, chemin, "troisieme", raison)) << raison;
+    EXPECT_FALSE(systeme.Copier(chemin, chemin + ".bak", raison));   // never over an existing copy
     ASSERT_EQ(systeme.Lire(chemin + ".bak", lu, raison), SystemeFichiers::Lecture::Ok);
     EXPECT_EQ(lu.size(), 10u);
 }
