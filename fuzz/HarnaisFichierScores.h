@@ -207,7 +207,8 @@ COGITELLE_SANS_COUVERTURE inline std::string EssayerFichierScores(const uint8_t*
         signale = signale || m.rfind("Le fichier des meilleurs scores", 0) == 0;
     if (endommage != signale)
         return endommage ? "a damaged score file is not reported" : "a sound score file is reported";
-    const bool copiable = !fs.echecCopie || !fs.echecRemplacement;
+    // A file that reads is copied, or else moved aside; one that does not can only be moved.
+    const bool copiable = lecture == 0 ? !fs.echecCopie || !fs.echecRemplacement : !fs.echecRemplacement;
     const std::string* copie = fs.Contenu(chemin + ".bak");
     if (endommage && copiable && (!copie || *copie != octets))
         return "the damaged file is not kept as scoresI.bak";
