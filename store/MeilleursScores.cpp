@@ -266,8 +266,13 @@ bool Sauvegarder(Contexte& c, std::string& raison)
                     AfficherMeilleursScores(c);
                 }
             }
-        } else if (lecture != SystemeFichiers::Lecture::Absent &&
-            (lecture != SystemeFichiers::Lecture::Ok || !DejaGardee(suivi, disque))) {
+        } else if (lecture == SystemeFichiers::Lecture::Erreur) {
+            // A file that does not read now may be sound: moved aside, and the write then failing,
+            // there would be no score file at all. The save fails and is tried again; a file that
+            // stays unreadable is kept aside at the next start.
+            raison = "le fichier des scores n'a pas pu être relu (" + raisonLecture + ")";
+            return false;
+        } else if (lecture == SystemeFichiers::Lecture::Ok && !DejaGardee(suivi, disque)) {
             // A damaged file not yet kept: it goes aside before this save may replace it.
             std::string copie, raisonCopie;
             if (!GarderCopie(c, fs, cible, lecture == SystemeFichiers::Lecture::Ok, disque, copie, raisonCopie)) {
