@@ -387,6 +387,13 @@ void EcrireMeilleursScores(Contexte& c)
     }
 }
 
+void EnregistrerScoresEnAttente(Contexte& c)
+{
+    const SuiviSauvegardes& suivi = c.Sauvegardes;
+    if (!suivi.scoresAEnregistrer.empty() || suivi.tableEntiereAEcrire)
+        EcrireMeilleursScores(c);
+}
+
 int32_t InsererScore(Contexte& c, TTypeJeu type, int32_t numero, const std::string& nom, int32_t score)
 {
     EnregistrementScore e;

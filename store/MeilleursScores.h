@@ -33,6 +33,9 @@ void LireMeilleursScores(Contexte& c);
 // that name is left alone. A failure is reported once, then again only after a save has succeeded;
 // the changes not saved are tried again at the next save.
 void EcrireMeilleursScores(Contexte& c);
+// At the end of the program: saves once more when scores entered in this session (or a table
+// drawn anew) are not on disk yet because their save failed. Writes nothing otherwise.
+void EnregistrerScoresEnAttente(Contexte& c);
 // Offers a score; returns its place 1..10, or 0 when it does not enter the table.
 int32_t InsererScore(Contexte& c, TTypeJeu type, int32_t numero, const std::string& nom, int32_t score);
 

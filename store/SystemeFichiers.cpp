@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <thread>
@@ -227,6 +228,49 @@ int64_t SecondesDepuis1970(const FILETIME& ft)
     return static_cast<int64_t>(t / 10000000ull) - 11644473600ll;
 }
 
+// The path a symbolic link names, from its reparse data; empty when it is no symbolic link.
+std::wstring CibleDuLien(const std::wstring& lien, bool& relatif)
+{
+    HANDLE h = CreateFileW(lien.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return {};
+    std::vector<unsigned char> donnees(16 * 1024);
+    DWORD lus = 0;
+    constexpr DWORD LireReparse = 0x000900A8;   // FSCTL_GET_REPARSE_POINT
+    const BOOL ok = DeviceIoControl(h, LireReparse, nullptr, 0, donnees.data(), static_cast<DWORD>(donnees.size()), &lus, nullptr);
+    CloseHandle(h);
+    // The symbolic link's layout: tag, length, reserved, then the two names' places, flags, names.
+    struct Entete {
+        uint32_t etiquette;
+        uint16_t longueur, reserve;
+        uint16_t substitutDebut, substitutLongueur, affichageDebut, affichageLongueur;
+        uint32_t drapeaux;
+    } e;
+    static_assert(sizeof(Entete) == 20);
+    if (!ok || lus < sizeof e)
+        return {};
+    std::memcpy(&e, donnees.data(), sizeof e);
+    constexpr uint32_t EtiquetteLien = 0xA000000C;   // IO_REPARSE_TAG_SYMLINK
+    if (e.etiquette != EtiquetteLien)
+        return {};
+    const auto nom = [&](uint16_t debut, uint16_t longueur) {
+        if (sizeof e + debut + longueur > lus)
+            return std::wstring();
+        std::wstring w(longueur / 2, L'\0');
+        std::memcpy(w.data(), donnees.data() + sizeof e + debut, longueur);
+        return w;
+    };
+    relatif = (e.drapeaux & 1) != 0;
+    std::wstring cible = nom(e.affichageDebut, e.affichageLongueur);
+    if (cible.empty()) {
+        cible = nom(e.substitutDebut, e.substitutLongueur);
+        if (cible.rfind(L"\\??\\", 0) == 0)
+            cible.erase(0, 4);
+    }
+    return cible;
+}
+
 class SystemeWindows : public SystemeFichiers {
 public:
     Lecture Lire(const std::string& chemin, std::string& octets, std::string& raison) override
@@ -282,8 +326,23 @@ public:
         return info;
     }
 
-    // Links are rare on Windows and need rights to make: the path is taken as it is.
-    std::string Resoudre(const std::string& chemin) override { return chemin; }
+    std::string Resoudre(const std::string& chemin) override
+    {
+        // Only symbolic links are followed; any other path is kept as given.
+        std::string courant = chemin;
+        for (int saut = 0; saut < 40; ++saut) {
+            const DWORD attributs = GetFileAttributesW(Large(courant).c_str());
+            if (attributs == INVALID_FILE_ATTRIBUTES || !(attributs & FILE_ATTRIBUTE_REPARSE_POINT))
+                return courant;
+            bool relatif = false;
+            const std::wstring cible = CibleDuLien(Large(courant), relatif);
+            if (cible.empty())
+                return courant;
+            const std::string dossier = DossierDe(courant);
+            courant = relatif && !dossier.empty() ? dossier + "\\" + Etroit(cible.c_str()) : Etroit(cible.c_str());
+        }
+        return courant;
+    }
 
     std::unique_ptr<Flux> CreerTemporaire(const std::string& cible, std::string& chemin, std::string& raison) override
     {
@@ -304,8 +363,9 @@ public:
 
     std::unique_ptr<Flux> EcrireEnPlace(const std::string& chemin, std::string& raison) override
     {
-        HANDLE h = CreateFileW(Large(chemin).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-            FILE_ATTRIBUTE_NORMAL, nullptr);
+        // Shared for writing too: the lock of this very save may be held on the file itself.
+        HANDLE h = CreateFileW(Large(chemin).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) {
             raison = MessageSysteme(GetLastError());
             return nullptr;

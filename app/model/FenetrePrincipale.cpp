@@ -168,6 +168,8 @@ void FenetrePrincipale::FormActivate()
 void FenetrePrincipale::FormClose()
 {
     ArreterMinuteries(c_);
+    // Records whose save failed get one last try; nothing else is written at the end.
+    EnregistrerScoresEnAttente(c_);
     actions_.FermerEcranDemarrage();
 }
 
@@ -236,6 +238,7 @@ void FenetrePrincipale::Quitter1Click()
     if (!c_.P.Question(g.Titre, g.TexteQuestionQuitter))
         return;
     c_.P.Message(g.TexteAuRevoir);
+    EnregistrerScoresEnAttente(c_);
     actions_.FermerEcranDemarrage();
 }
 

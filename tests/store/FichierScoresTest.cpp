@@ -128,6 +128,23 @@ TEST(EnregistrementScores, DossierEnLectureSeule)
     lectureSeule(false);
 }
 
+TEST(EnregistrementScores, DossierSansFichierDeVerrouEcritEnPlace)
+{
+    // A folder where nothing can be created, holding a writable score file and no lock file: the
+    // file itself is locked and written over in place.
+    Banc banc;
+    LireMeilleursScores(banc.ctx);
+    std::filesystem::remove(banc.ctx.CheminScores + ".lock");
+    FichiersDefaillants seam;
+    seam.refuserCreation = true;
+    banc.ctx.Sauvegardes.fichiers = &seam;
+    EXPECT_EQ(InsererScore(banc.ctx, 4, 4, "ALICE", 9000), 1);
+    EXPECT_TRUE(banc.ports.erreurs.empty()) << banc.ports.erreurs[0];
+    EXPECT_TRUE(LireFichierEntier(banc.ctx.CheminScores) == OctetsTable(banc.g().MeilleursScores));
+    EXPECT_EQ(banc.g().MeilleursScores(4, 4, 1).ValeurScore, 9000);
+    EXPECT_EQ(Contenu(banc.dossier.chemin()), std::vector<std::string>{"scoresI"});
+}
+
 TEST(LectureScores, FichierCourtGardeDeCoteEtLu)
 {
     Banc banc;

@@ -94,6 +94,11 @@ public:
     Verrouillage Verrouiller(const std::string& chemin, int delaiMs, std::unique_ptr<Verrou>& verrou,
         std::string& raison) override
     {
+        // Nothing can be created in a read-only folder, a lock file neither.
+        if (refuserCreation && reel_->Etat(chemin).genre == Genre::Absent) {
+            raison = "Permission denied";
+            return Verrouillage::Erreur;
+        }
         return reel_->Verrouiller(chemin, delaiMs, verrou, raison);
     }
     int64_t Maintenant() override { return reel_->Maintenant(); }

@@ -10,6 +10,7 @@
 #include "core/Plateau.h"
 #include "store/MeilleursScores.h"
 #include "store/Options.h"
+#include "store/SystemeFichiers.h"
 #include "support/Banc.h"
 
 using namespace cogitelle;
@@ -382,4 +383,41 @@ TEST(PanneauxCliquables, EnfonceTantQueLeBoutonEstTenu)
     EXPECT_EQ(p.BiseauExterieur(), Biseau::Abaisse);
     w.f.AppelPanelMyMouseUp(p);
     EXPECT_EQ(p.BiseauExterieur(), Biseau::Releve);
+}
+
+TEST(FormClose, UnRecordPasEncoreEnregistreEstEnregistreALaFin)
+{
+    for (const bool parQuitter : {false, true}) {
+        SCOPED_TRACE(parQuitter ? "Quitter" : "closing the window");
+        Fenetre w;
+        w.banc.ctx.Sauvegardes.delaiVerrouMs = 50;
+        const std::string& chemin = w.banc.ctx.CheminScores;
+        {
+            // Another copy of the game holds the lock when the game is won.
+            std::unique_ptr<SystemeFichiers::Verrou> tenu;
+            std::string raison;
+            ASSERT_EQ(SystemeFichiersReel().Verrouiller(chemin + ".lock", 0, tenu, raison),
+                SystemeFichiers::Verrouillage::Ok);
+            EXPECT_EQ(InsererScore(w.banc.ctx, 1, 1, "ALICE", 9000), 1);
+            ASSERT_EQ(w.banc.ports.erreurs.size(), 1u);
+        }
+        w.banc.ports.reponses = {true};
+        if (parQuitter)
+            w.f.Quitter1Click();
+        else
+            w.f.FormClose();
+        std::string octets;
+        {
+            std::ifstream fichier(chemin, std::ios::binary);
+            octets.assign(std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>());
+        }
+        EXPECT_TRUE(octets == OctetsTable(w.g().MeilleursScores));
+        EXPECT_EQ(octets.substr(0, 5), "ALICE");
+        EXPECT_EQ(w.banc.ports.erreurs.size(), 1u);
+
+        // With every record on disk, the end writes nothing.
+        std::filesystem::remove(chemin);
+        w.f.FormClose();
+        EXPECT_FALSE(std::filesystem::exists(chemin));
+    }
 }

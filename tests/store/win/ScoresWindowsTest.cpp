@@ -8,6 +8,7 @@
 #include <string>
 
 #include "store/MeilleursScores.h"
+#include "store/SystemeFichiers.h"
 #include "store/OptionsScenarios.h"
 #include "store/qt/MagasinSysteme.h"
 #include "store/win/MagasinRegistre.h"
@@ -108,4 +109,28 @@ TEST(ScoresWindows, LeProgrammePrendLeRegistre)
     // The store main() makes through CreerMagasinSysteme is the registry's.
     const std::unique_ptr<MagasinOptions> m = CreerMagasinSysteme();
     EXPECT_NE(dynamic_cast<MagasinRegistre*>(m.get()), nullptr);
+}
+
+TEST(ScoresWindows, LienSymboliqueSuivi)
+{
+    Banc banc;
+    const fs::path partage = banc.dossier.chemin() / "partage";
+    fs::create_directory(partage);
+    const fs::path cible = partage / "scoresI.commun";
+    EcrireFichierEntier(cible.string(), std::string(TailleFichierScores, '\0'));
+    const std::wstring lien = fs::path(banc.ctx.CheminScores).wstring();
+    if (!CreateSymbolicLinkW(lien.c_str(), cible.wstring().c_str(), 0x2 /* unprivileged */))
+        GTEST_SKIP() << "this system makes no symbolic link here (error " << GetLastError() << ")";
+    if (!(GetFileAttributesW(lien.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT))
+        GTEST_SKIP() << "this system does not show the link it made as a reparse point";
+    // Wine makes its links as Unix ones, which it cannot open as reparse points: nothing to follow.
+    if (SystemeFichiersReel().Resoudre(banc.ctx.CheminScores) == banc.ctx.CheminScores)
+        GTEST_SKIP() << "this system does not give the target of the link it made";
+    LireMeilleursScores(banc.ctx);
+    EXPECT_EQ(InsererScore(banc.ctx, 2, 2, "ALICE", 9000), 1);
+    EXPECT_TRUE(GetFileAttributesW(lien.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);   // still a link
+    auto table = std::make_unique<TableMeilleursScores>();
+    ASSERT_EQ(LireOctetsTable(*table, LireFichierEntier(cible.string())), TailleFichierScores / 16);
+    EXPECT_EQ(NomEnregistrement((*table)(2, 2, 1)), "ALICE");
+    EXPECT_TRUE(banc.ports.erreurs.empty());
 }
