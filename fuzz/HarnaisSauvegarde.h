@@ -115,7 +115,15 @@ inline std::string EssayerSauvegarde(const uint8_t* donnees, size_t taille)
     fs.pannes = donnees + entete;
     fs.restantes = taille - entete;
 
-    auto s = std::make_unique<SessionAutonome>();
+    // One session for every input: the start-up reads or draws the whole table, and the saves
+    // start from nothing of an earlier input's.
+    static SessionAutonome* const s = new SessionAutonome;
+    static SessionAutonome* const relue = new SessionAutonome;
+    for (SessionAutonome* session : {s, relue}) {
+        session->hasard = PuzzleRandom{};
+        session->ports.messages.clear();
+        session->ctx.Sauvegardes = SuiviSauvegardes{};
+    }
     Contexte& c = s->ctx;
     c.CheminScores = chemin;
     c.Sauvegardes.fichiers = &fs;
@@ -125,7 +133,8 @@ inline std::string EssayerSauvegarde(const uint8_t* donnees, size_t taille)
     const TableMeilleursScores& memoire = s->etat->MeilleursScores;
     if (*fs.Contenu(chemin) != OctetsTable(memoire))
         return "the start-up did not leave the table on disk";
-    auto attendu = std::make_unique<TableMeilleursScores>(memoire);
+    static auto* const attendu = new TableMeilleursScores;
+    *attendu = memoire;
     bool signale = false;   // a failure was reported since the last successful save
 
     fs.actives = true;
@@ -166,7 +175,7 @@ inline std::string EssayerSauvegarde(const uint8_t* donnees, size_t taille)
         // holds old and new records mixed until the next save writes it whole (checked below).
         if (*apres != avant && !arrivee && !fs.enPlace)
             return etape + "the score file holds neither its old table nor the new one";
-        if (std::memcmp(&memoire, attendu.get(), sizeof memoire) != 0)
+        if (std::memcmp(&memoire, attendu, sizeof memoire) != 0)
             return etape + "the table in memory lost or moved a score";
         if (!fs.Verrouilles().empty())
             return etape + "a lock is left held";
@@ -177,14 +186,13 @@ inline std::string EssayerSauvegarde(const uint8_t* donnees, size_t taille)
     EcrireMeilleursScores(c);
     if (*fs.Contenu(chemin) != OctetsTable(memoire))
         return "the save after the faults did not write the table";
-    if (std::memcmp(&memoire, attendu.get(), sizeof memoire) != 0)
+    if (std::memcmp(&memoire, attendu, sizeof memoire) != 0)
         return "the table in memory lost a score after the faults";
     // And a new start reads it back whole.
-    SessionAutonome relue;
-    relue.ctx.CheminScores = chemin;
-    relue.ctx.Sauvegardes.fichiers = &fs;
-    if (ChargerFichierScores(relue.ctx) != EtatFichierScores::Complet ||
-        std::memcmp(&relue.etat->MeilleursScores, attendu.get(), sizeof memoire) != 0)
+    relue->ctx.CheminScores = chemin;
+    relue->ctx.Sauvegardes.fichiers = &fs;
+    if (ChargerFichierScores(relue->ctx) != EtatFichierScores::Complet ||
+        std::memcmp(&relue->etat->MeilleursScores, attendu, sizeof memoire) != 0)
         return "the table read back after the faults is not the table saved";
     return {};
 }
