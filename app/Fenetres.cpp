@@ -21,6 +21,8 @@ Fenetres::Fenetres(Contexte& c, PortsQt& ports, const MetriquesEcran& ecran, boo
     if (!differer)
         CreerFenetresCachees();
     frmSplash->show();
+    // The keyboard starts the game too: Enter or Space on the start screen.
+    frmSplash->activateWindow();
     if (differer)
         QObject::connect(frmSplash.get(), &TfrmSplash::premierAffichage, frmSplash.get(),
             [this] {

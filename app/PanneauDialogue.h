@@ -1,5 +1,7 @@
 // A panel of the dialogs: a coloured box with a raised bevel and a centred caption. Some serve as
-// buttons: up-arrow cursor, lowered while the left button is held on them, a click on release.
+// buttons: up-arrow cursor, lowered while a mouse button is held on them (as the main window's
+// panels), a click on the left button's release, once per double click; the Tab key reaches them
+// and Space or Enter clicks the one that has the focus.
 #pragma once
 
 #include <QColor>
@@ -28,18 +30,25 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
 
 private:
     QString caption_;
     QColor couleur_;
     int largeurBiseau_ = 1;
     bool enfonce_ = false;
+    Qt::MouseButton boutonTenu_ = Qt::NoButton;
     std::function<void()> clic_;
 };
 
 // Pixel sizes of the dialogs are designed for a screen 800 pixels wide; this scales one by the
-// screen factor, rounding to the nearest (halves to even).
+// dialog's factor, rounding to the nearest (halves to even).
 int AEchelle(int pixels, double facteur);
+
+// The factor of a dialog designed at largeur x hauteur on the primary screen: the smaller screen
+// factor, and no more than keeps the dialog and its title bar inside the screen's free area.
+double FacteurDialogueEcran(double fx, double fy, int largeur, int hauteur);
 
 // A font by family with fallbacks for systems without it, at a character height in pixels.
 QFont PoliceDialogue(const QString& famille, int hauteurPixels, bool gras = false);
@@ -48,6 +57,8 @@ QFont PoliceDialogue(const QString& famille, int hauteurPixels, bool gras = fals
 struct EchelleDialogue {
     double f;
     void Placer(QWidget* w, int left, int top, int width, int height) const;
+    // Scroll bars, their arrows and the radio buttons' dots drawn at the dialog's scale.
+    void Styler(QWidget* w) const;
     QFont Police(const QString& famille, int hauteurPixels, bool gras = false) const
     {
         return PoliceDialogue(famille, AEchelle(hauteurPixels, f), gras);

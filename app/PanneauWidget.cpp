@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "app/Peinture.h"
+#include "app/model/Entrees.h"
 
 namespace cogitelle {
 
@@ -54,8 +55,9 @@ void PanneauWidget::paintEvent(QPaintEvent*)
     QFont police = policeTimes_ ? PoliceTimes(modele_.TaillePolice()) : PoliceFenetre(modele_.TaillePolice());
     police.setBold(modele_.Gras());
     switch (modele_.sorte()) {
-    case Sorte::Panneau: PeindrePanneau(p, r, modele_, police, a); break;
-    case Sorte::Etiquette: PeindreEtiquette(p, r, modele_, police, a); break;
+    // A caption that would not fit its box (a long name, a large number) is drawn smaller.
+    case Sorte::Panneau: PeindrePanneau(p, r, modele_, police, a, true); break;
+    case Sorte::Etiquette: PeindreEtiquette(p, r, modele_, police, a, true); break;
     case Sorte::Cadre: PeindreCadre(p, r, modele_, a); break;
     }
     vu_ = modele_;
@@ -77,8 +79,14 @@ void PanneauWidget::mousePressEvent(QMouseEvent* e)
     emit enfonce();
 }
 
-// The second press of a double click is a press like the first.
-void PanneauWidget::mouseDoubleClickEvent(QMouseEvent* e) { mousePressEvent(e); }
+// A panel acts once per double click: the second press, and so its release, do nothing.
+void PanneauWidget::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (SecondePressionAgit(CibleSouris::Panneau))
+        mousePressEvent(e);
+    else
+        e->accept();
+}
 
 void PanneauWidget::mouseReleaseEvent(QMouseEvent* e)
 {

@@ -1,10 +1,13 @@
 #include "app/Peinture.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QString>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+
+#include "app/model/Echelles.h"
 
 namespace cogitelle {
 
@@ -92,33 +95,75 @@ void PeindreBiseau(QPainter& p, QRectF& r, Biseau biseau, int32_t largeur, const
     }
 }
 
+bool TexteTient(const QFont& police, const QRectF& zone, const QString& texte, int drapeaux,
+    const QPaintDevice* appareil)
+{
+    const QFontMetricsF m = appareil ? QFontMetricsF(police, appareil) : QFontMetricsF(police);
+    if (drapeaux & Qt::TextSingleLine) {
+        // One line, centred as drawText centres it: its ink (a digit has no descender, a "g"
+        // has) must not be cut. Half a pixel of leeway for the metrics' rounding.
+        const qreal base = zone.top() + (zone.height() - m.height()) / 2 + m.ascent();
+        const qreal gauche = zone.left() + (zone.width() - m.horizontalAdvance(texte)) / 2;
+        const QRectF encre = m.tightBoundingRect(texte).translated(gauche, base);
+        return zone.adjusted(-0.5, -0.5, 0.5, 0.5).contains(encre);
+    }
+    // Wrapped lines: every line's whole height, half a pixel of leeway for the metrics' rounding.
+    const QRectF b = m.boundingRect(zone, Qt::AlignCenter | drapeaux, texte);
+    return b.width() <= zone.width() + 0.5 && b.height() <= zone.height() + 0.5;
+}
+
+QFont PoliceQuiTient(const QFont& police, const QRectF& zone, const QString& texte, int drapeaux,
+    const QPaintDevice* appareil)
+{
+    if (texte.isEmpty() || TexteTient(police, zone, texte, drapeaux, appareil))
+        return police;
+    QFont f = police;
+    const bool pixels = police.pixelSize() > 0;
+    const int32_t taille = pixels ? police.pixelSize() : police.pointSize();
+    auto regler = [&](int32_t t) {
+        if (pixels)
+            f.setPixelSize(t);
+        else
+            f.setPointSize(t);
+    };
+    regler(TailleQuiTient(taille, [&](int32_t t) {
+        regler(t);
+        return TexteTient(f, zone, texte, drapeaux, appareil);
+    }));
+    return f;
+}
+
 // The control's background, then its caption centred and clipped to it.
-static void PeindreFondEtTexte(QPainter& p, const QRectF& zone, const Controle& c, const QFont& police, int drapeaux)
+static void PeindreFondEtTexte(
+    QPainter& p, const QRectF& zone, const Controle& c, const QFont& police, int drapeaux, bool ajuster)
 {
     p.fillRect(zone, VersQColor(c.couleur()));
     if (c.Caption().empty())
         return;
+    const QString texte = QString::fromStdString(c.Caption());
     p.save();
     p.setClipRect(zone, Qt::IntersectClip);
-    p.setFont(police);
+    p.setFont(ajuster ? PoliceQuiTient(police, zone, texte, drapeaux, p.device()) : police);
     p.setPen(VersQColor(c.CouleurPolice()));
-    p.drawText(zone, Qt::AlignCenter | drapeaux, QString::fromStdString(c.Caption()));
+    p.drawText(zone, Qt::AlignCenter | drapeaux, texte);
     p.restore();
 }
 
-void PeindrePanneau(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a)
+void PeindrePanneau(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a,
+    bool ajuster)
 {
     QRectF zone = a.Aligner(r);
     PeindreBiseau(p, zone, c.BiseauExterieur(), c.LargeurBiseau(), a);
     PeindreBiseau(p, zone, c.BiseauInterieur(), c.LargeurBiseau(), a);
     if (zone.width() <= 0 || zone.height() <= 0)
         return;
-    PeindreFondEtTexte(p, zone, c, police, Qt::TextSingleLine);
+    PeindreFondEtTexte(p, zone, c, police, Qt::TextSingleLine, ajuster);
 }
 
-void PeindreEtiquette(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a)
+void PeindreEtiquette(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a,
+    bool ajuster)
 {
-    PeindreFondEtTexte(p, a.Aligner(r), c, police, Qt::TextWordWrap);
+    PeindreFondEtTexte(p, a.Aligner(r), c, police, Qt::TextWordWrap, ajuster);
 }
 
 void PeindreCadre(QPainter& p, const QRect& r, const Controle& c, const Aligneur& a)

@@ -44,10 +44,23 @@ private:
 // which then shrinks to the area inside it.
 void PeindreBiseau(QPainter& p, QRectF& r, Biseau biseau, int32_t largeur, const Aligneur& a);
 
-// A panel: outer bevel, inner bevel, background, caption centred on one line.
-void PeindrePanneau(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a);
-// A label: background and a caption centred both ways, word-wrapped.
-void PeindreEtiquette(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a);
+// True when `texte` in `police`, laid out with `drapeaux` (Qt::TextSingleLine or
+// Qt::TextWordWrap), fits whole inside `zone` on `appareil` (nullptr: the screen): one line's ink
+// uncut, wrapped lines' whole height inside.
+bool TexteTient(const QFont& police, const QRectF& zone, const QString& texte, int drapeaux,
+    const QPaintDevice* appareil = nullptr);
+// `police` made smaller, when it must be, until `texte` fits `zone`.
+QFont PoliceQuiTient(const QFont& police, const QRectF& zone, const QString& texte, int drapeaux,
+    const QPaintDevice* appareil);
+
+// A panel: outer bevel, inner bevel, background, caption centred on one line. With `ajuster`
+// a caption too large for the panel is drawn smaller rather than cut.
+void PeindrePanneau(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a,
+    bool ajuster = false);
+// A label: background and a caption centred both ways, word-wrapped, drawn smaller rather than
+// cut with `ajuster`.
+void PeindreEtiquette(QPainter& p, const QRect& r, const Controle& c, const QFont& police, const Aligneur& a,
+    bool ajuster = false);
 // An outline shape with no fill: the pen's whole width lies inside the bounds.
 void PeindreCadre(QPainter& p, const QRect& r, const Controle& c, const Aligneur& a);
 

@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "app/Peinture.h"
+#include "app/model/Entrees.h"
 
 namespace cogitelle {
 
@@ -81,6 +82,29 @@ const QFont& PlateauWidget::Police(int points)
     return it->second;
 }
 
+const QFont& PlateauWidget::PoliceDeCase(const Controle& cellule, const QPaintDevice* appareil)
+{
+    // A number a little wide for its cell (the magic square's ring of sums) is drawn smaller
+    // rather than cut. The fitted type is kept for each size, cell and caption.
+    const Rect& r = cellule.rect();
+    const QString cle = QStringLiteral("%1|%2|%3|").arg(cellule.TaillePolice()).arg(r.width).arg(r.height) +
+        QString::fromStdString(cellule.Caption());
+    auto it = ajustees_.find(cle);
+    if (it == ajustees_.end()) {
+        // A bound on the memory: each new board brings its own sizes.
+        if (ajustees_.size() >= 4096)
+            ajustees_.clear();
+        const int bord = (cellule.BiseauExterieur() != Biseau::Aucun ? cellule.LargeurBiseau() : 0) +
+            (cellule.BiseauInterieur() != Biseau::Aucun ? cellule.LargeurBiseau() : 0);
+        const QRectF zone(bord, bord, r.width - 2 * bord, r.height - 2 * bord);
+        it = ajustees_
+                 .emplace(cle, PoliceQuiTient(Police(cellule.TaillePolice()), zone,
+                                   QString::fromStdString(cellule.Caption()), Qt::TextSingleLine, appareil))
+                 .first;
+    }
+    return it->second;
+}
+
 void PlateauWidget::Synchroniser()
 {
     Controles& k = c_.C;
@@ -148,6 +172,8 @@ void PlateauWidget::paintEvent(QPaintEvent* e)
             continue;
         if (genres_[i] == Genre::Cadre)
             PeindreCadre(p, r, ctl, a);
+        else if (genres_[i] == Genre::Case && !ctl.Caption().empty())
+            PeindrePanneau(p, r, ctl, PoliceDeCase(ctl, p.device()), a);
         else
             PeindrePanneau(p, r, ctl, Police(ctl.TaillePolice()), a);
     }
@@ -155,7 +181,7 @@ void PlateauWidget::paintEvent(QPaintEvent* e)
 
 void PlateauWidget::mousePressEvent(QMouseEvent* e) { Appuyer(e, false); }
 
-// The second press of a double click: the cells see it with ssDouble.
+// The second press of a double click: the cells see it with ssDouble; the walls ignore it.
 void PlateauWidget::mouseDoubleClickEvent(QMouseEvent* e) { Appuyer(e, true); }
 
 void PlateauWidget::Appuyer(QMouseEvent* e, bool doubleClic)
@@ -185,6 +211,9 @@ void PlateauWidget::Appuyer(QMouseEvent* e, bool doubleClic)
     case Genre::MurDroit:
     case Genre::MurBas:
     case Genre::MurBasDroit: {
+        // A wall acts once per double click: its second press is neither a press nor a click.
+        if (doubleClic && !SecondePressionAgit(CibleSouris::Mur))
+            return;
         const TypeMur type = genres_[size_t(i)] == Genre::MurDroit ? TypeMur::Droit
             : genres_[size_t(i)] == Genre::MurBas                  ? TypeMur::Bas
                                                                    : TypeMur::BasDroit;

@@ -62,6 +62,7 @@ private:
     void Appuyer(QMouseEvent* e, bool doubleClic);
     void ActualiserCurseur(QPoint p);
     const QFont& Police(int points);
+    const QFont& PoliceDeCase(const Controle& cellule, const QPaintDevice* appareil);
 
     Contexte& c_;
     Routage routage_;
@@ -69,6 +70,7 @@ private:
     std::optional<MurTenu> murTenu_;
     Controle panneauVu_;
     std::map<int, QFont> polices_;
+    std::map<QString, QFont> ajustees_;
 };
 
 } // namespace cogitelle

@@ -37,10 +37,17 @@ void PortsQt::Message(const std::string& texte)
 
 bool PortsQt::Question(const std::string& titre, const std::string& texte)
 {
+    return QuestionOuiNon(titre, texte, "Oui", "Non");
+}
+
+bool PortsQt::QuestionOuiNon(const std::string& titre, const std::string& texte, const std::string& oui,
+    const std::string& non)
+{
     QMessageBox boite(QMessageBox::Question, QString::fromStdString(titre), QString::fromStdString(texte),
         QMessageBox::Yes | QMessageBox::No, parent_);
-    boite.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
-    boite.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+    // The first letter is the button's key: O/N in French, Y/N in English.
+    boite.button(QMessageBox::Yes)->setText(QLatin1Char('&') + QString::fromStdString(oui));
+    boite.button(QMessageBox::No)->setText(QLatin1Char('&') + QString::fromStdString(non));
     boite.setDefaultButton(QMessageBox::Yes);
     Afficher(boite);
     return boite.clickedButton() == boite.button(QMessageBox::Yes);

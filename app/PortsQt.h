@@ -24,6 +24,8 @@ public:
 
     void Message(const std::string& texte) override;
     bool Question(const std::string& titre, const std::string& texte) override;
+    bool QuestionOuiNon(const std::string& titre, const std::string& texte, const std::string& oui,
+        const std::string& non) override;
     void Erreur(const std::string& texte) override;
     void MinuterieChangee(const Minuterie& m) override;
     int MillisecondesDuJour() override;

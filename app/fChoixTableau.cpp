@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <optional>
 
 #include "app/PanneauDialogue.h"
 
@@ -33,8 +35,10 @@ TfrmChoixTableau::TfrmChoixTableau(Contexte& c, QWidget* fenetrePrincipale, std:
 
 void TfrmChoixTableau::FormCreate()
 {
-    const double f = c_.E.FacteurEcranX;
+    // Scaled whole by one factor, so it keeps its proportions and stays on the screen.
+    const double f = FacteurDialogueEcran(c_.E.FacteurEcranX, c_.E.FacteurEcranY, 370, 256);
     const EchelleDialogue echelle{f};
+    horloge_.start();
     const QString sansSerif = QStringLiteral("MS Sans Serif");
 
     setObjectName(QStringLiteral("frmChoixTableau"));
@@ -66,6 +70,7 @@ void TfrmChoixTableau::FormCreate()
         rb->setObjectName(QStringLiteral("rbTypeJeu%1").arg(t));
         echelle.Placer(rb, 14, tops[t], 200, 17);
         rb->setFont(echelle.Police(sansSerif, 13, true));
+        echelle.Styler(rb);
         rb->setText(Q(c_.E.TitresJeux[t]));
         connect(rb, &QRadioButton::clicked, this, [this, t] {
             modele_.rbTypeJeuClick(t);
@@ -84,7 +89,7 @@ void TfrmChoixTableau::FormCreate()
     Colorer(editYourName_, QPalette::Text, Qt::black);
     editYourName_->installEventFilter(this);
     connect(editYourName_, &QLineEdit::textEdited, this, &TfrmChoixTableau::editYourNameEdite);
-    connect(editYourName_, &QLineEdit::returnPressed, this, &TfrmChoixTableau::ValiderChoix);
+    // Enter in the name confirms as it does from every control: the window's keyPressEvent.
 
     panelRecordMixte_ = new PanneauDialogue(this, QStringLiteral("panelRecordMixte"), QColor(0x00, 0x80, 0xFF), QStringLiteral("RECORD"));
     echelle.Placer(panelRecordMixte_, 226, 62, 140, 23);
@@ -110,6 +115,8 @@ void TfrmChoixTableau::FormCreate()
     scrollBarChoixTableau_->setSingleStep(1);
     scrollBarChoixTableau_->setPageStep(10);
     scrollBarChoixTableau_->setFocusPolicy(Qt::StrongFocus);
+    scrollBarChoixTableau_->installEventFilter(this);
+    echelle.Styler(scrollBarChoixTableau_);
     connect(scrollBarChoixTableau_, &QScrollBar::valueChanged, this, [this](int position) {
         modele_.scrollBarChoixTableauChange(position);
         Afficher();
@@ -132,15 +139,43 @@ void TfrmChoixTableau::FormCreate()
     buttonOK_ = bouton(QStringLiteral("buttonOK"), QStringLiteral("OK"), 122, 230, 243, 22);
     buttonOK_->SetBouton([this] { ValiderChoix(); });
 
-    // Only the scroll bar, the name and the radio buttons take the focus; the panels do not.
+    // The Tab key goes through the controls that act, in the window's tab order: the scroll bar,
+    // the name, the random pick, OK, Annuler, then the game types. The panels that only show
+    // something take no focus.
     setTabOrder(scrollBarChoixTableau_, editYourName_);
-    setTabOrder(editYourName_, rbTypeJeu_[1]);
+    setTabOrder(editYourName_, panelAleatoire_);
+    setTabOrder(panelAleatoire_, buttonOK_);
+    setTabOrder(buttonOK_, buttonCancel_);
+    setTabOrder(buttonCancel_, rbTypeJeu_[1]);
     for (int t = 1; t < NbTypesJeu; ++t)
         setTabOrder(rbTypeJeu_[t], rbTypeJeu_[t + 1]);
 }
 
+void TfrmChoixTableau::Ouvrir()
+{
+    retourDeBoite_ = false;
+    if (isVisible())
+        FormActivate();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrmChoixTableau::keyPressEvent(QKeyEvent* e)
+{
+    // Enter confirms from any control; a button panel with the focus has taken it already.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
+        e->accept();
+        ValiderChoix();
+        return;
+    }
+    // Escape: reject(), which follows the "Annuler" rule.
+    QDialog::keyPressEvent(e);
+}
+
 void TfrmChoixTableau::FormActivate()
 {
+    saisieNumero_.Oublier();
     modele_.FormActivate();
     Afficher();
     scrollBarChoixTableau_->setFocus();
@@ -185,6 +220,10 @@ void TfrmChoixTableau::ValiderChoix()
 {
     modele_.Nom = editYourName_->text().toStdString();
     if (!modele_.ValiderChoix()) {
+        // The message box has closed. Back on the chooser already, no activation is to come
+        // from it: the next one is a new one and reloads the selection.
+        if (isActiveWindow())
+            retourDeBoite_ = false;
         editYourName_->setFocus();
         return;
     }
@@ -250,6 +289,40 @@ bool TfrmChoixTableau::event(QEvent* e)
 
 bool TfrmChoixTableau::eventFilter(QObject* objet, QEvent* e)
 {
+    // Digits typed before the bar lost the keyboard do not join those typed after.
+    if (objet == scrollBarChoixTableau_ && e->type() == QEvent::FocusOut)
+        saisieNumero_.Oublier();
+    if (objet == scrollBarChoixTableau_ && e->type() == QEvent::KeyPress) {
+        auto* touche = static_cast<QKeyEvent*>(e);
+        if (touche->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return QDialog::eventFilter(objet, e);
+        QScrollBar* barre = scrollBarChoixTableau_;
+        std::optional<ToucheDefilement> defilement;
+        switch (touche->key()) {
+        case Qt::Key_Left: defilement = ToucheDefilement::Gauche; break;
+        case Qt::Key_Right: defilement = ToucheDefilement::Droite; break;
+        case Qt::Key_Up: defilement = ToucheDefilement::Haut; break;
+        case Qt::Key_Down: defilement = ToucheDefilement::Bas; break;
+        case Qt::Key_PageUp: defilement = ToucheDefilement::PagePrecedente; break;
+        case Qt::Key_PageDown: defilement = ToucheDefilement::PageSuivante; break;
+        case Qt::Key_Home: defilement = ToucheDefilement::Debut; break;
+        case Qt::Key_End: defilement = ToucheDefilement::Fin; break;
+        default: break;
+        }
+        if (defilement) {
+            saisieNumero_.Oublier();
+            barre->setValue(
+                PositionApresTouche(*defilement, barre->value(), barre->minimum(), barre->maximum(), barre->pageStep()));
+            return true;
+        }
+        const QString texte = touche->text();
+        if (texte.size() == 1 && texte[0] >= QLatin1Char('0') && texte[0] <= QLatin1Char('9')) {
+            const int32_t numero = saisieNumero_.Taper(texte[0].unicode() - '0', horloge_.elapsed(), barre->maximum());
+            if (numero >= barre->minimum())
+                barre->setValue(numero);
+            return true;
+        }
+    }
     if (objet == editYourName_ && e->type() == QEvent::MouseButtonDblClick) {
         modele_.editYourNameDblClick();
         editYourName_->clear();

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <functional>
 
 #include "app/model/ChoixTableau.h"
+#include "app/model/Entrees.h"
 #include "core/Contexte.h"
 
 class QGroupBox;
@@ -30,7 +32,11 @@ public:
     // Escape, like "Annuler", closes the chooser only while the main window is enabled.
     void reject() override;
 
+    // Shows the chooser on the saved selection, reloaded even when it was already open.
+    void Ouvrir();
+
 protected:
+    void keyPressEvent(QKeyEvent* e) override;
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -52,6 +58,9 @@ private:
     ChoixTableau modele_;
     // Set when a modal box opened over the chooser: coming back from it is not a new activation.
     bool retourDeBoite_ = false;
+    // A puzzle number typed on the scroll bar.
+    SaisieNumero saisieNumero_;
+    QElapsedTimer horloge_;
 
     QGroupBox* groupBoxTypeJeu_ = nullptr;
     QRadioButton* rbTypeJeu_[6] = {};   // 1..5

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -125,6 +126,7 @@ TfrmSplash::TfrmSplash(Contexte& c, const MetriquesEcran& ecran)
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QString::fromStdString(c_.E.Titre));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     setFixedSize(Arrondi(425 * f_), Arrondi(304 * f_));
     french_ = Bouton(french_m_, "PanelStartFrench", BoutonDemarrer, 21, 1);
     french_m_.SetCaption("DEMARRER");
@@ -194,6 +196,17 @@ void TfrmSplash::paintEvent(QPaintEvent*)
 
     PeindreLabyrinthe(p, a, Echelle(ImageLabyrinthe), f_);
     PeindreCarre(p, a, Echelle(ImageCarre), f_);
+}
+
+void TfrmSplash::keyPressEvent(QKeyEvent* e)
+{
+    const int k = e->key();
+    if ((k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space) && !e->isAutoRepeat()) {
+        e->accept();
+        emit demarrage(1);
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void TfrmSplash::closeEvent(QCloseEvent* e)

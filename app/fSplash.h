@@ -30,6 +30,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent*) override;
     void closeEvent(QCloseEvent* e) override;
+    // Enter or Space: "DEMARRER".
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     PanneauWidget* Bouton(Controle& modele, const char* nom, const Rect& design, int pixels, int32_t langue);

@@ -1,17 +1,45 @@
 // The program: the core objects, the windows, the event loop.
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <cstdlib>
 
 #include "app/Fenetres.h"
 #include "app/Peinture.h"
 #include "app/Programme.h"
 #include "app/fSplash.h"
+#include "app/model/DossierDonnees.h"
 
 using namespace cogitelle;
+
+namespace {
+
+// With --dossier-donnees (the installed desktop entry passes it) the game works in the user's data
+// folder, created when missing, so its best scores live there rather than among the documents of
+// the home folder. Without it the game keeps the folder it was started from. A folder that cannot
+// be made or entered is said, and the game goes on in the folder it was started from.
+void EntrerDossierDonnees(int argc, char** argv)
+{
+    if (!DemandeDossierDonnees(argc, argv))
+        return;
+    const QString dossier =
+        QString::fromStdString(DossierDonneesUtilisateur(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    if (!dossier.isEmpty() && QDir().mkpath(dossier) && QDir::setCurrent(dossier))
+        return;
+    QMessageBox::warning(nullptr, QStringLiteral("COGITELLE I"),
+        QStringLiteral("Le dossier des données « %1 » ne peut être ni créé ni ouvert. Les meilleurs scores "
+                       "seront lus et écrits dans le dossier courant « %2 ».")
+            .arg(dossier.isEmpty() ? QStringLiteral("$XDG_DATA_HOME/cogitelle") : dossier,
+                QDir::toNativeSeparators(QDir::currentPath())));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     InstallerSubstitutionsPolices();
+    EntrerDossierDonnees(argc, argv);
 
     // One of each, for the program's whole life.
     ObjetsDuProgramme programme;

@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include "app/Aide.h"
+#include "app/PanneauDialogue.h"
 #include "app/PanneauWidget.h"
 #include "app/Peinture.h"
 #include "app/PlateauWidget.h"
@@ -83,7 +84,8 @@ QAction* TfrmMath::Action(QMenu* menu, const char* nom, const QString& texte, vo
 void TfrmMath::CreerMenu()
 {
     QMenuBar* barre = menuBar();
-    QMenu* jeux = barre->addMenu(QStringLiteral("Cogitelle"));
+    // Alt and the underlined letter open a menu: the whole game is played from the keyboard.
+    QMenu* jeux = barre->addMenu(QStringLiteral("&Cogitelle"));
     const char* noms[] = {"", "menuLabyrinthe", "menuCarresMagiques", "menuDifferences", "menuSerpentin",
         "menuMemoire"};
     for (TTypeJeu t = 1; t <= NbTypesJeu; ++t) {
@@ -97,19 +99,19 @@ void TfrmMath::CreerMenu()
     Action(jeux, "Quitter1", QStringLiteral("Quitter"), &FenetrePrincipale::Quitter1Click)
         ->setShortcut(QKeySequence(Qt::Key_F9));
 
-    QMenu* scores = barre->addMenu(QStringLiteral("Meilleurs scores"));
+    QMenu* scores = barre->addMenu(QStringLiteral("&Meilleurs scores"));
     Action(scores, "menuDetailHighScores", QStringLiteral("Détail des meilleurs scores"),
         &FenetrePrincipale::panelDetailHighScoresClick);
     Action(scores, "menuRecreerHighScores", QStringLiteral("Recréer les meilleurs scores"),
         &FenetrePrincipale::menuRecreerHighScoresClick);
 
-    QMenu* options = barre->addMenu(QStringLiteral("Options"));
+    QMenu* options = barre->addMenu(QStringLiteral("&Options"));
     Action(options, "menuCouleurFondEcran", QStringLiteral("Couleur du fond d'écran"),
         &FenetrePrincipale::menuCouleurFondEcranClick);
     Action(options, "menuCouleurTableauDeJeu", QStringLiteral("Couleur du tableau de jeu"),
         &FenetrePrincipale::menuCouleurTableauDeJeuClick);
 
-    QMenu* aide = barre->addMenu(QStringLiteral("Aide"));
+    QMenu* aide = barre->addMenu(QStringLiteral("&Aide"));
     Action(aide, "menuSommaire", QStringLiteral("Sommaire"), &FenetrePrincipale::menuSommaireClick)
         ->setShortcut(QKeySequence(Qt::Key_F1));
     aide->addSeparator();
@@ -284,13 +286,9 @@ bool TfrmMath::eventFilter(QObject* objet, QEvent* e)
 
 void TfrmMath::Centrer(QWidget* fenetre)
 {
-    QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!ecran)
-        return;
     if (!fenetre->testAttribute(Qt::WA_Resized))
         fenetre->adjustSize();
-    const QRect zone = ecran->availableGeometry();
-    fenetre->move(zone.center() - QPoint(fenetre->width() / 2, fenetre->height() / 2));
+    CentrerSurEcran(fenetre, this);
 }
 
 void TfrmMath::MontrerChoixTableau()
@@ -298,9 +296,8 @@ void TfrmMath::MontrerChoixTableau()
     if (!choix_)
         return;
     Centrer(choix_);
-    choix_->show();
-    choix_->raise();
-    choix_->activateWindow();
+    // Opened from here it always shows the game chosen here, even when it was already open.
+    choix_->Ouvrir();
 }
 
 void TfrmMath::MontrerMeilleursScores()

@@ -144,6 +144,9 @@ struct GameState {
     std::string TextesScores[6];
     std::string TexteQuestionQuitter;
     std::string TexteAuRevoir;
+    // The quit box's two answers in the same language.
+    std::string TexteOuiQuitter = "Oui";
+    std::string TexteNonQuitter = "Non";
     std::string FichierAide;   // file name of the help of the current language
     // What the texts above were last built from: a new game that changes none of it keeps them.
     struct SourcesTextes {

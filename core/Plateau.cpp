@@ -7,6 +7,8 @@ namespace cogitelle {
 
 int32_t Arrondi(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
 
+int32_t TaillePoliceEchelle(int32_t taille, double fx, double fy) { return Arrondi(taille * std::min(fx, fy)); }
+
 int32_t TaillePlateau(TTypeJeu type, int32_t n)
 {
     switch (type) {
@@ -224,8 +226,15 @@ void DisposerPlateau(Contexte& c)
     const int32_t LC = g.LargeurCase;
     const int32_t HC = g.HauteurCase;
     const int32_t cote = std::max(n + 2 * B, g.NbLignes + 2 * B);
-    const int32_t police = cote > 0 ? Arrondi(fx * 200 / cote) : 0;
-    const int32_t policeAnneau = cote > 0 ? Arrondi(fx * 140 / cote) : 0;
+    // The cells are scaled by both factors: their type by the smaller one, so three digits
+    // stay inside a cell that is wider than it is tall on a wide screen. The gaps follow the
+    // width factor alone, so on a very wide screen the cells grow flat: the type is then held to
+    // three quarters of the cell's height in points (an em no taller than the cell), which the
+    // design screen never reaches.
+    const double fp = std::min(fx, fy);
+    const int32_t plafond = std::max<int32_t>(1, (HC - 2 * I) * 3 / 4);
+    const int32_t police = cote > 0 ? std::min(Arrondi(fp * 200 / cote), plafond) : 0;
+    const int32_t policeAnneau = cote > 0 ? std::min(Arrondi(fp * 140 / cote), plafond) : 0;
     const bool main = g.TypeJeu == Serpentin || g.TypeJeu == Memoire;
     const bool colorees = g.TypeJeu >= Labyrinthe && g.TypeJeu <= Memoire;
     int32_t i = 0;

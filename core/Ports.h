@@ -14,6 +14,15 @@ public:
     virtual void Message(const std::string& texte) = 0;
     // A Yes/No question; true for Yes.
     virtual bool Question(const std::string& titre, const std::string& texte) = 0;
+    // The same question with its two buttons named in the player's language (the quit box). A
+    // front end without its own names for them asks Question.
+    virtual bool QuestionOuiNon(const std::string& titre, const std::string& texte, const std::string& oui,
+        const std::string& non)
+    {
+        (void)oui;
+        (void)non;
+        return Question(titre, texte);
+    }
     // The program's general error message for a failed settings or file operation.
     virtual void Erreur(const std::string& texte) = 0;
     // A timer of the model was started or stopped, or its interval changed.

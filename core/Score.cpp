@@ -107,8 +107,11 @@ void FinDePartie(Contexte& c)
         return;
     }
     const int32_t r = InsererScore(c, g.TypeJeu, g.NumeroTableau, g.NomJoueur, s);
+    // A no-break space keeps each "!" on the line of the word before it when the box wraps.
+    const std::string insecable = "\xC2\xA0";
     c.P.Message(std::string("Fin de la partie.") + "\n" + (r == 1 ? "FELICITATIONS" : "Bravo") + " " +
-        g.NomJoueur + " ! Vous entrez dans les " + "10" + " meilleurs scores ! " + "\n" + "Score Numéro " +
+        g.NomJoueur + insecable + "! Vous entrez dans les " + "10" + " meilleurs scores" + insecable + "! " + "\n" +
+        "Score Numéro " +
         std::to_string(r) + " avec " + std::to_string(s) + " points.");
 }
 

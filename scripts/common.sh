@@ -27,3 +27,16 @@ installer_paquets() {
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${manquants[@]}"
 }
+
+# The web version (scripts/build-web, scripts/run-web, scripts/web-tests). node-acorn is what
+# Debian's emscripten needs to optimise its JavaScript.
+COGITELLE_WEB_PACKAGES="cmake ninja-build emscripten node-acorn python3"
+
+# Node and npm from Debian unless a Node with its npm is already there (NodeSource's nodejs
+# brings npm itself and cannot be installed beside Debian's npm).
+installer_node() {
+    if command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1; then
+        return 0
+    fi
+    installer_paquets nodejs npm
+}

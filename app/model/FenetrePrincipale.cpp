@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/model/Echelles.h"
 #include "app/model/Textes.h"
 #include "core/NouvellePartie.h"
 #include "core/Plateau.h"
@@ -102,9 +103,10 @@ void FenetrePrincipale::FormCreate(int32_t largeurEcran, int32_t hauteurEcran, d
     g.FacteurEcranY = f.Y;
     for (const PlaceControle& p : disposition_) {
         p.controle->SetRect(MettreALEchelle(p.design, f.X, f.Y));
-        // The info label's size belongs to the texts it shows.
+        // The info label's size belongs to the texts it shows. The panels' type follows the
+        // smaller factor, so their captions stay whole on a wide screen.
         if (!p.policeTimes)
-            p.controle->SetTaillePolice(Arrondi(TaillePoliceFenetre * f.X));
+            p.controle->SetTaillePolice(TaillePolicePanneaux(f.X, f.Y));
         if (p.cliquable)
             p.controle->SetCurseur(Curseur::FlecheHaut);
     }
@@ -235,7 +237,7 @@ void FenetrePrincipale::menuAProposClick()
 void FenetrePrincipale::Quitter1Click()
 {
     const GameState& g = c_.E;
-    if (!c_.P.Question(g.Titre, g.TexteQuestionQuitter))
+    if (!c_.P.QuestionOuiNon(g.Titre, g.TexteQuestionQuitter, g.TexteOuiQuitter, g.TexteNonQuitter))
         return;
     c_.P.Message(g.TexteAuRevoir);
     EnregistrerScoresEnAttente(c_);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/model/Echelles.h"
 #include "core/Plateau.h"
 
 namespace cogitelle {
@@ -25,10 +26,14 @@ void PreparerTextes(Contexte& c)
     if (g.Langue == 1) {
         g.TexteQuestionQuitter = "Voulez-vous vraiment arrêter ?";
         g.TexteAuRevoir = "A bientôt !!!";
+        g.TexteOuiQuitter = "Oui";
+        g.TexteNonQuitter = "Non";
         g.FichierAide = "cogitellefr.html";
     } else if (g.Langue == 2) {
         g.TexteQuestionQuitter = "Do you really want to quit ?";
         g.TexteAuRevoir = "See you !!!";
+        g.TexteOuiQuitter = "Yes";
+        g.TexteNonQuitter = "No";
         g.FichierAide = "cogitelleus.html";
     }
 
@@ -96,7 +101,8 @@ void PreparerTextes(Contexte& c)
 
 void AfficherInfo(Contexte& c, const std::string& texte)
 {
-    c.C.lblInfos.SetTaillePolice(Arrondi(c.E.FacteurEcranX * 9));
+    // The label is scaled by both factors: its type follows the smaller one, so every text fits.
+    c.C.lblInfos.SetTaillePolice(TaillePoliceInfo(c.E.FacteurEcranX, c.E.FacteurEcranY));
     c.C.lblInfos.SetCaption(texte);
 }
 

@@ -48,9 +48,42 @@ if [ -f "$entree" ]; then
     commande=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entree")
     [ -x "$prefixe/$bindir/$commande" ] || echouer "Exec=$commande is not an installed program"
     grep -qx 'Icon=cogitelle' "$entree" || echouer "the desktop entry does not use the icon cogitelle"
+    # Started from the menu, the game keeps its records in the user's data folder.
+    grep -qx 'Exec=cogitelle --dossier-donnees' "$entree" ||
+        echouer "the desktop entry does not start the game in the user's data folder"
 else
     echouer "$datadir/applications/cogitelle.desktop is not installed"
 fi
+
+# Where the installed game writes its best scores: with --dossier-donnees (the desktop entry) in
+# $XDG_DATA_HOME/cogitelle, created when missing; without it (a terminal) in the current folder.
+# The game runs on the offscreen platform until its score file appears, then it is stopped.
+scores_ecrits_dans() { # runs the installed game in the folder $1 with the options $2..; prints nothing
+    local ici=$1
+    shift
+    (cd "$ici" && exec env QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$prefixe/donnees" \
+        XDG_CONFIG_HOME="$prefixe/config" XDG_RUNTIME_DIR="$prefixe/run" \
+        "$prefixe/$bindir/cogitelle" "$@" >/dev/null 2>&1) &
+    local pid=$! attente=0
+    while [ $attente -lt 100 ] && [ ! -f "$prefixe/donnees/cogitelle/scoresI" ] && [ ! -f "$ici/scoresI" ]; do
+        kill -0 $pid 2>/dev/null || break
+        sleep 0.1
+        attente=$((attente + 1))
+    done
+    kill $pid 2>/dev/null
+    wait $pid 2>/dev/null
+}
+mkdir -p "$prefixe/terminal" "$prefixe/run"
+chmod 700 "$prefixe/run"
+scores_ecrits_dans "$prefixe/terminal" --dossier-donnees
+[ -f "$prefixe/donnees/cogitelle/scoresI" ] ||
+    echouer "cogitelle --dossier-donnees did not keep its scores in \$XDG_DATA_HOME/cogitelle"
+[ ! -e "$prefixe/terminal/scoresI" ] || echouer "cogitelle --dossier-donnees wrote its scores in the current folder"
+rm -rf "$prefixe/donnees"
+scores_ecrits_dans "$prefixe/terminal"
+[ -f "$prefixe/terminal/scoresI" ] || echouer "cogitelle started from a terminal did not keep its scores in the current folder"
+[ ! -e "$prefixe/donnees" ] || echouer "cogitelle without --dossier-donnees made the data folder"
+rm -rf "$prefixe/terminal" "$prefixe/run" "$prefixe/config"
 
 # Every icon size, each a PNG of exactly that size.
 taille_png() { # prints "width height" from the PNG header, or nothing when it is not a PNG

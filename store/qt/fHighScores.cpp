@@ -1,11 +1,15 @@
 #include "store/qt/fHighScores.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <optional>
 
 #include "app/PanneauDialogue.h"
+#include "app/model/Entrees.h"
+#include "core/Plateau.h"
 #include "store/MeilleursScores.h"
 
 namespace cogitelle {
@@ -28,7 +32,9 @@ TfrmHighScores::TfrmHighScores(Contexte& c, QWidget* parent) : QDialog(parent), 
 
 void TfrmHighScores::FormCreate()
 {
-    const double f = c_.E.FacteurEcranX;
+    // Scaled whole by one factor, so it keeps its proportions and stays on the screen.
+    const double f = FacteurDialogueEcran(c_.E.FacteurEcranX, c_.E.FacteurEcranY, 430, 356);
+    f_ = f;
     const EchelleDialogue echelle{f};
     const QString sansSerif = QStringLiteral("MS Sans Serif");
     const QString times = QStringLiteral("Times New Roman");
@@ -56,6 +62,9 @@ void TfrmHighScores::FormCreate()
     scrollBarTypeJeu_->setRange(1, NbTypesJeu);
     scrollBarTypeJeu_->setValue(1);
     scrollBarTypeJeu_->setPageStep(1);
+    // The window takes the keys itself, whichever bar the mouse last used.
+    scrollBarTypeJeu_->setFocusPolicy(Qt::NoFocus);
+    echelle.Styler(scrollBarTypeJeu_);
     connect(scrollBarTypeJeu_, &QScrollBar::valueChanged, this, &TfrmHighScores::scrollBarChange);
 
     panelNumeroTableau_ = new PanneauDialogue(this, QStringLiteral("panelNumeroTableau"), saumon);
@@ -69,6 +78,8 @@ void TfrmHighScores::FormCreate()
     scrollBarNumeroTableau_->setValue(1);
     scrollBarNumeroTableau_->setSingleStep(1);
     scrollBarNumeroTableau_->setPageStep(10);
+    scrollBarNumeroTableau_->setFocusPolicy(Qt::NoFocus);
+    echelle.Styler(scrollBarNumeroTableau_);
     connect(scrollBarNumeroTableau_, &QScrollBar::valueChanged, this, &TfrmHighScores::scrollBarChange);
 
     panelCentral_ = new PanneauDialogue(this, QStringLiteral("panelCentral"), QColor(0x80, 0x00, 0x00));
@@ -85,12 +96,15 @@ void TfrmHighScores::FormCreate()
 
 void TfrmHighScores::ConstruireGrille()
 {
-    // Built after the scaling, with fixed margins of 5 pixels, so the rows fill the panel.
-    const int W = panelCentral_->width() - 10;
-    const int h = (panelCentral_->height() - 10) / 10;
-    panelCentral_->resize(panelCentral_->width(), 10 + 10 * h);
+    // Built after the scaling, so the rows fill the panel. The margins of 5 pixels, the rank
+    // column of 20 and the 10-point type are those of the design screen, scaled with the rest.
+    const int marge = AEchelle(5, f_);
+    const int largeurRang = AEchelle(20, f_);
+    const int W = panelCentral_->width() - 2 * marge;
+    const int h = (panelCentral_->height() - 2 * marge) / 10;
+    panelCentral_->resize(panelCentral_->width(), 2 * marge + 10 * h);
     QFont police = PoliceDialogue(QStringLiteral("Times New Roman"), 13);
-    police.setPointSize(10);
+    police.setPointSize(Arrondi(10 * f_));
     const QColor gris(0xC0, 0xC0, 0xC0);
     auto cellule = [&](const QString& nom) {
         auto* p = new PanneauDialogue(panelCentral_, nom, gris);
@@ -102,10 +116,10 @@ void TfrmHighScores::ConstruireGrille()
         noms_[r] = cellule(QStringLiteral("panelNom%1").arg(r));
         scores_[r] = cellule(QStringLiteral("panelScore%1").arg(r));
     }
-    const int largeur = (W - 20) / 2;
+    const int largeur = (W - largeurRang) / 2;
     for (int r = 1; r <= 10; ++r) {
-        const int top = 5 + (r - 1) * h;
-        rangs_[r]->setGeometry(5, top, 20, h);
+        const int top = marge + (r - 1) * h;
+        rangs_[r]->setGeometry(marge, top, largeurRang, h);
         noms_[r]->setGeometry(rangs_[r]->x() + rangs_[r]->width(), top, largeur, h);
         scores_[r]->setGeometry(noms_[r]->x() + noms_[r]->width(), top, largeur, h);
     }
@@ -135,6 +149,41 @@ void TfrmHighScores::AfficherMeilleursScoresDetail(TTypeJeu type, int32_t numero
 void TfrmHighScores::scrollBarChange()
 {
     AfficherMeilleursScoresDetail(scrollBarTypeJeu_->value(), scrollBarNumeroTableau_->value());
+}
+
+void TfrmHighScores::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        e->accept();
+        close();
+        return;
+    default: break;
+    }
+    // Left and Right step through the game types; Up, Down, the pages, Home and End through the
+    // puzzle numbers.
+    QScrollBar* barre = scrollBarNumeroTableau_;
+    std::optional<ToucheDefilement> defilement;
+    switch (e->key()) {
+    case Qt::Key_Left: barre = scrollBarTypeJeu_; defilement = ToucheDefilement::Gauche; break;
+    case Qt::Key_Right: barre = scrollBarTypeJeu_; defilement = ToucheDefilement::Droite; break;
+    case Qt::Key_Up: defilement = ToucheDefilement::Haut; break;
+    case Qt::Key_Down: defilement = ToucheDefilement::Bas; break;
+    case Qt::Key_PageUp: defilement = ToucheDefilement::PagePrecedente; break;
+    case Qt::Key_PageDown: defilement = ToucheDefilement::PageSuivante; break;
+    case Qt::Key_Home: defilement = ToucheDefilement::Debut; break;
+    case Qt::Key_End: defilement = ToucheDefilement::Fin; break;
+    default: break;
+    }
+    if (!defilement) {
+        QDialog::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    barre->setValue(
+        PositionApresTouche(*defilement, barre->value(), barre->minimum(), barre->maximum(), barre->pageStep()));
 }
 
 void TfrmHighScores::FormActivate()

@@ -21,6 +21,8 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    // The arrows, PageUp, PageDown, Home and End browse the lists; Enter and Escape close.
+    void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
@@ -30,6 +32,7 @@ private:
     void scrollBarChange();
 
     Contexte& c_;
+    double f_ = 1.0;   // the dialog's scale
     PanneauDialogue* panelMeilleursScores_ = nullptr;
     PanneauDialogue* panelTypeJeu_ = nullptr;
     QScrollBar* scrollBarTypeJeu_ = nullptr;

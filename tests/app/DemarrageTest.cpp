@@ -183,6 +183,53 @@ private slots:
         QCOMPARE(fin.count(), 1);
     }
 
+    // The English quit box answers "Yes" or "No", in its own language.
+    void quitterEnAnglais()
+    {
+        Programme p;
+        QTest::mouseClick(p.splash.PanelStartEnglish(), Qt::LeftButton);
+        QTRY_VERIFY(!p.math.isEnabled());
+        p.f.frmChoixTableau->hide();
+        p.math.setEnabled(true);
+        Boite question;
+        Repondre(question, "&No");
+        p.math.findChild<QAction*>("Quitter1")->trigger();
+        QCOMPARE(question.texte, QString("Do you really want to quit ?"));
+        QCOMPARE(question.boutons, QStringList({"&No", "&Yes"}));
+        QVERIFY(p.math.isVisible());
+    }
+
+    // Enter or Space on the start screen is "DEMARRER"; a double click on it starts once.
+    void demarrerAuClavierEtDoubleClic()
+    {
+        for (Qt::Key touche : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            Programme p;
+            QSignalSpy demarrages(&p.splash, &TfrmSplash::demarrage);
+            QTest::keyClick(&p.splash, touche);
+            QCOMPARE(demarrages.count(), 1);
+            QCOMPARE(demarrages.at(0).at(0).toInt(), 1);
+            QVERIFY(p.splash.isHidden());
+            QTRY_VERIFY(p.f.frmChoixTableau->isVisible());
+            QCOMPARE(p.coeur.g().Langue, 1);
+        }
+        // Another key does nothing.
+        Programme p;
+        QSignalSpy demarrages(&p.splash, &TfrmSplash::demarrage);
+        QTest::keyClick(&p.splash, Qt::Key_A);
+        QCOMPARE(demarrages.count(), 0);
+        QVERIFY(p.splash.isVisible());
+        // The double click: press, release, the second press as a double click, release.
+        PanneauWidget* demarrer = p.splash.PanelStartFrench();
+        const QPoint c = demarrer->rect().center();
+        QTest::mousePress(demarrer, Qt::LeftButton, {}, c);
+        QTest::mouseRelease(demarrer, Qt::LeftButton, {}, c);
+        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(c), demarrer->mapToGlobal(QPointF(c)), Qt::LeftButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(demarrer, &second);
+        QTest::mouseRelease(demarrer, Qt::LeftButton, {}, c);
+        QCOMPARE(demarrages.count(), 1);
+    }
+
     // On a 1920 x 1080 screen everything grows with the screen.
     void grandEcran()
     {

@@ -108,6 +108,42 @@ private slots:
         QCOMPARE(p.g().Score, 5000);
     }
 
+    // A double click acts once: on a side panel and on a board wall alike. The second press
+    // comes as a double-click event, as the toolkit reports it.
+    void doubleClicAgitUneFois()
+    {
+        auto doubleClic = [](QWidget* w, QPoint c) {
+            QTest::mousePress(w, Qt::LeftButton, {}, c);
+            QTest::mouseRelease(w, Qt::LeftButton, {}, c);
+            QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(c), w->mapToGlobal(QPointF(c)), Qt::LeftButton,
+                Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(w, &second);
+            QTest::mouseRelease(w, Qt::LeftButton, {}, c);
+        };
+        Programme p;
+        p.Jouer(CarreMagique, 5);
+        QVERIFY(QTest::qWaitForWindowExposed(&p.math));
+        PanneauWidget* suivant = p.P("panelTableauSuivant");
+        doubleClic(suivant, suivant->rect().center());
+        QCOMPARE(p.g().NumeroTableau, 6);
+        QCOMPARE(p.k().panelNumeroTableau.Caption(), std::string("Cogitelle n° 6"));
+        QCOMPARE(suivant->Modele().BiseauExterieur(), Biseau::Releve);
+
+        // A magic-square wall: one swap for 10 points, not a swap and its undoing for 20.
+        Controles& k = p.k();
+        const Controle& mur = k.MursDroits[1][1];
+        QVERIFY(mur.Visible());
+        const int32_t gauche = p.g().Valeur[1][1], droite = p.g().Valeur[2][1];
+        QVERIFY(gauche != droite);
+        p.g().Score = 5000;
+        PlateauWidget* plateau = p.math.Plateau();
+        doubleClic(plateau, QPoint(mur.rect().left + mur.rect().width / 2, mur.rect().top + mur.rect().height / 2));
+        QCOMPARE(p.g().Valeur[1][1], droite);
+        QCOMPARE(p.g().Valeur[2][1], gauche);
+        QCOMPARE(p.g().Score, 4990);
+        QCOMPARE(mur.BiseauExterieur(), Biseau::Releve);
+    }
+
     void precedentSuivantAuxBornes()
     {
         Programme p;

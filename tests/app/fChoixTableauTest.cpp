@@ -13,6 +13,7 @@
 #include "BancDialogues.h"
 #include "app/PanneauDialogue.h"
 #include "app/fChoixTableau.h"
+#include "app/model/ChoixTableau.h"
 #include "core/NouvellePartie.h"
 
 using namespace cogitelle;
@@ -70,6 +71,9 @@ private slots:
     void annulerAuDemarragePuisEnJeu();
     void confirmerDemarreLeJeuChoisi();
     void leProgrammePeutQuitterAuDemarrage();
+    void clavierBarreChiffresEntreeEchap();
+    void boutonsEnfoncesParToutBoutonUneActionParDoubleClic();
+    void ouvertDeLaFenetreApresUnMessageRecharge();
 };
 
 void TestChoixTableau::controlesALaTailleDeConception()
@@ -150,10 +154,15 @@ void TestChoixTableau::controlesALaTailleDeConception()
     QCOMPARE(barre->maximum(), 500);
     QCOMPARE(barre->pageStep(), 10);
 
-    // The focusable controls in tab order: the scroll bar, the name, then the game types.
+    // The controls that act, in tab order: the scroll bar, the name, the random pick, OK,
+    // Annuler, then the game types. The panels that only show something take no focus.
     QCOMPARE(SuivantAuClavier(barre), static_cast<QWidget*>(nom));
-    QCOMPARE(SuivantAuClavier(nom), static_cast<QWidget*>(Enfant<QRadioButton>(&f, "rbTypeJeu1")));
-    for (const char* panneau : {"Panel1", "panelAleatoire", "buttonOK", "buttonCancel", "panelNumeroTableau"})
+    QCOMPARE(SuivantAuClavier(nom), static_cast<QWidget*>(Enfant(&f, "panelAleatoire")));
+    QCOMPARE(SuivantAuClavier(Enfant(&f, "panelAleatoire")), static_cast<QWidget*>(Enfant(&f, "buttonOK")));
+    QCOMPARE(SuivantAuClavier(Enfant(&f, "buttonOK")), static_cast<QWidget*>(Enfant(&f, "buttonCancel")));
+    QCOMPARE(SuivantAuClavier(Enfant(&f, "buttonCancel")), static_cast<QWidget*>(Enfant<QRadioButton>(&f, "rbTypeJeu1")));
+    for (const char* panneau : {"Panel1", "panelNumeroTableau", "panelRecordMixte", "panelNomRecordMixte",
+             "panelScoreRecordMixte"})
         QCOMPARE(Enfant(&f, panneau)->focusPolicy(), Qt::NoFocus);
 }
 
@@ -477,6 +486,182 @@ void TestChoixTableau::leProgrammePeutQuitterAuDemarrage()
     QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!f.isVisible());
+}
+
+void TestChoixTableau::clavierBarreChiffresEntreeEchap()
+{
+    BancDialogues banc;
+    GameState& g = banc.g();
+    g.TypeJeuChoisi = Labyrinthe;
+    g.NumeroTableauChoisi = 37;
+    g.NomJoueur = "ANA";
+    int demarrages = 0;
+    QWidget principale;
+    TfrmChoixTableau f(banc.ctx, &principale, [&] { ++demarrages; });
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    auto* barre = Enfant<QScrollBar>(&f, "scrollBarChoixTableau");
+    QCOMPARE(f.focusWidget(), static_cast<QWidget*>(barre));
+
+    // Right, Down and PageDown raise the number; Left, Up and PageUp lower it; Home, End.
+    struct Cas { Qt::Key touche; int attendu; };
+    for (const Cas& c : {Cas{Qt::Key_Right, 38}, Cas{Qt::Key_Down, 39}, Cas{Qt::Key_PageDown, 49},
+             Cas{Qt::Key_Left, 48}, Cas{Qt::Key_Up, 47}, Cas{Qt::Key_PageUp, 37}, Cas{Qt::Key_End, 500},
+             Cas{Qt::Key_Right, 500}, Cas{Qt::Key_Home, 1}, Cas{Qt::Key_Left, 1}}) {
+        QTest::keyClick(barre, c.touche);
+        QCOMPARE(barre->value(), c.attendu);
+        QCOMPARE(g.NumeroTableauSelectionne, c.attendu);
+    }
+    // Digits typed in a row: 2, 5, 0 is puzzle 250, with its record shown.
+    QTest::keyClicks(barre, QStringLiteral("250"));
+    QCOMPARE(barre->value(), 250);
+    QCOMPARE(Legende(&f, "panelNumeroTableau"), QStringLiteral("Cogitelle n° 250"));
+    QCOMPARE(Legende(&f, "panelScoreRecordMixte"),
+        QString::number(g.MeilleursScores(Labyrinthe, 250, 1).ValeurScore));
+    // An arrow ends the number: the next digit starts a new one.
+    QTest::keyClick(barre, Qt::Key_Right);
+    QTest::keyClicks(barre, QStringLiteral("7"));
+    QCOMPARE(barre->value(), 7);
+
+    // Tab goes on to the name, the random pick, OK and Annuler.
+    QTest::keyClick(barre, Qt::Key_Tab);
+    QCOMPARE(f.focusWidget(), static_cast<QWidget*>(Enfant<QLineEdit>(&f, "editYourName")));
+    QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
+    auto* hasard = Enfant(&f, "panelAleatoire");
+    QCOMPARE(f.focusWidget(), static_cast<QWidget*>(hasard));
+    // Space on the random pick picks; it does not confirm.
+    QTest::keyClick(hasard, Qt::Key_Space);
+    QVERIFY(g.TypeJeuDialogue != Labyrinthe);
+    QVERIFY(g.NumeroTableauSelectionne != 7);
+    QCOMPARE(demarrages, 0);
+    const int32_t numeroTire = g.NumeroTableauSelectionne;
+
+    // Enter on a game type confirms the chooser, as it does in the name field.
+    auto* radio = Enfant<QRadioButton>(&f, "rbTypeJeu2");
+    radio->setFocus();
+    QTest::keyClick(radio, Qt::Key_Space);
+    QCOMPARE(g.TypeJeuDialogue, CarreMagique);
+    QTest::keyClick(radio, Qt::Key_Return);
+    QCOMPARE(demarrages, 1);
+    QCOMPARE(g.TypeJeu, CarreMagique);
+    QCOMPARE(g.NumeroTableau, numeroTire);
+    QVERIFY(!f.isVisible());
+
+    // From the scroll bar too, once per key.
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QTest::keyClicks(barre, QStringLiteral("42"));
+    QTest::keyClick(barre, Qt::Key_Enter);
+    QCOMPARE(demarrages, 2);
+    QCOMPARE(g.NumeroTableau, 42);
+
+    // Enter on the focused "Annuler" is "Annuler"; Escape too.
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    auto* annuler = Enfant(&f, "buttonCancel");
+    annuler->setFocus();
+    QTest::keyClick(annuler, Qt::Key_Return);
+    QVERIFY(!f.isVisible());
+    QCOMPARE(demarrages, 2);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(barre, Qt::Key_Escape);
+    QVERIFY(!f.isVisible());
+    QCOMPARE(demarrages, 2);
+}
+
+void TestChoixTableau::boutonsEnfoncesParToutBoutonUneActionParDoubleClic()
+{
+    BancDialogues banc;
+    banc.g().NomJoueur.clear();
+    int demarrages = 0;
+    TfrmChoixTableau f(banc.ctx, nullptr, [&] { ++demarrages; });
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    auto* ok = Enfant(&f, "buttonOK");
+    const QPoint c = ok->rect().center();
+
+    // The right button lowers it too, as on the main window's panels, but clicks nothing.
+    QTest::mousePress(ok, Qt::RightButton, {}, c);
+    QVERIFY(ok->Enfonce());
+    QTest::mouseRelease(ok, Qt::RightButton, {}, c);
+    QVERIFY(!ok->Enfonce());
+    QVERIFY(banc.ports.messages.empty());
+
+    // A double click: press, release, the second press reported as a double click, release.
+    auto doubleClic = [](QWidget* w, QPoint p) {
+        QTest::mousePress(w, Qt::LeftButton, {}, p);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, p);
+        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::LeftButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &second);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, p);
+    };
+    doubleClic(ok, c);
+    QCOMPARE(banc.ports.messages, std::vector<std::string>{"Veuillez saisir votre nom !"});
+    QVERIFY(!ok->Enfonce());
+
+    // The random pick once: twice would draw twice from the clock's seed.
+    GameState& g = banc.g();
+    g.TypeJeuDialogue = Labyrinthe;
+    g.NumeroTableauSelectionne = 10;
+    banc.ports.millisecondes = 1234;
+    ChoixTableau temoin(banc.ctx);
+    temoin.panelAleatoireClick();
+    const TTypeJeu typeUnTirage = g.TypeJeuDialogue;
+    const int32_t numeroUnTirage = g.NumeroTableauSelectionne;
+    g.TypeJeuDialogue = Labyrinthe;
+    g.NumeroTableauSelectionne = 10;
+    auto* hasard = Enfant(&f, "panelAleatoire");
+    doubleClic(hasard, hasard->rect().center());
+    QCOMPARE(g.TypeJeuDialogue, typeUnTirage);
+    QCOMPARE(g.NumeroTableauSelectionne, numeroUnTirage);
+    QCOMPARE(demarrages, 0);
+}
+
+void TestChoixTableau::ouvertDeLaFenetreApresUnMessageRecharge()
+{
+    BancDialogues banc;
+    GameState& g = banc.g();
+    g.TypeJeuChoisi = Labyrinthe;
+    g.NumeroTableauChoisi = 3;
+    g.NomJoueur.clear();
+    // A real modal box over the chooser; once it is closed the window manager gives the focus
+    // to another window, not back to the chooser.
+    QWidget autre;
+    banc.ports.surMessage = [&](const std::string& texte) {
+        QTimer::singleShot(50, [&] {
+            if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                boite->accept();
+        });
+        QMessageBox::information(nullptr, QStringLiteral("COGITELLE I"), QString::fromStdString(texte));
+        autre.show();
+        autre.activateWindow();
+    };
+    TfrmChoixTableau f(banc.ctx, nullptr, [] {});
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(Enfant<QScrollBar>(&f, "scrollBarChoixTableau"), Qt::Key_Return);
+    QCOMPARE(banc.ports.messages.size(), 1u);
+    QVERIFY(QTest::qWaitForWindowActive(&autre));
+    QVERIFY(f.isVisible());
+
+    // The main window's game panel chooses another game and opens the chooser: it shows that
+    // game, not the selection left before the message.
+    g.TypeJeuChoisi = Memoire;
+    g.NumeroTableauChoisi = 9;
+    f.Ouvrir();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QVERIFY(Enfant<QRadioButton>(&f, "rbTypeJeu5")->isChecked());
+    QCOMPARE(g.TypeJeuDialogue, Memoire);
+    QCOMPARE(Legende(&f, "panelNumeroTableau"), QStringLiteral("Cogitelle n° 9"));
+    // And a later activation is a new one too.
+    g.NumeroTableauChoisi = 11;
+    autre.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&autre));
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(Legende(&f, "panelNumeroTableau"), QStringLiteral("Cogitelle n° 11"));
 }
 
 QTEST_MAIN(TestChoixTableau)

@@ -48,6 +48,7 @@ private slots:
     void carreMagique12();
     void barresDeDefilement();
     void okFermeEtLActivationRevientAuJeuChoisi();
+    void clavier();
 };
 
 void TestHighScores::controlesEtGrille()
@@ -120,16 +121,19 @@ void TestHighScores::controlesEtGrille()
 
 void TestHighScores::grilleALEchelleDeLEcran()
 {
-    // A screen 1024 pixels wide: the window and panels grow, the grid's margins do not.
+    // A 1024 x 768 screen: the window, the panels and the grid grow alike, its margins, rank
+    // column and type included.
     BancDialogues banc(1.28);
     TfrmHighScores f(banc.ctx, nullptr);
     QCOMPARE(f.size(), QSize(550, 456));
     auto* central = Enfant(&f, QStringLiteral("panelCentral"));
-    // 417 × 210 scaled is 534 × 269: rows of (269 - 10) div 10 = 25, the panel trimmed to 260.
-    QCOMPARE(central->geometry(), QRect(8, 120, 534, 260));
-    QCOMPARE(Enfant(&f, QStringLiteral("panelRang10"))->geometry(), QRect(5, 230, 20, 25));
-    QCOMPARE(Enfant(&f, QStringLiteral("panelNom10"))->geometry(), QRect(25, 230, 252, 25));
-    QCOMPARE(Enfant(&f, QStringLiteral("panelScore10"))->geometry(), QRect(277, 230, 252, 25));
+    // 417 × 210 scaled is 534 × 269; margins of 6: rows of (269 - 12) div 10 = 25, the panel
+    // trimmed to 262.
+    QCOMPARE(central->geometry(), QRect(8, 120, 534, 262));
+    QCOMPARE(Enfant(&f, QStringLiteral("panelRang10"))->geometry(), QRect(6, 231, 26, 25));
+    QCOMPARE(Enfant(&f, QStringLiteral("panelNom10"))->geometry(), QRect(32, 231, 248, 25));
+    QCOMPARE(Enfant(&f, QStringLiteral("panelScore10"))->geometry(), QRect(280, 231, 248, 25));
+    QCOMPARE(Enfant(&f, QStringLiteral("panelNom10"))->font().pointSize(), 13);
     QCOMPARE(Enfant(&f, QStringLiteral("panelOkHighScores"))->font().pixelSize(), 35);
 }
 
@@ -244,6 +248,46 @@ void TestHighScores::okFermeEtLActivationRevientAuJeuChoisi()
     QVERIFY(QTest::qWaitForWindowActive(&f));
     QCOMPARE(Legende(&f, QStringLiteral("panelNumeroTableau")), QStringLiteral("Cogitelle n° 78"));
     QCOMPARE(g.NumeroTableauDialogue, 78);
+}
+
+void TestHighScores::clavier()
+{
+    BancDialogues banc;
+    GameState& g = banc.g();
+    g.TypeJeuChoisi = CarreMagique;
+    g.NumeroTableauChoisi = 12;
+    TfrmHighScores f(banc.ctx, nullptr);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QWidget* cible = &f;
+    // Down, PageDown and End go forward through the puzzles; Up, PageUp and Home back; Left and
+    // Right through the games. Each list shown is the one its captions name.
+    struct Cas { Qt::Key touche; TTypeJeu type; int numero; };
+    for (const Cas& c : {Cas{Qt::Key_Down, 2, 13}, Cas{Qt::Key_PageDown, 2, 23}, Cas{Qt::Key_Up, 2, 22},
+             Cas{Qt::Key_PageUp, 2, 12}, Cas{Qt::Key_Right, 3, 12}, Cas{Qt::Key_Right, 4, 12},
+             Cas{Qt::Key_Left, 3, 12}, Cas{Qt::Key_End, 3, 500}, Cas{Qt::Key_PageDown, 3, 500},
+             Cas{Qt::Key_Home, 3, 1}, Cas{Qt::Key_Up, 3, 1}}) {
+        QTest::keyClick(cible, c.touche);
+        QCOMPARE(Legende(&f, QStringLiteral("panelNumeroTableau")), QStringLiteral("Cogitelle n° %1").arg(c.numero));
+        QCOMPARE(Legende(&f, QStringLiteral("panelTypeJeu")), QString::fromStdString(g.TitresJeux[c.type]));
+        VerifierListe(&f, g, c.type, c.numero);
+    }
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(cible, Qt::Key_Right);
+    QCOMPARE(Enfant<QScrollBar>(&f, QStringLiteral("scrollBarTypeJeu"))->value(), 5);
+
+    // Enter closes it, and Escape; reopened it is back on the game played.
+    QTest::keyClick(cible, Qt::Key_Return);
+    QVERIFY(!f.isVisible());
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(Legende(&f, QStringLiteral("panelNumeroTableau")), QStringLiteral("Cogitelle n° 12"));
+    QTest::keyClick(cible, Qt::Key_Escape);
+    QVERIFY(!f.isVisible());
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(cible, Qt::Key_Enter);
+    QVERIFY(!f.isVisible());
 }
 
 QTEST_MAIN(TestHighScores)

@@ -54,7 +54,7 @@ TEST_F(Fin, UnDePlusQueLeDixieme)
     EXPECT_EQ(NomA(10), "ANA");
     EXPECT_EQ(ScoreA(9), 200);
     EXPECT_EQ(banc.ports.messages.at(0),
-        "Fin de la partie.\nBravo ANA ! Vous entrez dans les 10 meilleurs scores ! \nScore Numéro 10 avec 101 points.");
+        "Fin de la partie.\nBravo ANA\xC2\xA0! Vous entrez dans les 10 meilleurs scores\xC2\xA0! \nScore Numéro 10 avec 101 points.");
     EXPECT_EQ(std::filesystem::file_size(banc.ctx.CheminScores), 400000u);
 }
 
@@ -67,7 +67,7 @@ TEST_F(Fin, EgalAuMeilleurVaEnDeuxiemePlace)
     EXPECT_EQ(ScoreA(2), 1000);
     EXPECT_EQ(NomA(3), "P2");
     EXPECT_EQ(NomA(10), "P9");   // the old ninth; the old tenth is dropped
-    EXPECT_NE(banc.ports.messages.at(0).find("\nBravo ANA !"), std::string::npos);
+    EXPECT_NE(banc.ports.messages.at(0).find("\nBravo ANA\xC2\xA0!"), std::string::npos);
     EXPECT_EQ(banc.k().panelPremierMeilleurScore.Caption(), "1000");
     EXPECT_EQ(banc.k().panelDernierMeilleurScore.Caption(), "200");
 }
@@ -80,7 +80,7 @@ TEST_F(Fin, AuDessusDeTousFelicitations)
     EXPECT_EQ(NomA(2), "P1");
     EXPECT_EQ(ScoreA(10), 200);
     EXPECT_EQ(banc.ports.messages.at(0),
-        "Fin de la partie.\nFELICITATIONS ANA ! Vous entrez dans les 10 meilleurs scores ! \nScore Numéro 1 avec 4321 points.");
+        "Fin de la partie.\nFELICITATIONS ANA\xC2\xA0! Vous entrez dans les 10 meilleurs scores\xC2\xA0! \nScore Numéro 1 avec 4321 points.");
     // A three-letter name is stored as those letters and nine zero bytes.
     const EnregistrementScore& e = g.MeilleursScores(Memoire, 7, 1);
     EXPECT_EQ(std::string(e.NomScore, 12), std::string("ANA") + std::string(9, '\0'));

@@ -155,6 +155,33 @@ TEST_F(Disposition, FacteursDEcran)
     EXPECT_EQ(R(banc.k().Cases[10][10]).bottom() + g.MargePlateau, p.height);
 }
 
+TEST_F(Disposition, PoliceDesCasesSuitLePlusPetitFacteurEtLaHauteur)
+{
+    // The design screen: the type of every board is the designed one, 200 (140 for the magic
+    // square's ring) divided by the cells across.
+    for (TTypeJeu t = Labyrinthe; t <= Memoire; ++t)
+        for (int32_t numero = 1; numero <= 500; ++numero) {
+            Disposer(t, numero);
+            const int32_t cote = TaillePlateau(t, numero) + (t == CarreMagique ? 2 : 0);
+            ASSERT_EQ(banc.k().Cases[1][1].TaillePolice(), Arrondi(200.0 / cote)) << t << " " << numero;
+            if (t == CarreMagique) {
+                ASSERT_EQ(banc.k().Cases[0][1].TaillePolice(), Arrondi(140.0 / cote)) << numero;
+            }
+        }
+    // 1920 x 1080: the smaller factor, 1.8, not 2.4.
+    banc.g().FacteurEcranX = 2.4;
+    banc.g().FacteurEcranY = 1.8;
+    Disposer(CarreMagique, 350);
+    EXPECT_EQ(banc.k().Cases[1][1].TaillePolice(), Arrondi(1.8 * 200 / 13));
+    // 2560 x 1080: the differences' cells are flat (gaps across by 3.2): held to their height.
+    banc.g().FacteurEcranX = 3.2;
+    Disposer(Differences, 500);
+    const Rect r = banc.k().Cases[1][1].rect();
+    EXPECT_LT(r.height * 2, r.width);
+    EXPECT_EQ(banc.k().Cases[1][1].TaillePolice(), r.height * 3 / 4);
+    EXPECT_LT(banc.k().Cases[1][1].TaillePolice(), Arrondi(1.8 * 200 / 12));
+}
+
 TEST_F(Disposition, NombreDeTiragesPourToutesLesTailles)
 {
     for (int32_t numero = 1; numero <= 500; ++numero) {

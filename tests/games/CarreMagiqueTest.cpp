@@ -329,7 +329,7 @@ TEST_F(Carre, PartieGagneeAuxMurs)
     EXPECT_FALSE(k.timerScore.Enabled);
     ASSERT_EQ(banc.ports.messages.size(), 1u);
     EXPECT_EQ(banc.ports.messages[0],
-        "Fin de la partie.\nFELICITATIONS LEA ! Vous entrez dans les 10 meilleurs scores ! \nScore Numéro 1 avec " +
+        "Fin de la partie.\nFELICITATIONS LEA\xC2\xA0! Vous entrez dans les 10 meilleurs scores\xC2\xA0! \nScore Numéro 1 avec " +
             std::to_string(s) + " points.");
     EXPECT_EQ(g.MeilleursScores(CarreMagique, 1, 1).ValeurScore, s);
     EXPECT_EQ(g.MeilleursScores(CarreMagique, 1, 2).ValeurScore, 3950);

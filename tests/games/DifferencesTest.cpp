@@ -427,7 +427,7 @@ TEST_F(Diff, PartiesGagneesJusquAuTableau)
         EXPECT_GT(pas, 0);
         EXPECT_TRUE(e.CasesRestantes == 1 || e.NbCoupsPossibles[e.PosX][e.PosY] == 0);
         ASSERT_EQ(b.ports.messages.size(), 1u) << numero;
-        EXPECT_EQ(b.ports.messages[0], "Fin de la partie.\nFELICITATIONS ZOE ! Vous entrez dans les 10 meilleurs scores ! "
+        EXPECT_EQ(b.ports.messages[0], "Fin de la partie.\nFELICITATIONS ZOE\xC2\xA0! Vous entrez dans les 10 meilleurs scores\xC2\xA0! "
                                        "\nScore Numéro 1 avec " + std::to_string(attendu) + " points.");
         EXPECT_EQ(e.MeilleursScores(Differences, numero, 1).ValeurScore, attendu);
         EXPECT_EQ(NomEnregistrement(e.MeilleursScores(Differences, numero, 1)), "ZOE");

@@ -396,7 +396,7 @@ TEST_F(Glouton, PartieGagneeAuClavier)
     ASSERT_LE(place, 10);
     ASSERT_EQ(banc.ports.messages.size(), 1u);
     EXPECT_EQ(banc.ports.messages[0], "Fin de la partie.\n" + std::string(place == 1 ? "FELICITATIONS" : "Bravo") +
-        " ZOE ! Vous entrez dans les 10 meilleurs scores ! \nScore Numéro " + std::to_string(place) + " avec " +
+        " ZOE\xC2\xA0! Vous entrez dans les 10 meilleurs scores\xC2\xA0! \nScore Numéro " + std::to_string(place) + " avec " +
         std::to_string(s) + " points.");
     EXPECT_EQ(g.MeilleursScores(Labyrinthe, 1, place).ValeurScore, s);
 
@@ -496,7 +496,7 @@ TEST_F(Glouton, EnergieAuBord)
     EXPECT_EQ(g.CompteurGlouton, 0);
     EXPECT_TRUE(g.PartieTerminee);
     ASSERT_EQ(banc.ports.messages.size(), 1u);
-    EXPECT_EQ(banc.ports.messages[0].rfind("Fin de la partie.\nFELICITATIONS TEST !", 0), 0u) << banc.ports.messages[0];
+    EXPECT_EQ(banc.ports.messages[0].rfind("Fin de la partie.\nFELICITATIONS TEST\xC2\xA0!", 0), 0u) << banc.ports.messages[0];
 
     // Entering an empty cell with 1 point of energy loses.
     banc.ports.messages.clear();

@@ -366,7 +366,7 @@ TEST_F(Mem, PartiesJoueesJusquAuTableau)
         EXPECT_TRUE(e.PartieTerminee) << numero;
         EXPECT_EQ(e.Score, 5000 - 3 * acceptes);
         ASSERT_EQ(b.ports.messages.size(), 1u) << numero;
-        EXPECT_EQ(b.ports.messages[0], "Fin de la partie.\nFELICITATIONS MIA ! Vous entrez dans les 10 meilleurs scores ! "
+        EXPECT_EQ(b.ports.messages[0], "Fin de la partie.\nFELICITATIONS MIA\xC2\xA0! Vous entrez dans les 10 meilleurs scores\xC2\xA0! "
                                        "\nScore Numéro 1 avec " + std::to_string(e.Score) + " points.");
         EXPECT_EQ(e.MeilleursScores(Memoire, numero, 1).ValeurScore, e.Score);
     }

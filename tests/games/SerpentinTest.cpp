@@ -419,7 +419,7 @@ TEST_F(Serp, PartiesGagneesJusquAuTableau)
         EXPECT_GE(PlusLongueSuite(e), e.LongueurSerpentin);
         EXPECT_EQ(e.Score, 5000 - 50 * clics);
         ASSERT_EQ(b.ports.messages.size(), 1u);
-        EXPECT_EQ(b.ports.messages[0], "Fin de la partie.\nFELICITATIONS LEO ! Vous entrez dans les 10 meilleurs scores ! "
+        EXPECT_EQ(b.ports.messages[0], "Fin de la partie.\nFELICITATIONS LEO\xC2\xA0! Vous entrez dans les 10 meilleurs scores\xC2\xA0! "
                                        "\nScore Numéro 1 avec " + std::to_string(e.Score) + " points.");
         EXPECT_EQ(e.MeilleursScores(Serpentin, numero, 1).ValeurScore, e.Score);
         // The board keeps every number once.

@@ -23,6 +23,14 @@ public:
     std::deque<bool> reponses;   // answers to the next questions; No when empty
 
     void Message(const std::string& texte) override { messages.push_back(texte); }
+    std::vector<std::string> boutons;   // the two answers' names, "Oui|Non", of each question that has them
+
+    bool QuestionOuiNon(const std::string& titre, const std::string& texte, const std::string& oui,
+        const std::string& non) override
+    {
+        boutons.push_back(oui + "|" + non);
+        return Question(titre, texte);
+    }
     bool Question(const std::string& titre, const std::string& texte) override
     {
         questions.push_back(titre + "|" + texte);

@@ -176,11 +176,12 @@ TEST(FormCreate, PanneauxDeDroiteALEchelle)
     EXPECT_FALSE(w.f.EstCliquable(k.panelNomJoueur));
     EXPECT_EQ(k.panelBut.TaillePolice(), 8);
 
-    // A 1920 x 1080 screen: across by 2.4, down by 1.8, the window's font by 2.4.
+    // A 1920 x 1080 screen: across by 2.4, down by 1.8, the panels' type by the smaller, 1.8
+    // (8 x 1.8 = 14.4), so it fits panels only 1.8 times as tall.
     Fenetre large(1920, 1080, 96);
     EXPECT_EQ(large.k().panelInfo.rect(), (Rect{1469, 601, 439, 351}));
     EXPECT_EQ(large.k().panelCentral.rect(), (Rect{10, 10, 1440, 945}));
-    EXPECT_EQ(large.k().panelBut.TaillePolice(), 19);
+    EXPECT_EQ(large.k().panelBut.TaillePolice(), 14);
     // The side panels end above the bottom of the board's design area.
     EXPECT_LE(large.k().panelInfo.rect().bottom(), Arrondi(534 * 1.8));
 }
@@ -318,6 +319,8 @@ TEST(Quitter, NonPuisOui)
     w.f.Quitter1Click();
     EXPECT_EQ(w.banc.ports.questions.back(), "COGITELLE I|Do you really want to quit ?");
     EXPECT_EQ(w.banc.ports.messages.back(), "See you !!!");
+    // The quit box answers in the language it asks in.
+    EXPECT_EQ(w.banc.ports.boutons, (std::vector<std::string>{"Oui|Non", "Oui|Non", "Yes|No"}));
 }
 
 TEST(FormClose, ArreteLesMinuteriesSansQuestion)

@@ -86,8 +86,16 @@ TEST(Textes, LangueEtTaillePolice)
     EXPECT_EQ(g.TexteAuRevoir, "A bientôt !!!");
     EXPECT_EQ(g.FichierAide, "cogitellefr.html");
 
+    // A 1024 x 768 screen: 9 x 1.28 = 11.52.
     g.FacteurEcranX = 1024 / 800.0;
+    g.FacteurEcranY = 768 / 600.0;
     AfficherInfo(banc.ctx, "x");
     EXPECT_EQ(banc.k().lblInfos.TaillePolice(), 12);
+    // A 1920 x 1080 screen: the label is 2.4 times as wide but only 1.8 times as tall, and its
+    // type follows the smaller factor: 9 x 1.8 = 16.2.
+    g.FacteurEcranX = 2.4;
+    g.FacteurEcranY = 1.8;
+    AfficherInfo(banc.ctx, "x");
+    EXPECT_EQ(banc.k().lblInfos.TaillePolice(), 16);
     EXPECT_EQ(banc.k().lblInfos.Caption(), "x");
 }

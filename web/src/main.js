@@ -1,0 +1,657 @@
+// The web front end: the start screen, the main window (menu bar and one canvas painting the
+// controls model), the routing of mouse, touch, keys and timers to the core, and the browser's
+// side of the storage. The rules all run in the core (cogitelle.wasm).
+import CreerCogitelle from './cogitelle.mjs';
+import { dimensionner, peindreCadre, peindreEtiquette, peindrePanneau, police, versCss } from './peinture.js';
+import { boite, choisirCouleur, choixTableau, meilleursScores, ouverts } from './dialogues.js';
+import { peindreDemarrage } from './demarrage.js';
+
+const parametres = new URLSearchParams(location.search);
+
+// The browser's storage as the core uses it. For the tests, `?stockage=refuse` makes every write
+// fail as a full storage does, `?stockage=bloque` every read and write as a blocked one does.
+const stockage = {
+  lire(cle) {
+    if (parametres.get('stockage') === 'bloque') throw new DOMException("L'accès au stockage est bloqué", 'SecurityError');
+    return window.localStorage.getItem(cle);
+  },
+  ecrire(cle, valeur) {
+    if (parametres.get('stockage') === 'bloque') throw new DOMException("L'accès au stockage est bloqué", 'SecurityError');
+    if (parametres.get('stockage') === 'refuse') throw new DOMException('Le quota de stockage est dépassé', 'QuotaExceededError');
+    window.localStorage.setItem(cle, valeur);
+  },
+};
+
+// Kinds of the controls in the description.
+const CASE = 0, CADRE = 1, MUR_DROIT = 2, MUR_BAS = 3, MUR_BAS_DROIT = 4, PLATEAU = 5, PANNEAU = 6;
+const CURSEURS = ['default', 'pointer', 'not-allowed',
+  "url(\"data:image/svg+xml,%3Csvg xmlns='http://www.w3.org/2000/svg' width='16' height='24'%3E%3Cpath d='M8 1 L15 9 L10 9 L10 23 L6 23 L6 9 L1 9 Z' fill='white' stroke='black'/%3E%3C/svg%3E\") 8 1, default"];
+
+let M = null;              // the module
+let description = null;    // the controls: kind, parent, name, tag, command
+let controles = [];        // what the page last read of each control
+let fenetre = { titre: '', couleur: 0x400000, menus: [], coches: [] };
+let facteurs = { x: 1, y: 1 };
+let echelle = 1;           // CSS pixels per logical pixel
+let hauteurMenus = 22;
+let largeurFenetre = 800, hauteurFenetre = 534;
+let file = Promise.resolve();
+let enCours = 0;
+let fermee = false;
+
+const canvas = document.getElementById('fenetre');
+const ecranDemarrage = document.getElementById('demarrage');
+
+// ---- Calls to the core, one at a time -------------------------------------------------------
+
+// Runs a core call after those already queued; the model it changed is painted at once. A call
+// may wait for a dialog (Asyncify): nothing else enters the module meanwhile.
+function appel(nom, args = [], retour = null, types = null) {
+  enCours++;
+  const suite = file.then(async () => {
+    const r = await M.ccall(nom, retour, types || args.map(() => 'number'), args, { async: true });
+    if (description && !nom.startsWith('cg_choix') && !nom.startsWith('cg_scores')) appliquer(M.ccall('cg_modele', 'string', [], []));
+    return r;
+  });
+  file = suite.catch((e) => console.error(e)).finally(() => { enCours--; });
+  return suite;
+}
+const noyau = { appel };
+
+// ---- The model -------------------------------------------------------------------------------
+
+const minuteries = [{}, {}, {}];
+
+function appliquer(texte) {
+  const m = JSON.parse(texte);
+  let toutRepeindre = m.tout;
+  for (const c of m.controles) {
+    const avant = controles[c.i];
+    controles[c.i] = c;
+    const sorte = description[c.i].sorte;
+    if (sorte === PANNEAU || sorte === PLATEAU) toutRepeindre = true;
+    else if (!toutRepeindre && avant) m.zones.push(avant.r);
+  }
+  if (m.fenetre.titre !== fenetre.titre) document.title = m.fenetre.titre || 'COGITELLE I';
+  if (m.fenetre.couleur !== fenetre.couleur) {
+    toutRepeindre = true;
+    document.getElementById('principale').style.background = versCss(m.fenetre.couleur);
+    if (!document.getElementById('principale').hidden) document.body.style.background = versCss(m.fenetre.couleur);
+  }
+  fenetre = m.fenetre;
+  majMenus();
+  for (const t of m.minuteries) suivreMinuterie(t);
+  if (!document.getElementById('principale').hidden) {
+    if (toutRepeindre) peindre(null);
+    else if (m.zones.length) peindre(m.zones);
+  }
+  for (const a of m.actions) file.then(() => action(a));
+}
+
+function suivreMinuterie(t) {
+  const v = minuteries[t.id];
+  if (!t.actif) {
+    if (v.h) clearInterval(v.h);
+    v.h = null;
+  } else if (!v.h || t.demarrages !== v.demarrages || t.intervalle !== v.intervalle) {
+    // A start from stopped, or a new interval, begins a whole new interval.
+    if (v.h) clearInterval(v.h);
+    v.h = setInterval(() => {
+      // While a rule waits for a box, the ticks wait behind it: every second of the score clock
+      // is counted once the box closes, as the desktop counts it under its box. The other
+      // timers' ticks only refresh the board, so one waiting is enough.
+      if (v.attente && t.id !== 0) return;
+      v.attente = true;
+      appel('cg_tic', [t.id]).finally(() => { v.attente = false; });
+    }, t.intervalle);
+  }
+  v.demarrages = t.demarrages;
+  v.intervalle = t.intervalle;
+}
+
+async function action(a) {
+  if (a === 'choix') {
+    await choixTableau(noyau, facteurs.x * echelle);
+    await appel('cg_activer');
+  } else if (a === 'scores') {
+    await meilleursScores(noyau, facteurs.x * echelle);
+  } else if (a === 'fermer') {
+    fermer();
+  }
+}
+
+function fermer() {
+  fermee = true;
+  for (const v of minuteries) if (v.h) clearInterval(v.h);
+  document.getElementById('principale').hidden = true;
+  ecranDemarrage.hidden = true;
+  document.getElementById('fermee').hidden = false;
+}
+
+// ---- Painting --------------------------------------------------------------------------------
+
+function origine(i) {
+  let x = 0, y = 0;
+  for (let p = description[i].parent; p >= 0; p = description[p].parent) {
+    const r = controles[p].r;
+    x += r[0];
+    y += r[1];
+  }
+  return [x, y];
+}
+
+function visible(i) {
+  for (let p = i; p >= 0; p = description[p].parent) if (!controles[p] || !controles[p].v) return false;
+  return true;
+}
+
+function rectAbsolu(i) {
+  const [x, y] = origine(i);
+  const r = controles[i].r;
+  return { x: x + r[0], y: y + r[1], w: r[2], h: r[3] };
+}
+
+let peintures = 0;
+// Paints the whole window, or only the board rectangles given (relative to the board).
+function peindre(zones) {
+  const dpr = window.devicePixelRatio || 1;
+  const { ctx, a } = dimensionner(canvas, largeurFenetre, hauteurFenetre, echelle, dpr);
+  ctx.save();
+  const pc = controles[0];
+  if (zones) {
+    ctx.beginPath();
+    for (const z of zones) ctx.rect(pc.r[0] + z[0] - 1, pc.r[1] + z[1] - 1, z[2] + 2, z[3] + 2);
+    ctx.clip();
+  } else {
+    ctx.fillStyle = versCss(fenetre.couleur);
+    ctx.fillRect(0, 0, largeurFenetre, hauteurFenetre);
+  }
+  if (pc.v) {
+    const rp = { x: pc.r[0], y: pc.r[1], w: pc.r[2], h: pc.r[3] };
+    peindrePanneau(ctx, rp, pc, police(8, true, false), a);
+    ctx.save();
+    ctx.beginPath();
+    ctx.rect(rp.x, rp.y, rp.w, rp.h);
+    ctx.clip();
+    for (let i = 1; i < description.length; ++i) {
+      const d = description[i];
+      if (d.sorte === PANNEAU) break;
+      const c = controles[i];
+      if (!c.v || c.r[2] <= 0 || c.r[3] <= 0) continue;
+      const r = { x: rp.x + c.r[0], y: rp.y + c.r[1], w: c.r[2], h: c.r[3] };
+      if (zones && !zones.some((z) => r.x < rp.x + z[0] + z[2] && r.x + r.w > rp.x + z[0] && r.y < rp.y + z[1] + z[3] && r.y + r.h > rp.y + z[1])) continue;
+      if (d.sorte === CADRE) peindreCadre(ctx, r, c, a);
+      else peindrePanneau(ctx, r, c, police(c.p, true, false), a);
+    }
+    ctx.restore();
+  }
+  if (!zones) {
+    for (let i = 0; i < description.length; ++i) {
+      const d = description[i];
+      if (d.sorte !== PANNEAU || !visible(i)) continue;
+      const c = controles[i];
+      const r = rectAbsolu(i);
+      const fonte = police(c.p, d.times, !!c.g);
+      if (d.nom === 'Shape1') peindreCadre(ctx, r, c, a);
+      else if (d.nom === 'lblInfos') peindreEtiquette(ctx, r, c, fonte, a);
+      else peindrePanneau(ctx, r, c, fonte, a);
+    }
+  }
+  ctx.restore();
+  peintures++;
+}
+
+// ---- Hit-testing and the mouse ---------------------------------------------------------------
+
+function point(e) {
+  const b = canvas.getBoundingClientRect();
+  return [(e.clientX - b.left) / echelle, (e.clientY - b.top) / echelle];
+}
+
+// The topmost control at a point of the window: a board cell or wall, or a side panel.
+function controleA(x, y) {
+  for (let i = description.length - 1; i >= 0; --i) {
+    const d = description[i];
+    if (d.sorte === CADRE || d.sorte === PLATEAU || !visible(i)) continue;
+    const r = rectAbsolu(i);
+    if (x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h) return i;
+  }
+  return -1;
+}
+
+const BOUTONS = { 0: 0, 2: 1, 1: 2 };   // DOM button: left, middle, right -> the core's
+const BITS_BOUTON = [8, 16, 32];           // ssLeft, ssRight, ssMiddle
+
+function etatSouris(e, boutonsEnfonces, double) {
+  let etat = 0;
+  if (e.shiftKey) etat |= 1;
+  if (e.altKey) etat |= 2;
+  if (e.ctrlKey) etat |= 4;
+  if (boutonsEnfonces & 1) etat |= 8;
+  if (boutonsEnfonces & 2) etat |= 16;
+  if (boutonsEnfonces & 4) etat |= 32;
+  if (double) etat |= 64;
+  return etat;
+}
+
+let tenu = null;   // a wall or a clickable panel keeps the button pressed on it
+
+function appuyer(x, y, bouton, etat) {
+  if (tenu) {
+    // The held button's release went elsewhere: let go, unclicked.
+    const t = tenu;
+    tenu = null;
+    if (t.mur !== undefined) appel('cg_mur', [t.mur, t.tag, 1]);
+    else appel('cg_panneau', [t.i, 0]);
+  }
+  const i = controleA(x, y);
+  if (i < 0) return;
+  const d = description[i];
+  if (d.sorte === CASE) {
+    appel('cg_case', [d.tag, bouton, etat]);
+  } else if (d.sorte >= MUR_DROIT && d.sorte <= MUR_BAS_DROIT) {
+    tenu = { i, mur: d.sorte - MUR_DROIT, tag: d.tag, bouton };
+    appel('cg_mur', [tenu.mur, d.tag, 0]);
+  } else if (d.sorte === PANNEAU && d.commande >= 0 && controles[i].e) {
+    tenu = { i, bouton };
+    appel('cg_panneau', [i, 1]);
+  }
+}
+
+function relacher(x, y, bouton) {
+  if (!tenu || tenu.bouton !== bouton) return;
+  const t = tenu;
+  tenu = null;
+  const r = rectAbsolu(t.i);
+  const dedans = x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h;
+  if (t.mur !== undefined) {
+    // The wall is raised before its click runs, so it never stays pressed under an end message.
+    appel('cg_mur', [t.mur, t.tag, 1]);
+    if (bouton === 0 && dedans) appel('cg_mur', [t.mur, t.tag, 2]);
+  } else {
+    appel('cg_panneau', [t.i, 0]);
+    if (bouton === 0 && dedans) appel('cg_commande', [description[t.i].commande]);
+  }
+}
+
+function brancherSouris() {
+  canvas.addEventListener('mousedown', (e) => {
+    e.preventDefault();
+    if (e.button in BOUTONS) {
+      const [x, y] = point(e);
+      const b = BOUTONS[e.button];
+      appuyer(x, y, b, etatSouris(e, e.buttons, e.detail === 2));
+    }
+  });
+  window.addEventListener('mouseup', (e) => {
+    if (e.button in BOUTONS) {
+      const [x, y] = point(e);
+      relacher(x, y, BOUTONS[e.button]);
+    }
+  });
+  canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+  canvas.addEventListener('mousemove', (e) => {
+    const [x, y] = point(e);
+    const i = controleA(x, y);
+    const c = i >= 0 ? controles[i] : controles[0];
+    const curseur = CURSEURS[c ? c.cu : 0] || 'default';
+    if (canvas.style.cursor !== curseur) canvas.style.cursor = curseur;
+    const indice = i >= 0 ? controles[i].h : '';
+    if (canvas.title !== indice) canvas.title = indice;
+  });
+  brancherToucher();
+}
+
+// Touch: a tap is a left click; a long press (500 ms) or a two-finger tap is a right click.
+function brancherToucher() {
+  let debut = null;
+  const clic = (x, y, bouton) => {
+    appuyer(x, y, bouton, BITS_BOUTON[bouton]);
+    relacher(x, y, bouton);
+  };
+  canvas.addEventListener('touchstart', (e) => {
+    e.preventDefault();
+    if (debut && e.touches.length === 2) {
+      debut.deuxDoigts = true;
+      return;
+    }
+    if (e.touches.length > 2) return;
+    const [x, y] = point(e.touches[0]);
+    debut = { x, y, deuxDoigts: e.touches.length === 2, long: false };
+    const ce = debut;
+    ce.minuteur = setTimeout(() => {
+      if (debut !== ce || ce.deuxDoigts) return;
+      ce.long = true;
+      clic(ce.x, ce.y, 1);
+    }, 500);
+  }, { passive: false });
+  canvas.addEventListener('touchmove', (e) => {
+    e.preventDefault();
+    if (!debut) return;
+    const [x, y] = point(e.touches[0]);
+    if (Math.hypot(x - debut.x, y - debut.y) * echelle > 12) { clearTimeout(debut.minuteur); debut = null; }
+  }, { passive: false });
+  canvas.addEventListener('touchend', (e) => {
+    e.preventDefault();
+    if (!debut || e.touches.length > 0) return;
+    const d = debut;
+    debut = null;
+    clearTimeout(d.minuteur);
+    if (d.long) return;
+    clic(d.x, d.y, d.deuxDoigts ? 1 : 0);
+  }, { passive: false });
+  canvas.addEventListener('touchcancel', () => { if (debut) clearTimeout(debut.minuteur); debut = null; });
+}
+
+// ---- Keys ------------------------------------------------------------------------------------
+
+const FLECHES = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3 };
+
+function brancherClavier() {
+  window.addEventListener('keydown', (e) => {
+    if (ouverts.size || fermee || document.getElementById('principale').hidden) return;
+    if (e.key === 'F1') { e.preventDefault(); fermerMenus(); appel('cg_commande', [15]); return; }
+    if (e.key === 'F9') { e.preventDefault(); fermerMenus(); appel('cg_commande', [10]); return; }
+    if (e.key === 'Escape') { fermerMenus(); return; }
+    if (e.ctrlKey || e.metaKey || e.altKey) return;
+    if (e.key in FLECHES) {
+      e.preventDefault();
+      appel('cg_fleche', [FLECHES[e.key]]);
+    } else if (e.key.length === 1 && e.key.charCodeAt(0) < 128) {
+      appel('cg_caractere', [e.key.charCodeAt(0)]);
+    }
+  });
+}
+
+// ---- The menu bar ----------------------------------------------------------------------------
+
+let menusConstruits = false;
+const elementsJeux = [];
+
+function fermerMenus() {
+  for (const m of document.querySelectorAll('.menu')) {
+    m.classList.remove('ouvert');
+    m.querySelector('.liste').hidden = true;
+  }
+}
+
+function construireMenus() {
+  const barre = document.getElementById('menus');
+  const menu = (titre, entrees) => {
+    const m = document.createElement('div');
+    m.className = 'menu';
+    const b = document.createElement('button');
+    b.type = 'button';
+    b.textContent = titre;
+    b.setAttribute('role', 'menuitem');
+    const liste = document.createElement('div');
+    liste.className = 'liste';
+    liste.hidden = true;
+    liste.setAttribute('role', 'menu');
+    for (const en of entrees) {
+      if (!en) { liste.append(document.createElement('hr')); continue; }
+      const item = document.createElement('button');
+      item.type = 'button';
+      item.id = en.id;
+      item.setAttribute('role', en.coche ? 'menuitemcheckbox' : 'menuitem');
+      const t = document.createElement('span');
+      t.textContent = en.texte;
+      item.append(t);
+      if (en.raccourci) {
+        const r = document.createElement('span');
+        r.className = 'raccourci';
+        r.textContent = en.raccourci;
+        item.append(r);
+      }
+      item.addEventListener('click', () => { fermerMenus(); en.action(); });
+      liste.append(item);
+      if (en.jeu) elementsJeux[en.jeu] = { item, t };
+    }
+    b.addEventListener('click', (e) => {
+      e.stopPropagation();
+      const ouvert = !liste.hidden;
+      fermerMenus();
+      if (!ouvert) { liste.hidden = false; m.classList.add('ouvert'); }
+    });
+    b.addEventListener('mouseenter', () => {
+      if (document.querySelector('.menu.ouvert') && liste.hidden) { fermerMenus(); liste.hidden = false; m.classList.add('ouvert'); }
+    });
+    m.append(b, liste);
+    barre.append(m);
+  };
+  const commande = (n) => () => appel('cg_commande', [n]);
+  const noms = ['', 'menuLabyrinthe', 'menuCarresMagiques', 'menuDifferences', 'menuSerpentin', 'menuMemoire'];
+  menu('Cogitelle', [
+    ...[1, 2, 3, 4, 5].map((t) => ({ id: noms[t], texte: fenetre.menus[t - 1] || '', coche: true, jeu: t, action: commande(t) })),
+    null,
+    { id: 'Quitter1', texte: 'Quitter', raccourci: 'F9', action: commande(10) },
+  ]);
+  menu('Meilleurs scores', [
+    { id: 'menuDetailHighScores', texte: 'Détail des meilleurs scores', action: commande(11) },
+    { id: 'menuRecreerHighScores', texte: 'Recréer les meilleurs scores', action: commande(12) },
+    null,
+    { id: 'menuExporter', texte: 'Exporter les meilleurs scores (scoresI)', action: exporter },
+    { id: 'menuImporter', texte: 'Importer des meilleurs scores…', action: () => document.getElementById('fichierImport').click() },
+  ]);
+  menu('Options', [
+    { id: 'menuCouleurFondEcran', texte: "Couleur du fond d'écran", action: commande(13) },
+    { id: 'menuCouleurTableauDeJeu', texte: 'Couleur du tableau de jeu', action: commande(14) },
+  ]);
+  menu('Aide', [
+    { id: 'menuSommaire', texte: 'Sommaire', raccourci: 'F1', action: commande(15) },
+    null,
+    { id: 'menuAPropos', texte: 'A propos', action: commande(16) },
+  ]);
+  document.addEventListener('pointerdown', (e) => { if (!e.target.closest('.menu')) fermerMenus(); });
+  menusConstruits = true;
+}
+
+function majMenus() {
+  if (!menusConstruits) return;
+  for (let t = 1; t <= 5; ++t) {
+    const el = elementsJeux[t];
+    const texte = fenetre.menus[t - 1] || '';
+    if (el.t.textContent !== texte) el.t.textContent = texte;
+    const coche = fenetre.coches[t - 1] ? 'true' : 'false';
+    if (el.item.getAttribute('aria-checked') !== coche) el.item.setAttribute('aria-checked', coche);
+  }
+}
+
+// ---- Export and import of the records --------------------------------------------------------
+
+async function exporter() {
+  const octets = await file.then(() => {
+    const p = M.ccall('cg_exporter', 'number', [], []);
+    const n = M.ccall('cg_taille_export', 'number', [], []);
+    return M.HEAPU8.slice(p, p + n);
+  });
+  const lien = document.createElement('a');
+  lien.href = URL.createObjectURL(new Blob([octets], { type: 'application/octet-stream' }));
+  lien.download = 'scoresI';
+  document.body.append(lien);
+  lien.click();
+  lien.remove();
+  setTimeout(() => URL.revokeObjectURL(lien.href), 10000);
+}
+
+function brancherImport() {
+  const entree = document.getElementById('fichierImport');
+  entree.addEventListener('change', async () => {
+    const fichier = entree.files[0];
+    entree.value = '';
+    if (!fichier) return;
+    // A file far larger than a score file is refused by its size alone, without reading it.
+    const octets = new Uint8Array(fichier.size > 1000000 ? 0 : await fichier.arrayBuffer());
+    await file;
+    const p = M._malloc(Math.max(1, octets.length));
+    M.HEAPU8.set(octets, p);
+    try {
+      await appel('cg_importer', [p, octets.length, fichier.size], 'number');
+    } finally {
+      M._free(p);
+    }
+  });
+}
+
+// ---- Layout and start-up ---------------------------------------------------------------------
+
+let dispositionDemarrage = null;
+let facteurDemarrage = 0;
+
+function mettreEnPage() {
+  const vw = window.innerWidth, vh = window.innerHeight;
+  const principale = document.getElementById('principale');
+  if (!principale.hidden) {
+    const hauteur = hauteurMenus + hauteurFenetre;
+    echelle = Math.min(vw / largeurFenetre, vh / hauteur);
+    principale.style.left = `${Math.max(0, (vw - largeurFenetre * echelle) / 2)}px`;
+    principale.style.top = '0px';
+    principale.style.width = `${largeurFenetre * echelle}px`;
+    const barre = document.getElementById('menus');
+    barre.style.height = `${hauteurMenus * echelle}px`;
+    barre.style.fontSize = `${Math.max(8, 12 * facteurs.x) * echelle}px`;
+    peindre(null);
+  }
+  if (!ecranDemarrage.hidden && facteurDemarrage) {
+    dispositionDemarrage = peindreDemarrage(ecranDemarrage, vw, vh, window.devicePixelRatio || 1, enfonce, facteurDemarrage);
+  }
+}
+
+let enfonce = 0;   // the start screen's button held down: 1 DEMARRER, 2 ENGLISH
+
+function brancherDemarrage(pret) {
+  const bouton = (e) => {
+    if (!dispositionDemarrage) return 0;
+    const b = ecranDemarrage.getBoundingClientRect();
+    const x = e.clientX - b.left, y = e.clientY - b.top;
+    for (const [langue, r] of Object.entries(dispositionDemarrage.boutons))
+      if (x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h) return Number(langue);
+    return 0;
+  };
+  ecranDemarrage.addEventListener('pointerdown', (e) => {
+    if (e.button !== 0) return;
+    enfonce = bouton(e);
+    mettreEnPage();
+  });
+  ecranDemarrage.addEventListener('pointermove', (e) => { ecranDemarrage.style.cursor = bouton(e) ? 'pointer' : 'default'; });
+  ecranDemarrage.addEventListener('pointerup', () => {
+    enfonce = 0;
+    mettreEnPage();
+  });
+  // The click, not the release, starts: the click that follows a tap then lands on the start
+  // screen, not on the chooser that opens in its place.
+  let demarre = false;
+  ecranDemarrage.addEventListener('click', async (e) => {
+    const langue = bouton(e);
+    if (!langue || demarre) return;
+    demarre = true;
+    await pret;
+    demarrer(langue);
+  });
+}
+
+async function demarrer(langue) {
+  await appel('cg_langue', [langue]);
+  ecranDemarrage.hidden = true;
+  document.getElementById('principale').hidden = false;
+  document.body.style.background = versCss(fenetre.couleur);
+  if (!menusConstruits) construireMenus();
+  majMenus();
+  mettreEnPage();
+  await appel('cg_activer');
+  // The first game always starts from the chooser.
+  await choixTableau(noyau, facteurs.x * echelle);
+  await appel('cg_activer');
+}
+
+// The layout's screen: the browser's window, as the desktop's screen; a window smaller than the
+// 800 x 600 design is laid out at the design's size and shown smaller.
+function ecranDeReference() {
+  return [Math.max(800, window.innerWidth), Math.max(600, window.innerHeight)];
+}
+
+// A model read before the page knows the controls (a box during the start-up) waits for them:
+// each read holds only what changed since the one before.
+const modelesEnAttente = [];
+function recevoir(modele) {
+  if (description) appliquer(modele);
+  else modelesEnAttente.push(modele);
+}
+
+async function charger() {
+  window.cogitelleDebutChargement = performance.now();
+  M = await CreerCogitelle({
+    cgBoite: async (sorte, titre, texte, modele) => {
+      recevoir(modele);
+      return boite(sorte, titre, texte);
+    },
+    cgCouleur: async (initiale, modele) => {
+      recevoir(modele);
+      return choisirCouleur(initiale);
+    },
+    cgAide: (fichier) => window.open(`help/${fichier}`, '_blank', 'noopener'),
+    cgStockage: stockage,
+  });
+  window.cogitelleModulePret = performance.now();
+  const [l, h] = ecranDeReference();
+  facteurDemarrage = M.ccall('cg_facteur_demarrage', 'number', ['number', 'number', 'number'], [l, h, 96]);
+  mettreEnPage();
+  window.cogitelleDemarrageAffiche = performance.now();
+  // The main window is made once the start screen is on the screen.
+  await new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0)));
+  description = JSON.parse(await appel('cg_demarrer', [l, h, 96], 'string')).controles;
+  const d = JSON.parse(M.ccall('cg_description', 'string', [], []));
+  facteurs = { x: d.facteurX, y: d.facteurY };
+  largeurFenetre = Math.round(800 * facteurs.x);
+  hauteurFenetre = Math.round(534 * facteurs.y);
+  hauteurMenus = Math.max(20, Math.round(20 * facteurs.y));
+  for (const m of modelesEnAttente.splice(0)) appliquer(m);
+  appliquer(M.ccall('cg_modele', 'string', [], []));
+}
+
+function principal() {
+  mettreEnPage();
+  window.addEventListener('resize', mettreEnPage);
+  matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener?.('change', mettreEnPage);
+  const pret = charger();
+  brancherDemarrage(pret);
+  brancherSouris();
+  brancherClavier();
+  brancherImport();
+  document.getElementById('rejouer').addEventListener('click', () => location.reload());
+  if ('serviceWorker' in navigator && location.protocol !== 'file:')
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+  // What the browser tests read of the game; every move still goes through the page's events.
+  if (parametres.has('test')) {
+    window.cogitelleTest = {
+      pret,
+      etat: async () => JSON.parse(await appel('cg_test_etat', [], 'string')),
+      // Idle: no call left to run, or one waits for the player in a box.
+      inactif: async () => {
+        while (enCours && !document.querySelector('.dialogue.boite, .dialogue.couleur')) await new Promise((r) => setTimeout(r, 5));
+      },
+      controle: (nom) => {
+        const i = description.findIndex((d) => d.nom === nom);
+        return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };
+      },
+      caseA: (tag) => {
+        const i = description.findIndex((d) => d.sorte === CASE && d.tag === tag);
+        return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };
+      },
+      mur: (type, tag) => {
+        const i = description.findIndex((d) => d.sorte === MUR_DROIT + type && d.tag === tag);
+        return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };
+      },
+      // A full repaint, its pixels read back so the drawing is done when the time is taken.
+      repeindre: () => {
+        const t = performance.now();
+        peindre(null);
+        canvas.getContext('2d').getImageData(0, 0, 1, 1);
+        return performance.now() - t;
+      },
+      peintures: () => peintures,
+    };
+  }
+}
+
+principal();

@@ -1,0 +1,138 @@
+// Painting the controls model on a canvas: bevels, backgrounds, captions and outline shapes, in
+// logical pixels, with one-pixel lines snapped to the device's pixels so they stay crisp at any
+// scale and device pixel ratio.
+
+export const POLICE_TIMES = '"Times New Roman", "Liberation Serif", Tinos, "DejaVu Serif", serif';
+export const POLICE_SANS = '"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, "DejaVu Sans", sans-serif';
+
+const LUMIERE = '#ffffff';
+const OMBRE = '#808080';
+
+// The core's colours hold red in the low byte.
+export function versCss(c) {
+  const r = c & 0xff, g = (c >> 8) & 0xff, b = (c >> 16) & 0xff;
+  return '#' + [r, g, b].map((v) => v.toString(16).padStart(2, '0')).join('');
+}
+
+export function depuisCss(hex) {
+  const v = parseInt(hex.slice(1), 16);
+  return ((v >> 16) & 0xff) | (((v >> 8) & 0xff) << 8) | ((v & 0xff) << 16);
+}
+
+// Snaps logical coordinates to device pixels for a context drawn at `echelle` device pixels per
+// logical pixel.
+export class Aligneur {
+  constructor(echelle) { this.s = echelle > 0 ? echelle : 1; }
+  X(x) { return Math.round(x * this.s) / this.s; }
+  aligner(r) {
+    const g = this.X(r.x), h = this.X(r.y);
+    return { x: g, y: h, w: this.X(r.x + r.w) - g, h: this.X(r.y + r.h) - h };
+  }
+  trait(largeur) { return Math.max(1, Math.round(largeur * this.s)) / this.s; }
+}
+
+// Raised (1) or lowered (2) bevel of `largeur` lines; shrinks `r` to the face inside it.
+export function peindreBiseau(ctx, r, biseau, largeur, a) {
+  if (!biseau) return;
+  const haut = biseau === 1 ? LUMIERE : OMBRE;
+  const bas = biseau === 1 ? OMBRE : LUMIERE;
+  const t = a.trait(1);
+  for (let i = 0; i < largeur && r.w > 0 && r.h > 0; ++i) {
+    ctx.fillStyle = haut;
+    ctx.fillRect(r.x, r.y, r.w - t, t);
+    ctx.fillRect(r.x, r.y, t, r.h - t);
+    ctx.fillStyle = bas;
+    ctx.fillRect(r.x + r.w - t, r.y, t, r.h);
+    ctx.fillRect(r.x, r.y + r.h - t, r.w, t);
+    r.x += t; r.y += t; r.w -= 2 * t; r.h -= 2 * t;
+  }
+}
+
+export function police(points, times, gras) {
+  const px = Math.max(1, points) * 96 / 72;
+  return `${gras ? 'bold ' : ''}${px}px ${times ? POLICE_TIMES : POLICE_SANS}`;
+}
+
+// The words of `texte` in lines no wider than `largeur`.
+function couper(ctx, texte, largeur) {
+  const lignes = [];
+  for (const paragraphe of texte.split('\n')) {
+    let ligne = '';
+    for (const mot of paragraphe.split(' ')) {
+      const essai = ligne ? ligne + ' ' + mot : mot;
+      if (ligne && ctx.measureText(essai).width > largeur) {
+        lignes.push(ligne);
+        ligne = mot;
+      } else {
+        ligne = essai;
+      }
+    }
+    lignes.push(ligne);
+  }
+  return lignes;
+}
+
+function fondEtTexte(ctx, zone, c, fonte, retour) {
+  ctx.fillStyle = versCss(c.k);
+  ctx.fillRect(zone.x, zone.y, zone.w, zone.h);
+  if (!c.t) return;
+  ctx.save();
+  ctx.beginPath();
+  ctx.rect(zone.x, zone.y, zone.w, zone.h);
+  ctx.clip();
+  ctx.font = fonte;
+  ctx.fillStyle = versCss(c.kp);
+  ctx.textAlign = 'center';
+  ctx.textBaseline = 'middle';
+  const cx = zone.x + zone.w / 2;
+  if (!retour) {
+    ctx.fillText(c.t, cx, zone.y + zone.h / 2);
+  } else {
+    const lignes = couper(ctx, c.t, zone.w);
+    const m = ctx.measureText('Mg');
+    const hauteur = (m.fontBoundingBoxAscent + m.fontBoundingBoxDescent) || c.p * 1.6;
+    let y = zone.y + zone.h / 2 - (lignes.length - 1) * hauteur / 2;
+    for (const l of lignes) {
+      ctx.fillText(l, cx, y);
+      y += hauteur;
+    }
+  }
+  ctx.restore();
+}
+
+export function peindrePanneau(ctx, r, c, fonte, a) {
+  const zone = a.aligner(r);
+  peindreBiseau(ctx, zone, c.be, c.lb, a);
+  peindreBiseau(ctx, zone, c.bi, c.lb, a);
+  if (zone.w <= 0 || zone.h <= 0) return;
+  fondEtTexte(ctx, zone, c, fonte, false);
+}
+
+export function peindreEtiquette(ctx, r, c, fonte, a) {
+  fondEtTexte(ctx, a.aligner(r), c, fonte, true);
+}
+
+export function peindreCadre(ctx, r, c, a) {
+  const z = a.aligner(r);
+  const t = Math.min(a.trait(Math.max(1, c.ls)), z.w / 2, z.h / 2);
+  if (t <= 0) return;
+  ctx.fillStyle = versCss(c.ks);
+  ctx.fillRect(z.x, z.y, z.w, t);
+  ctx.fillRect(z.x, z.y + z.h - t, z.w, t);
+  ctx.fillRect(z.x, z.y + t, t, z.h - 2 * t);
+  ctx.fillRect(z.x + z.w - t, z.y + t, t, z.h - 2 * t);
+}
+
+// The size of a canvas's bitmap for `largeur` x `hauteur` logical pixels shown at `echelle` on
+// a screen of `dpr` device pixels per CSS pixel, and the transform that draws in logical pixels.
+export function dimensionner(canvas, largeur, hauteur, echelle, dpr) {
+  const s = echelle * dpr;
+  const w = Math.max(1, Math.round(largeur * s)), h = Math.max(1, Math.round(hauteur * s));
+  if (canvas.width !== w) canvas.width = w;
+  if (canvas.height !== h) canvas.height = h;
+  canvas.style.width = `${w / dpr}px`;
+  canvas.style.height = `${h / dpr}px`;
+  const ctx = canvas.getContext('2d');
+  ctx.setTransform(s, 0, 0, s, 0, 0);
+  return { ctx, a: new Aligneur(s) };
+}

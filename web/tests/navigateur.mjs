@@ -1,0 +1,628 @@
+// The web version played in a real Chromium, as a player would: every move is a pointer or key
+// event on the page. The page's test hook (?test) only reads the game's state, to know which
+// moves win.
+//
+// usage: node navigateur.mjs WEB_DIR ARTEFACTS_DIR DESKTOP_FIRST_RUN_SCORES DESKTOP_SCORES_WITH_RECORD NATIVE_PUZZLE_PRINTER
+import { chromium } from 'playwright-core';
+import { createServer } from 'node:http';
+import { mkdtempSync, readFileSync, rmSync, mkdirSync, existsSync, statSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, extname, resolve, normalize } from 'node:path';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+
+const [dossierWeb, artefacts, scoresPremierLancement, scoresAvecRecord, imprimanteNative] = process.argv.slice(2).map((p) => resolve(p));
+mkdirSync(artefacts, { recursive: true });
+
+// ---- A static server for the built folder ----------------------------------------------------
+
+const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.wasm': 'application/wasm',
+  '.css': 'text/css', '.png': 'image/png', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json' };
+const serveur = createServer((req, res) => {
+  const chemin = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)).replace(/^(\.\.[/\\])+/, '');
+  let fichier = join(dossierWeb, chemin);
+  if (existsSync(fichier) && statSync(fichier).isDirectory()) fichier = join(fichier, 'index.html');
+  if (!fichier.startsWith(dossierWeb) || !existsSync(fichier)) { res.writeHead(404); res.end(); return; }
+  res.writeHead(200, { 'Content-Type': TYPES[extname(fichier)] || 'application/octet-stream' });
+  res.end(readFileSync(fichier));
+});
+await new Promise((r) => serveur.listen(0, '127.0.0.1', r));
+const ADRESSE = `http://127.0.0.1:${serveur.address().port}/`;
+
+const DRAPEAUX = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+
+// A browser with a fresh profile.
+async function navigateur(options = {}) {
+  const profil = mkdtempSync(join(tmpdir(), 'cogitelle-chromium-'));
+  const contexte = await chromium.launchPersistentContext(profil, {
+    executablePath: process.env.COGITELLE_CHROMIUM || '/usr/bin/chromium',
+    args: DRAPEAUX, headless: true, acceptDownloads: true,
+    viewport: options.viewport || { width: 1280, height: 800 },
+    hasTouch: !!options.touch, isMobile: !!options.touch, deviceScaleFactor: options.dpr || 1,
+  });
+  const erreurs = [];
+  contexte.on('page', (p) => p.on('pageerror', (e) => erreurs.push(e.message)));
+  const page = contexte.pages()[0] || await contexte.newPage();
+  page.on('pageerror', (e) => erreurs.push(e.message));
+  return {
+    contexte, page, erreurs,
+    async fermer() { await contexte.close(); rmSync(profil, { recursive: true, force: true }); },
+  };
+}
+
+// ---- What a player does ----------------------------------------------------------------------
+
+async function ouvrir(page, requete = '', attendre = true) {
+  await page.goto(`${ADRESSE}?test${requete}`);
+  await page.waitForFunction(() => window.cogitelleTest);
+  if (attendre) await page.evaluate(() => window.cogitelleTest.pret);
+}
+
+// The start screen's button: DEMARRER (1) or ENGLISH (2), at their places on the 425 x 304 design.
+async function demarrer(page, langue = 1) {
+  const b = await page.locator('#demarrage').boundingBox();
+  const r = langue === 1 ? [26, 212, 373, 33] : [309, 256, 90, 22];
+  const x = b.x + (r[0] + r[2] / 2) * b.width / 425, y = b.y + (r[1] + r[3] / 2) * b.height / 304;
+  if (await page.evaluate(() => matchMedia('(pointer: coarse)').matches)) await page.touchscreen.tap(x, y);
+  else await page.mouse.click(x, y);
+  await page.locator('#editYourName').waitFor();
+}
+
+async function inactif(page) { await page.evaluate(() => window.cogitelleTest.inactif()); }
+
+// The box on show: its kind and text; `bouton` answers it.
+async function boite(page, bouton = null) {
+  const d = page.locator('.dialogue.boite').last();
+  await d.waitFor({ timeout: 10000 });
+  const r = { sorte: await d.getAttribute('data-sorte'), texte: await d.locator('.texte').textContent() };
+  if (bouton) await d.getByRole('button', { name: bouton, exact: true }).click();
+  return r;
+}
+
+async function aucuneBoite(page) {
+  await inactif(page);
+  assert.equal(await page.locator('.dialogue.boite').count(), 0, 'no box should be on show');
+}
+
+// In the chooser: the name typed key by key, the game type, the puzzle number by the keyboard.
+async function choisir(page, { nom, type, numero }) {
+  if (nom !== undefined) {
+    await page.locator('#editYourName').fill('');
+    await page.locator('#editYourName').pressSequentially(nom);
+  }
+  if (type) await page.locator(`#rbTypeJeu${type}`).check();
+  if (numero) {
+    const barre = page.locator('#scrollBarChoixTableau');
+    await barre.focus();
+    await barre.press('Home');
+    for (let i = 1; i < numero; ++i) await barre.press('ArrowRight');
+  }
+  await page.locator('#buttonOK').click();
+  await page.locator('.dialogue.choix').waitFor({ state: 'detached' });
+  await inactif(page);
+}
+
+async function etat(page) { return page.evaluate(() => window.cogitelleTest.etat()); }
+
+// The centre of a control of the window, in page coordinates.
+async function centre(page, quoi, ...args) {
+  const c = await page.evaluate(([q, a]) => window.cogitelleTest[q](...a), [quoi, args]);
+  assert.ok(c, `${quoi} ${args} exists`);
+  const b = await page.locator('#fenetre').boundingBox();
+  return [b.x + (c.abs.x + c.abs.w / 2) * c.echelle, b.y + (c.abs.y + c.abs.h / 2) * c.echelle];
+}
+
+async function cliquer(page, quoi, args, bouton = 'left') {
+  const [x, y] = await centre(page, quoi, ...args);
+  await page.mouse.click(x, y, { button: bouton });
+  await inactif(page);
+}
+
+async function panneau(page, nom) { await cliquer(page, 'controle', [nom]); }
+
+async function menu(page, titre, entree) {
+  await page.locator('#menus .menu > button', { hasText: titre }).click();
+  await page.locator(`#${entree}`).click();
+}
+
+// The end of a won game: the message, and the place it gives.
+async function finGagnee(page, nom) {
+  const b = await boite(page, 'OK');
+  assert.equal(b.sorte, 'message');
+  assert.match(b.texte, /^Fin de la partie\./);
+  assert.match(b.texte, new RegExp(`(FELICITATIONS|Bravo) ${nom} ! Vous entrez dans les 10 meilleurs scores`), b.texte);
+  const place = Number(/Score Numéro (\d+) avec (-?\d+) points/.exec(b.texte)[1]);
+  const score = Number(/Score Numéro (\d+) avec (-?\d+) points/.exec(b.texte)[2]);
+  return { place, score };
+}
+
+// The viewer opened from the side panel shows the record at its place.
+async function verifierVisionneuse(page, place, nom, score) {
+  await panneau(page, 'panelDetailHighScores');
+  const d = page.locator('.dialogue.scores');
+  await d.waitFor();
+  await inactif(page);
+  assert.equal(await d.locator('.nom').nth(place - 1).textContent(), nom);
+  assert.equal(await d.locator('.score').nth(place - 1).textContent(), String(score));
+  await d.locator('#panelOkHighScores').click();
+  await d.waitFor({ state: 'detached' });
+}
+
+// ---- Winning each game -------------------------------------------------------------------------
+
+const TOUCHES = { '1,0': 'ArrowRight', '-1,0': 'ArrowLeft', '0,1': 'ArrowDown', '0,-1': 'ArrowUp' };
+
+async function gagnerLabyrinthe(page) {
+  const e = await etat(page);
+  let chemin = e.chemin;
+  if (chemin[0][0] !== e.pos[0] || chemin[0][1] !== e.pos[1]) chemin = [...chemin].reverse();
+  assert.deepEqual(chemin[0], e.pos, 'the path starts where the glutton stands');
+  for (let i = 1; i < chemin.length; ++i) {
+    const d = `${chemin[i][0] - chemin[i - 1][0]},${chemin[i][1] - chemin[i - 1][1]}`;
+    // The digits of the keypad move the glutton as the arrows do; half the steps use them.
+    const touche = i % 2 ? TOUCHES[d] : { ArrowRight: '6', ArrowLeft: '4', ArrowDown: '2', ArrowUp: '8' }[TOUCHES[d]];
+    await page.keyboard.press(touche);
+  }
+  await inactif(page);
+}
+
+// The ring of the magic square is mended by at most as many neighbour swaps as scrambled it.
+function sommesJustes(v, n, somme, diagonales) {
+  for (let y = 1; y <= n; ++y) { let s = 0; for (let x = 1; x <= n; ++x) s += v[y][x]; if (s !== somme) return false; }
+  for (let x = 1; x <= n; ++x) { let s = 0; for (let y = 1; y <= n; ++y) s += v[y][x]; if (s !== somme) return false; }
+  if (diagonales) {
+    let a = 0, b = 0;
+    for (let i = 1; i <= n; ++i) { a += v[i][i]; b += v[i][n + 1 - i]; }
+    if (a !== somme || b !== somme) return false;
+  }
+  return true;
+}
+
+async function gagnerCarre(page) {
+  const e = await etat(page);
+  const n = e.n;
+  const v = e.valeurs.map((l) => [...l]);
+  const somme = (n * (n * n + 1)) / 2;
+  const coups = [];
+  for (let y = 1; y <= n; ++y) for (let x = 1; x <= n; ++x) {
+    if (x < n) coups.push({ type: 0, x, y, a: [x, y], b: [x + 1, y] });
+    if (y < n) coups.push({ type: 1, x, y, a: [x, y], b: [x, y + 1] });
+  }
+  const echanger = (c) => { const t = v[c.a[1]][c.a[0]]; v[c.a[1]][c.a[0]] = v[c.b[1]][c.b[0]]; v[c.b[1]][c.b[0]] = t; };
+  const essayer = (profondeur, debut, suite) => {
+    if (sommesJustes(v, n, somme, false) || sommesJustes(v, n, somme, true)) {
+      // With the diagonals counted only when the game counts them.
+      return suite;
+    }
+    if (!profondeur) return null;
+    for (let i = debut; i < coups.length; ++i) {
+      echanger(coups[i]);
+      const r = essayer(profondeur - 1, i + 1, [...suite, coups[i]]);
+      echanger(coups[i]);
+      if (r) return r;
+    }
+    return null;
+  };
+  let solution = null;
+  for (let p = 1; p <= 4 && !solution; ++p) solution = essayer(p, 0, []);
+  assert.ok(solution, 'a few swaps mend the square');
+  for (const c of solution) await cliquer(page, 'mur', [c.type, c.x * 100 + c.y]);
+}
+
+async function gagnerDifferences(page) {
+  // Every step to a cell the game allows (state 0), until none is left: the walk ends the game.
+  for (let pas = 0; pas < 300; ++pas) {
+    const e = await etat(page);
+    if (e.termine) return;
+    let choix = null;
+    for (let y = 1; y <= e.n && !choix; ++y)
+      for (let x = 1; x <= e.n; ++x)
+        if (e.etats[y - 1][x - 1] === 0 && Math.max(Math.abs(x - e.pos[0]), Math.abs(y - e.pos[1])) === 1) { choix = [x, y]; break; }
+    assert.ok(choix, 'a move is left while the game goes on');
+    await cliquer(page, 'caseA', [choix[0] * 100 + choix[1]]);
+    if (await page.locator('.dialogue.boite').count()) return;
+  }
+}
+
+// The serpentine by right clicks only: a right click moves a cell into the hole.
+function serpentinForme(v, trou, n, longueur) {
+  const pos = new Map();
+  for (let y = 1; y <= n; ++y) for (let x = 1; x <= n; ++x) if (!(x === trou[0] && y === trou[1])) pos.set(v[y][x], [x, y]);
+  let meilleur = 0;
+  for (const [k, p] of pos) {
+    if (pos.has(k - 1) && Math.max(Math.abs(pos.get(k - 1)[0] - p[0]), Math.abs(pos.get(k - 1)[1] - p[1])) === 1) continue;
+    let l = 1, q = p, j = k;
+    while (pos.has(j + 1) && Math.max(Math.abs(pos.get(j + 1)[0] - q[0]), Math.abs(pos.get(j + 1)[1] - q[1])) === 1) { ++l; ++j; q = pos.get(j); }
+    meilleur = Math.max(meilleur, l);
+  }
+  return meilleur >= longueur;
+}
+
+async function gagnerSerpentin(page, longueur) {
+  const e = await etat(page);
+  const n = e.n;
+  const depart = { v: e.valeurs.map((l) => [...l]), trou: e.trou, coups: [] };
+  let niveau = [depart];
+  const vus = new Set([JSON.stringify(depart.v) + depart.trou]);
+  let solution = serpentinForme(depart.v, depart.trou, n, longueur) ? depart : null;
+  for (let p = 0; p < 6 && !solution; ++p) {
+    const suivant = [];
+    for (const s of niveau) {
+      for (let y = 1; y <= n && !solution; ++y) for (let x = 1; x <= n && !solution; ++x) {
+        if (x === s.trou[0] && y === s.trou[1]) continue;
+        const v = s.v.map((l) => [...l]);
+        v[s.trou[1]][s.trou[0]] = v[y][x];
+        const cle = JSON.stringify(v) + [x, y];
+        if (vus.has(cle)) continue;
+        vus.add(cle);
+        const t = { v, trou: [x, y], coups: [...s.coups, [x, y]] };
+        if (serpentinForme(v, t.trou, n, longueur)) solution = t;
+        suivant.push(t);
+      }
+    }
+    niveau = suivant;
+  }
+  assert.ok(solution, 'a few right clicks form the serpentine');
+  for (const [x, y] of solution.coups) await cliquer(page, 'caseA', [x * 100 + y], 'right');
+}
+
+async function gagnerMemoire(page) {
+  const e = await etat(page);
+  const groupes = new Map();
+  for (let y = 1; y <= e.n; ++y) for (let x = 1; x <= e.n; ++x) {
+    const v = e.valeurs[y][x];
+    if (!groupes.has(v)) groupes.set(v, []);
+    groupes.get(v).push([x, y]);
+  }
+  for (const cases of groupes.values())
+    for (const [x, y] of cases) {
+      await cliquer(page, 'caseA', [x * 100 + y]);
+      if (await page.locator('.dialogue.boite').count()) return;
+    }
+  // The last group shows until the refresh timer ends the game.
+}
+
+// ---- The tests ---------------------------------------------------------------------------------
+
+const tests = [];
+const test = (nom, f) => tests.push({ nom, f });
+
+test('the puzzle printer for Node prints what the native one prints, byte for byte', async () => {
+  const lancer = (commande, args) => spawnSync(commande, args, { maxBuffer: 1 << 26 });
+  const node = lancer(process.execPath, [join(dossierWeb, 'cogitelle-puzzle.js'), '--json', '--all']);
+  const natif = lancer(imprimanteNative, ['--json', '--all']);
+  assert.equal(node.status, 0, String(node.stderr));
+  assert.equal(node.stdout.toString().split('\n').length, 2501);
+  assert.ok(node.stdout.equals(natif.stdout), 'the 2500 fingerprints are the same bytes');
+  for (const args of [['carre', '350'], ['--json', '4', '17'], ['memoire', '501'], ['nul', '1']]) {
+    const a = lancer(process.execPath, [join(dossierWeb, 'cogitelle-puzzle.js'), ...args]), b = lancer(imprimanteNative, args);
+    assert.equal(a.status, b.status, args.join(' '));
+    assert.ok(a.stdout.equals(b.stdout) && a.stderr.equals(b.stderr), args.join(' '));
+  }
+});
+
+test('the built folder holds the page, the module, the help, the icons and the manifest', async () => {
+  for (const f of ['index.html', 'app.js', 'cogitelle.mjs', 'cogitelle.wasm', 'sw.js', 'manifest.webmanifest', 'help/cogitellefr.html', 'icons/cogitelle-256.png'])
+    assert.ok(existsSync(join(dossierWeb, f)), f);
+  const manifeste = JSON.parse(readFileSync(join(dossierWeb, 'manifest.webmanifest'), 'utf8'));
+  assert.equal(manifeste.name, 'COGITELLE I');
+  for (const i of manifeste.icons) assert.ok(existsSync(join(dossierWeb, i.src)), i.src);
+});
+
+test('a first visit: every game won, the end messages, the viewer, records kept over a reload, Export', async () => {
+  const n = await navigateur({ viewport: { width: 800, height: 600 } });
+  const { page } = n;
+  try {
+    await ouvrir(page);
+    await page.screenshot({ path: join(artefacts, 'demarrage-800x600.png') });
+    await demarrer(page);
+    // The chooser of the first game cannot be left without a game.
+    await page.locator('#buttonCancel').click();
+    await inactif(page);
+    assert.equal(await page.locator('.dialogue.choix').count(), 1);
+    // An empty name is refused with the game's message.
+    await page.locator('#buttonOK').click();
+    assert.equal((await boite(page, 'OK')).texte, 'Veuillez saisir votre nom !');
+    // The name is kept in upper case.
+    await choisir(page, { nom: 'élodie', type: 1, numero: 1 });
+    const e = await etat(page);
+    assert.equal(e.type, 1);
+    assert.equal(await page.evaluate(() => window.cogitelleTest.controle('panelNomJoueur').t), 'ÉLODIE');
+    await page.screenshot({ path: join(artefacts, 'fenetre-800x600.png') });
+
+    await gagnerLabyrinthe(page);
+    const lab = await finGagnee(page, 'ÉLODIE');
+    await verifierVisionneuse(page, lab.place, 'ÉLODIE', lab.score);
+
+    // The first visit's records, exported, are the desktop's first run's file but for this record.
+    const telechargement = page.waitForEvent('download');
+    await menu(page, 'Meilleurs scores', 'menuExporter');
+    const fichier = join(artefacts, 'scoresI-export');
+    await (await telechargement).saveAs(fichier);
+    const exporte = readFileSync(fichier);
+    assert.equal(exporte.length, 400000);
+
+    await panneau(page, 'panelCarreMagique');
+    await choisir(page, { type: 2, numero: 1 });
+    await gagnerCarre(page);
+    const carre = await finGagnee(page, 'ÉLODIE');
+    await verifierVisionneuse(page, carre.place, 'ÉLODIE', carre.score);
+
+    await panneau(page, 'panelDifferences');
+    await choisir(page, { type: 3, numero: 1 });
+    await gagnerDifferences(page);
+    const diff = await finGagnee(page, 'ÉLODIE');
+
+    await menu(page, 'Cogitelle', 'menuSerpentin');
+    await choisir(page, { type: 4, numero: 1 });
+    await gagnerSerpentin(page, 6);
+    const serp = await finGagnee(page, 'ÉLODIE');
+
+    await panneau(page, 'panelMemoire');
+    await choisir(page, { type: 5, numero: 1 });
+    await gagnerMemoire(page);
+    const mem = await finGagnee(page, 'ÉLODIE');
+    await verifierVisionneuse(page, mem.place, 'ÉLODIE', mem.score);
+
+    // The board's colour, chosen in the colour dialog.
+    await menu(page, 'Options', 'menuCouleurTableauDeJeu');
+    await page.locator('.dialogue.couleur input[type=color]').fill('#ff8000');
+    await page.locator('.dialogue.couleur').getByRole('button', { name: 'OK' }).click();
+    await inactif(page);
+    assert.equal(await page.evaluate(() => window.cogitelleTest.controle('panelCentral').k), 0x0080ff);
+
+    // A reload keeps the records, the name and the colours.
+    await page.reload();
+    await page.waitForFunction(() => window.cogitelleTest);
+    await page.evaluate(() => window.cogitelleTest.pret);
+    await demarrer(page);
+    assert.equal(await page.locator('#editYourName').inputValue(), 'ÉLODIE');
+    assert.equal(await page.locator('#rbTypeJeu5').isChecked(), true);
+    await choisir(page, { type: 2, numero: 1 });
+    assert.equal(await page.evaluate(() => window.cogitelleTest.controle('panelCentral').k), 0x0080ff);
+    await verifierVisionneuse(page, carre.place, 'ÉLODIE', carre.score);
+    await panneau(page, 'panelChangerTableau');
+    await page.locator('#rbTypeJeu3').check();
+    await inactif(page);
+    if (diff.place === 1) assert.equal(await page.locator('#panelNomRecordMixte').textContent(), 'ÉLODIE');
+    await page.locator('#buttonCancel').click();
+    await page.locator('.dialogue.choix').waitFor({ state: 'detached' });
+    assert.ok(serp.place >= 1 && lab.place >= 1);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
+test("a first visit's export is the desktop's first-run score file, byte for byte", async () => {
+  const n = await navigateur();
+  const { page } = n;
+  try {
+    await ouvrir(page);
+    await demarrer(page);
+    await choisir(page, { nom: 'Z', type: 1, numero: 1 });
+    const telechargement = page.waitForEvent('download');
+    await menu(page, 'Meilleurs scores', 'menuExporter');
+    const d = await telechargement;
+    assert.equal(d.suggestedFilename(), 'scoresI');
+    const fichier = join(artefacts, 'scoresI-premiere-visite');
+    await d.saveAs(fichier);
+    assert.ok(readFileSync(fichier).equals(readFileSync(scoresPremierLancement)), 'identical to the desktop first run');
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
+test('Import of a desktop file shows its records; a short or foreign file is refused and changes nothing', async () => {
+  const n = await navigateur();
+  const { page } = n;
+  try {
+    await ouvrir(page);
+    await demarrer(page);
+    await choisir(page, { nom: 'ANNE', type: 2, numero: 7 });
+    const avant = await page.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t);
+    const refuser = async (nom, octets) => {
+      await page.locator('#fichierImport').setInputFiles({ name: nom, mimeType: 'application/octet-stream', buffer: octets });
+      const b = await boite(page, 'OK');
+      assert.equal(b.sorte, 'erreur');
+      assert.match(b.texte, /^Ce fichier n'a pas été importé : .*Les meilleurs scores sont restés tels qu'ils étaient\.$/);
+      return b.texte;
+    };
+    assert.match(await refuser('scoresI', readFileSync(scoresAvecRecord).subarray(0, 1000)), /400000 octets, celui-ci en a 1000/);
+    const etranger = Buffer.alloc(400000);
+    for (let i = 0; i < etranger.length; ++i) etranger[i] = (i * 7919 + 13) & 0xff;
+    await refuser('photo.png', etranger);
+    assert.match(await refuser('film.avi', Buffer.alloc(2500000, 7)), /celui-ci en a 2500000/);
+    assert.equal(await page.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t), avant);
+
+    await page.locator('#fichierImport').setInputFiles(scoresAvecRecord);
+    assert.match((await boite(page, 'OK')).texte, /importés/);
+    await inactif(page);
+    assert.equal(await page.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t), '9999');
+    await verifierVisionneuse(page, 1, 'DESKTOP', 9999);
+    // And it is what the page keeps: the export gives the desktop file back.
+    const telechargement = page.waitForEvent('download');
+    await menu(page, 'Meilleurs scores', 'menuExporter');
+    const fichier = join(artefacts, 'scoresI-importe');
+    await (await telechargement).saveAs(fichier);
+    assert.ok(readFileSync(fichier).equals(readFileSync(scoresAvecRecord)));
+    await page.reload();
+    await page.waitForFunction(() => window.cogitelleTest);
+    await page.evaluate(() => window.cogitelleTest.pret);
+    await demarrer(page);
+    await choisir(page, { type: 2, numero: 7 });
+    assert.equal(await page.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t), '9999');
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
+for (const panne of ['refuse', 'bloque']) test(`a storage that ${panne === 'refuse' ? 'refuses to keep' : 'blocks'} the data is reported once and play goes on in memory`, async () => {
+  const n = await navigateur();
+  const { page } = n;
+  try {
+    await ouvrir(page, `&stockage=${panne}`, false);
+    // The start-up's saves fail: the boxes say so, then the start screen is ready.
+    await page.evaluate(() => { window.pretVu = false; window.cogitelleTest.pret.then(() => { window.pretVu = true; }); });
+    const textes = [];
+    while (!(await page.evaluate(() => window.pretVu))) {
+      if (await page.locator('.dialogue.boite').count()) textes.push((await boite(page, 'OK')).texte);
+      else await page.waitForTimeout(20);
+    }
+    assert.equal(textes.length, 1, textes.join(' / '));
+    assert.match(textes[0], panne === 'refuse' ? /stockage du navigateur a refusé de les garder \(Le quota de stockage est dépassé\)/
+      : /stockage du navigateur a refusé de les lire \(L'accès au stockage est bloqué\)/);
+    await demarrer(page);
+    await choisir(page, { nom: 'MARC', type: 1, numero: 1 });
+    await gagnerLabyrinthe(page);
+    const r = await finGagnee(page, 'MARC');
+    await aucuneBoite(page);
+    await verifierVisionneuse(page, r.place, 'MARC', r.score);
+  } finally {
+    await n.fermer();
+  }
+});
+
+for (const [nom, options] of [
+  ['800x600', { viewport: { width: 800, height: 600 } }],
+  ['1920x1080', { viewport: { width: 1920, height: 1080 } }],
+  ['390x844-toucher', { viewport: { width: 390, height: 844 }, touch: true, dpr: 3 }],
+]) {
+  test(`the page at ${nom}: nothing cut off, the chooser and the board inside the window`, async () => {
+    const n = await navigateur(options);
+    const { page } = n;
+    try {
+      const { width, height } = options.viewport;
+      const dedans = async (selecteur) => {
+        const b = await page.locator(selecteur).boundingBox();
+        assert.ok(b.x >= -0.5 && b.y >= -0.5 && b.x + b.width <= width + 0.5 && b.y + b.height <= height + 0.5, `${selecteur} ${JSON.stringify(b)}`);
+      };
+      await ouvrir(page);
+      await dedans('#demarrage');
+      await demarrer(page);
+      await dedans('.dialogue.choix');
+      await page.screenshot({ path: join(artefacts, `choix-${nom}.png`) });
+      await choisir(page, { nom: 'TOUCHE', type: 4, numero: 1 });
+      await dedans('#principale');
+      await dedans('#menus');
+      // The menus' entries stay on one line each, inside the bar.
+      const menus = await page.locator('#menus .menu > button').evaluateAll((bs) => bs.map((b) => b.getBoundingClientRect().right));
+      assert.ok(Math.max(...menus) <= width, `menus end at ${Math.max(...menus)}`);
+      if (options.touch) {
+        // A tap on a cell beside the hole slides it; a long press is the right click.
+        const e = await etat(page);
+        const [hx, hy] = e.trou;
+        const voisin = hx > 1 ? [hx - 1, hy] : [hx + 1, hy];
+        const [x, y] = await centre(page, 'caseA', voisin[0] * 100 + voisin[1]);
+        await page.touchscreen.tap(x, y);
+        await inactif(page);
+        assert.deepEqual((await etat(page)).trou, voisin, 'a tap slides the cell into the hole');
+        const score = (await etat(page)).score;
+        const [x2, y2] = await centre(page, 'caseA', hx * 100 + hy);
+        const cdp = await page.context().newCDPSession(page);
+        await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: x2, y: y2 }] });
+        await page.waitForTimeout(700);
+        await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+        await inactif(page);
+        const apres = await etat(page);
+        assert.deepEqual(apres.trou, [hx, hy], 'a long press moves the cell into the hole');
+        assert.ok(apres.score <= score - 50, 'at the right click\'s price');
+        // A two-finger tap is a right click too: the cell beside the hole goes back into it.
+        const [x3, y3] = await centre(page, 'caseA', voisin[0] * 100 + voisin[1]);
+        await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: x3, y: y3, id: 1 }, { x: x3 + 10, y: y3, id: 2 }] });
+        await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+        await inactif(page);
+        assert.deepEqual((await etat(page)).trou, voisin, 'a two-finger tap moves the cell into the hole');
+      }
+      await page.screenshot({ path: join(artefacts, `fenetre-${nom}.png`) });
+      assert.deepEqual(n.erreurs, []);
+    } finally {
+      await n.fermer();
+    }
+  });
+}
+
+test('after a first visit the page plays offline, from the service worker', async () => {
+  const n = await navigateur();
+  const { page, contexte } = n;
+  try {
+    await page.goto(ADRESSE);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.waitForFunction(() => navigator.serviceWorker.controller, null, { timeout: 10000 }).catch(() => page.reload());
+    await page.evaluate(async () => {
+      // Every file is kept once the worker is installed.
+      const cles = await caches.keys();
+      if (!cles.length) throw new Error('no cache');
+    });
+    await contexte.setOffline(true);
+    await ouvrir(page);
+    await demarrer(page);
+    await choisir(page, { nom: 'HORS LIGNE', type: 5, numero: 3 });
+    assert.equal((await etat(page)).type, 5);
+    // The browser's timer drives the score clock: a point a second.
+    const avant = (await etat(page)).score;
+    await page.waitForTimeout(2300);
+    const apres = (await etat(page)).score;
+    assert.ok(apres <= avant - 2 && apres >= avant - 4, `${avant} -> ${apres}`);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
+test('the menus: F1 opens the help, F9 asks before quitting, A propos shows both messages', async () => {
+  const n = await navigateur();
+  const { page, contexte } = n;
+  try {
+    await ouvrir(page);
+    await demarrer(page, 2);
+    await choisir(page, { nom: 'LUC', type: 3, numero: 2 });
+    // ENGLISH: the help and the questions in English; the side panel shows the rules on demand.
+    await panneau(page, 'panelReglesDuJeu');
+    assert.match(await page.evaluate(() => window.cogitelleTest.controle('lblInfos').t), /^Règles du jeu : /);
+    const aide = contexte.waitForEvent('page');
+    await page.keyboard.press('F1');
+    const pageAide = await aide;
+    await pageAide.waitForLoadState();
+    assert.match(pageAide.url(), /help\/cogitelleus\.html$/);
+    await pageAide.close();
+    await menu(page, 'Aide', 'menuAPropos');
+    assert.match((await boite(page, 'OK')).texte, /^COGITELLE I/);
+    assert.match((await boite(page, 'OK')).texte, /^Conception/);
+    await page.keyboard.press('F9');
+    const q = await boite(page, 'Non');
+    assert.equal(q.sorte, 'question');
+    assert.equal(q.texte, 'Do you really want to quit ?');
+    await aucuneBoite(page);
+    await menu(page, 'Cogitelle', 'Quitter1');
+    await boite(page, 'Oui');
+    assert.equal((await boite(page, 'OK')).texte.length > 0, true);
+    await page.locator('#fermee').waitFor();
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
+// ---- Running ---------------------------------------------------------------------------------
+
+let reussis = 0, echoues = 0;
+const filtre = process.env.COGITELLE_WEB_FILTRE;
+for (const t of tests) {
+  if (filtre && !t.nom.includes(filtre)) continue;
+  const debut = Date.now();
+  try {
+    await t.f();
+    ++reussis;
+    console.log(`ok   ${t.nom} (${((Date.now() - debut) / 1000).toFixed(1)} s)`);
+  } catch (e) {
+    ++echoues;
+    console.log(`FAIL ${t.nom}\n     ${(e.stack || String(e)).split('\n').slice(0, 6).join('\n     ')}`);
+  }
+}
+serveur.close();
+console.log(`Web: ${reussis} passed, ${echoues} failed`);
+process.exit(echoues ? 1 : 0);
