@@ -111,14 +111,63 @@ COGITELLE_SANS_COUVERTURE inline bool Nuls(const void* debut, size_t taille)
 
 } // namespace detail
 
+// The browser's Import: the player's file is accepted only when the game could have written it,
+// and then replaces the table and is saved whole. The table in play is the default one, read from
+// a sound file; the file system's switches are off.
+COGITELLE_SANS_COUVERTURE inline std::string EssayerImport(BancFichierScores& banc, FichiersEnMemoire& fs, const std::string& octets)
+{
+    SessionAutonome& s = banc.s;
+    Contexte& c = s.ctx;
+    GameState& g = *s.etat;
+    static const std::string defaut = [] {
+        SessionAutonome d;
+        InitialiserMeilleursScores(d.ctx);
+        return OctetsTable(d.etat->MeilleursScores);
+    }();
+    // The saves under faults are the Sauvegarde target's: here every call succeeds.
+    fs.lectureEnErreur = fs.echecCopie = fs.echecCreation = fs.echecRemplacement = false;
+    fs.Poser(c.CheminScores, defaut);
+    LireMeilleursScores(c);
+    static auto* const importee = new TableMeilleursScores;
+    std::string raison;
+    if (!LireFichierImporte(octets, *importee, raison)) {
+        if (raison.empty())
+            return "an Import refused gives no reason";
+        if (OctetsTable(g.MeilleursScores) != defaut || *fs.Contenu(c.CheminScores) != defaut)
+            return "an Import refused changed the table";
+        return {};
+    }
+    if (octets.size() != TailleFichierScores || OctetsTable(*importee) != octets)
+        return "an Import accepted is not the file's whole table";
+    // Every list is in order and every name is one the game could have written: it reads as
+    // UTF-8 and writes back as its bytes (the first and last records; all 25 000 would cost a
+    // hundred runs).
+    const EnregistrementScore* const e = &importee->e[0][0][0];
+    for (size_t k = 0; k < TailleFichierScores / 16; ++k)
+        if (k % PlacesParTableau != 0 && e[k].ValeurScore > e[k - 1].ValeurScore)
+            return "an Import accepted a list out of order";
+    for (size_t k = 0; k < TailleFichierScores / 16; k = k == 63 ? TailleFichierScores / 16 - 64 : k + 1) {
+        EnregistrementScore relu;
+        EcrireNom(relu, NomEnregistrement(e[k]));
+        if (std::memcmp(relu.NomScore, e[k].NomScore, sizeof relu.NomScore) != 0)
+            return "an Import accepted a name the game cannot write back";
+    }
+    g.MeilleursScores = *importee;
+    EcrireMeilleursScores(c);
+    if (*fs.Contenu(c.CheminScores) != octets)
+        return "an imported table is not saved whole";
+    return {};
+}
+
 // Input: one byte of switches, then the file's bytes. A whole table costs a hundred times a short
 // file, so most switch values read the file as it is:
 //   bits 0-2: 0 to 3 the file is read; 4 the next two bytes give its length, 0 to 420 000 bytes, and
 //   the rest is repeated to fill it; 5 the bytes are repeated up to 400 000 bytes and a few more (a
 //   whole table); 6 there is no file; 7 reading it fails;
 //   bit 3: copies fail; bit 4: temporary files cannot be created; bit 5: renames fail;
-//   bit 6: loaded by ChargerOptions instead of LireMeilleursScores: a first run, or with bit 7 a
-//   run after one that saved sound options.
+//   bits 6-7: 0 loaded by LireMeilleursScores; 1 by ChargerOptions, a first run; 3 by ChargerOptions
+//   after a run that saved sound options; 2 the bytes are a file the player imports (the browser's
+//   Import), the table then read from a sound score file.
 // Inputs themselves stay short (scripts/fuzz bounds them at 4 096 bytes): mutating a 400 000-byte
 // input would cost more than loading it.
 COGITELLE_SANS_COUVERTURE inline std::string EssayerFichierScores(const uint8_t* donnees, size_t taille)
@@ -159,7 +208,7 @@ COGITELLE_SANS_COUVERTURE inline std::string EssayerFichierScores(const uint8_t*
     Contexte& c = s.ctx;
     c.CheminScores = chemin;
     c.Sauvegardes.fichiers = &fs;
-    if (commandes & 0x80) {
+    if ((commandes & 0xC0) == 0xC0) {
         const auto binaire = [&](const char* nom, std::vector<uint8_t> octets) { s.magasin.valeurs[nom].octets = octets; };
         binaire("verif", {1});
         binaire("optionCouleurFondEcran", {0, 0, 0x40, 0});
@@ -170,6 +219,8 @@ COGITELLE_SANS_COUVERTURE inline std::string EssayerFichierScores(const uint8_t*
         s.magasin.valeurs["optionYourName"].texte = "ÉLODIE";
     }
     GameState& g = *s.etat;
+    if ((commandes & 0xC0) == 0x80)
+        return EssayerImport(banc, fs, octets);
     if (commandes & 0x40)
         ChargerOptions(c);
     else
