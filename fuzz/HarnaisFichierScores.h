@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
@@ -109,6 +110,17 @@ COGITELLE_SANS_COUVERTURE inline bool Nuls(const void* debut, size_t taille)
     return ou == 0;
 }
 
+// The same bytes: one memcmp for a whole table, not one per record.
+COGITELLE_SANS_COUVERTURE inline bool Egaux(const void* a, const void* b, size_t taille)
+{
+    return taille == 0 || std::memcmp(a, b, taille) == 0;
+}
+
+COGITELLE_SANS_COUVERTURE inline bool Memes(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && Egaux(a.data(), b.data(), a.size());
+}
+
 } // namespace detail
 
 // The browser's Import: the player's file is accepted only when the game could have written it,
@@ -133,11 +145,11 @@ COGITELLE_SANS_COUVERTURE inline std::string EssayerImport(BancFichierScores& ba
     if (!LireFichierImporte(octets, *importee, raison)) {
         if (raison.empty())
             return "an Import refused gives no reason";
-        if (OctetsTable(g.MeilleursScores) != defaut || *fs.Contenu(c.CheminScores) != defaut)
+        if (!detail::Memes(OctetsTable(g.MeilleursScores), defaut) || !detail::Memes(*fs.Contenu(c.CheminScores), defaut))
             return "an Import refused changed the table";
         return {};
     }
-    if (octets.size() != TailleFichierScores || OctetsTable(*importee) != octets)
+    if (octets.size() != TailleFichierScores || !detail::Memes(OctetsTable(*importee), octets))
         return "an Import accepted is not the file's whole table";
     // Every list is in order and every name is one the game could have written: it reads as
     // UTF-8 and writes back as its bytes (the first and last records; all 25 000 would cost a
@@ -154,7 +166,7 @@ COGITELLE_SANS_COUVERTURE inline std::string EssayerImport(BancFichierScores& ba
     }
     g.MeilleursScores = *importee;
     EcrireMeilleursScores(c);
-    if (*fs.Contenu(c.CheminScores) != octets)
+    if (!detail::Memes(*fs.Contenu(c.CheminScores), octets))
         return "an imported table is not saved whole";
     return {};
 }
@@ -231,13 +243,10 @@ COGITELLE_SANS_COUVERTURE inline std::string EssayerFichierScores(const uint8_t*
     const size_t complets = lecture == 0 ? std::min(octets.size() / 16, TailleFichierScores / 16) : 0;
     const EnregistrementScore* const e = &g.MeilleursScores.e[0][0][0];
     if (complets > 0) {
-        for (size_t k = 0; k < complets; ++k) {
-            uint32_t v = 0;
-            for (int b = 0; b < 4; ++b)
-                v |= static_cast<uint32_t>(static_cast<uint8_t>(octets[16 * k + 12 + b])) << (8 * b);
-            if (std::memcmp(e[k].NomScore, octets.data() + 16 * k, 12) != 0 || static_cast<uint32_t>(e[k].ValeurScore) != v)
-                return "the table does not hold the file's records";
-        }
+        // A record in memory is its 16 bytes in the file, on the little-endian machines that fuzz.
+        static_assert(std::endian::native == std::endian::little);
+        if (!detail::Egaux(e, octets.data(), 16 * complets))
+            return "the table does not hold the file's records";
         // A record past a short file keeps what it held before: nothing, at start-up.
         if (!detail::Nuls(e + complets, sizeof(EnregistrementScore) * (TailleFichierScores / 16 - complets)))
             return "the records past a short file are not left as they were";
@@ -261,11 +270,11 @@ COGITELLE_SANS_COUVERTURE inline std::string EssayerFichierScores(const uint8_t*
     // A file that reads is copied, or else moved aside; one that does not can only be moved.
     const bool copiable = lecture == 0 ? !fs.echecCopie || !fs.echecRemplacement : !fs.echecRemplacement;
     const std::string* copie = fs.Contenu(chemin + ".bak");
-    if (endommage && copiable && (!copie || *copie != octets))
+    if (endommage && copiable && (!copie || !detail::Memes(*copie, octets)))
         return "the damaged file is not kept as scoresI.bak";
     // Whatever was saved is a whole table, never a part of one.
     const std::string* fichier = fs.Contenu(chemin);
-    if (fichier && *fichier != octets && *fichier != OctetsTable(g.MeilleursScores))
+    if (fichier && !detail::Memes(*fichier, octets) && !detail::Memes(*fichier, OctetsTable(g.MeilleursScores)))
         return "the score file holds neither its old bytes nor the table";
     for (const auto& [nom, noeud] : fs.noeuds)
         if (nom.find(".tmp") != std::string::npos)
