@@ -2,7 +2,15 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "fuzz/Allocation.h"
+
 #include "fuzz/HarnaisRoutage.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    cogitelle::fuzz::GarderLaMemoire();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
 {

@@ -16,7 +16,8 @@
 
 namespace cogitelle::fuzz {
 
-// At most this many new games and events per input, so that one input runs in milliseconds.
+// At most this many new games and events per input, so that one input runs in a millisecond or so
+// (see also Numero below).
 constexpr int32_t NouvellesPartiesMax = 6;
 constexpr int32_t EvenementsMax = 400;
 
@@ -33,7 +34,7 @@ public:
         case 0:
             e.sorte = Evenement::Partie;
             e.type = Octet() % 6;
-            e.numero = 1 + static_cast<int32_t>(((Octet() << 8) | Octet()) % 500);
+            e.numero = Numero();
             break;
         case 1: e.sorte = Evenement::Suivant; break;
         case 2: e.sorte = Evenement::Precedent; break;
@@ -67,6 +68,17 @@ public:
 
 private:
     uint32_t Octet() { return i_ < n_ ? d_[i_++] : 0u; }
+
+    // A puzzle number from two bytes. A large maze takes milliseconds to draw, a small puzzle of any
+    // game a tenth of that: seven first bytes in eight pick one of puzzles 1 to 20 (the smallest
+    // board of every game: a 6 x 6 maze), the others any puzzle 1 to 500.
+    int32_t Numero()
+    {
+        const uint32_t haut = Octet(), bas = Octet();
+        if (haut < 0xE0)
+            return 1 + static_cast<int32_t>(bas % 20);
+        return 1 + static_cast<int32_t>(((haut << 8) | bas) % 500);
+    }
 
     // A cell's tag 100 x + y with x and y in 0..15, or with 0xFF first any 16-bit signed value.
     int32_t Tag()

@@ -39,7 +39,8 @@ MagasinOptions::Lecture MagasinMemoire::LireBinaire(const std::string& nom, void
         erreur = TypeInvalide;
         return Lecture::Erreur;
     }
-    std::memcpy(dst, v.octets.data(), v.octets.size());
+    if (!v.octets.empty())   // an empty vector may hold no buffer at all
+        std::memcpy(dst, v.octets.data(), v.octets.size());
     lus = v.octets.size();
     return Lecture::Ok;
 }

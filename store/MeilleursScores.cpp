@@ -1,5 +1,7 @@
 #include "store/MeilleursScores.h"
 
+#include <array>
+#include <bit>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -32,25 +34,37 @@ void EcrireNom(EnregistrementScore& e, const std::string& nomUtf8)
 
 void InitialiserMeilleursScores(Contexte& c)
 {
-    TableMeilleursScores& t = c.E.MeilleursScores;
+    // The ten default names, encoded once: the table takes 25 000 of them.
+    static const std::array<EnregistrementScore, 10> noms = [] {
+        std::array<EnregistrementScore, 10> n{};
+        for (size_t i = 0; i < n.size(); ++i)
+            EcrireNom(n[i], NomsParDefaut[i]);
+        return n;
+    }();
+    // The records in file order: type, puzzle, place.
+    EnregistrementScore* e = &c.E.MeilleursScores.e[0][0][0];
     for (int32_t type = 1; type <= NbTypesJeu; ++type)
-        for (int32_t p = 1; p <= NombreTableaux; ++p) {
-            for (int32_t r = 1; r <= PlacesParTableau; ++r) {
-                EnregistrementScore& e = t(type, p, r);
-                EcrireNom(e, NomsParDefaut[c.R.Draw(10) - 1]);
+        for (int32_t p = 1; p <= NombreTableaux; ++p)
+            for (int32_t r = 1; r <= PlacesParTableau; ++r, ++e) {
+                std::memcpy(e->NomScore, noms[static_cast<size_t>(c.R.Draw(10) - 1)].NomScore, sizeof e->NomScore);
                 if (r == 1)
-                    e.ValeurScore = 4650 - c.R.Draw(50) - 2 * p;
+                    e->ValeurScore = 4650 - c.R.Draw(50) - 2 * p;
                 else
-                    e.ValeurScore = t(type, p, r - 1).ValeurScore - c.R.Draw(99);
+                    e->ValeurScore = e[-1].ValeurScore - c.R.Draw(99);
             }
-        }
     // The table as a whole replaces the one on disk at the next save.
     c.Sauvegardes.scoresAEnregistrer.clear();
     c.Sauvegardes.tableEntiereAEcrire = true;
 }
 
+// A record in memory is its 16 bytes in the file on a little-endian machine: the table is then
+// copied whole.
+constexpr bool MemoireCommeFichier = std::endian::native == std::endian::little && sizeof(TableMeilleursScores) == TailleFichierScores;
+
 std::string OctetsTable(const TableMeilleursScores& t)
 {
+    if constexpr (MemoireCommeFichier)
+        return std::string(reinterpret_cast<const char*>(&t), TailleFichierScores);
     std::string octets(TailleFichierScores, '\0');
     size_t i = 0;
     for (const auto& type : t.e)
@@ -68,6 +82,10 @@ std::string OctetsTable(const TableMeilleursScores& t)
 size_t LireOctetsTable(TableMeilleursScores& t, const std::string& octets)
 {
     const size_t complets = std::min(octets.size() / 16, TailleFichierScores / 16);
+    if constexpr (MemoireCommeFichier) {
+        std::memcpy(&t, octets.data(), 16 * complets);
+        return complets;
+    }
     EnregistrementScore* e = &t.e[0][0][0];
     for (size_t k = 0; k < complets; ++k) {
         const char* src = octets.data() + 16 * k;
@@ -78,6 +96,36 @@ size_t LireOctetsTable(TableMeilleursScores& t, const std::string& octets)
         e[k].ValeurScore = static_cast<int32_t>(v);
     }
     return complets;
+}
+
+bool LireFichierImporte(const std::string& octets, TableMeilleursScores& table, std::string& raison)
+{
+    if (octets.size() != TailleFichierScores) {
+        raison = "un fichier des meilleurs scores a " + std::to_string(TailleFichierScores) + " octets, celui-ci en a " +
+            std::to_string(octets.size());
+        return false;
+    }
+    LireOctetsTable(table, octets);
+    for (int t = 1; t <= NbTypesJeu; ++t)
+        for (int p = 1; p <= NombreTableaux; ++p)
+            for (int r = 1; r <= PlacesParTableau; ++r) {
+                const EnregistrementScore& e = table(t, p, r);
+                bool fin = false;
+                for (const char ch : e.NomScore) {
+                    const auto c = static_cast<unsigned char>(ch);
+                    const bool indefini = c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+                    if (fin ? c != 0 : (c != 0 && (c < 0x20 || c == 0x7F || indefini))) {
+                        raison = "il ne contient pas des noms de joueurs";
+                        return false;
+                    }
+                    fin = fin || c == 0;
+                }
+                if (r > 1 && e.ValeurScore > table(t, p, r - 1).ValeurScore) {
+                    raison = "ses scores ne sont pas rangés du meilleur au moins bon";
+                    return false;
+                }
+            }
+    return true;
 }
 
 namespace {
@@ -248,8 +296,13 @@ bool Sauvegarder(Contexte& c, std::string& raison)
                     AfficherMeilleursScores(c);
                 }
             }
-        } else if (lecture != SystemeFichiers::Lecture::Absent &&
-            (lecture != SystemeFichiers::Lecture::Ok || !DejaGardee(suivi, disque))) {
+        } else if (lecture == SystemeFichiers::Lecture::Erreur) {
+            // A file that does not read now may be sound: moved aside, and the write then failing,
+            // there would be no score file at all. The save fails and is tried again; a file that
+            // stays unreadable is kept aside at the next start.
+            raison = "le fichier des scores n'a pas pu être relu (" + raisonLecture + ")";
+            return false;
+        } else if (lecture == SystemeFichiers::Lecture::Ok && !DejaGardee(suivi, disque)) {
             // A damaged file not yet kept: it goes aside before this save may replace it.
             std::string copie, raisonCopie;
             if (!GarderCopie(c, fs, cible, lecture == SystemeFichiers::Lecture::Ok, disque, copie, raisonCopie)) {

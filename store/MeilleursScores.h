@@ -49,5 +49,8 @@ constexpr size_t TailleFichierScores = 400000;
 std::string OctetsTable(const TableMeilleursScores& t);
 // Reads whole records from the bytes; returns how many were complete.
 size_t LireOctetsTable(TableMeilleursScores& t, const std::string& octets);
+// A score file chosen by the player (the browser's Import): accepted only when it is a whole table
+// whose names and scores could have been written by the game. `raison` says why not.
+bool LireFichierImporte(const std::string& octets, TableMeilleursScores& table, std::string& raison);
 
 } // namespace cogitelle

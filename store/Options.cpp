@@ -110,17 +110,23 @@ bool OptionsValides(const GameState& g)
         g.TypeJeuChoisi >= 1 && g.TypeJeuChoisi <= NbTypesJeu;
 }
 
-void ChargerOptions(Contexte& c)
+bool LireOptions(Contexte& c)
 {
     GameState& g = c.E;
     LireValeurs(c);
-    // A first run, or options that cannot be right, bring back the default options; the player's
-    // records are kept all the same.
+    // A first run, or options that cannot be right, bring back the default options.
     const bool parDefaut = g.Verif == 0 || !OptionsValides(g);
     if (parDefaut) {
         g.Verif = 1;   // also repairs a bad marker, so the repair is not made again
         ValeursParDefaut(g);
     }
+    return parDefaut;
+}
+
+void ChargerOptions(Contexte& c)
+{
+    // The player's records are kept even when the options are not.
+    const bool parDefaut = LireOptions(c);
     // The default table is drawn only where no table can be read. Nothing has drawn from the
     // generator yet, so it is the same table on every machine.
     const EtatFichierScores etat = ChargerFichierScores(c);

@@ -11,6 +11,9 @@ constexpr Couleur CouleurFondParDefaut = 4194304;   // #000040
 // options bring back the default options (and save them); the records are read from their file
 // all the same, and a default table is drawn and written only where none can be read.
 void ChargerOptions(Contexte& c);
+// Reads the options alone, the default options replacing a first run's or invalid ones; true when
+// they did (they are then to be saved).
+bool LireOptions(Contexte& c);
 // Writes every option and, between the numbers and the name, the whole score file.
 void SauverOptions(Contexte& c);
 // Sets the default options and saves them; the table of best scores is left as it is.

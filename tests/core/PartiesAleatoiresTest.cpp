@@ -1,6 +1,7 @@
 // Random play: hundreds of puzzles of every game played by a seeded mix of useful moves and random,
 // mostly illegal, inputs until they end or a move budget runs out, every event checked by the
-// invariants of support/Invariants.h. COGITELLE_SOAK_PUZZLES sets the puzzles per game type.
+// invariants of support/Invariants.h. COGITELLE_SOAK_EVENTS sets the events played across the five
+// games (100 000 by default, split evenly; scripts/soak plays a million).
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -271,10 +272,12 @@ struct Bilan {
     int32_t parties = 0, finies = 0, victoires = 0, entrees = 0, defaites = 0;
 };
 
-int32_t PuzzlesParType()
+// The events each game type plays: a fifth of COGITELLE_SOAK_EVENTS, at least two puzzles' worth.
+int64_t EvenementsParType()
 {
-    const char* v = std::getenv("COGITELLE_SOAK_PUZZLES");
-    return v ? std::max(1, std::atoi(v)) : 200;
+    const char* v = std::getenv("COGITELLE_SOAK_EVENTS");
+    const long long total = v ? std::atoll(v) : 100000;
+    return std::max<int64_t>(1, static_cast<int64_t>(total) / 5);
 }
 
 } // namespace
@@ -283,8 +286,9 @@ int32_t PuzzlesParType()
 // by ">>" and "<<" from the previous one.
 TEST(PartiesAleatoires, ToutesLesReglesTiennentApresChaqueEvenement)
 {
-    const int32_t puzzles = PuzzlesParType();
+    const int64_t quota = EvenementsParType();
     constexpr int32_t BudgetCoups = 400;
+    int64_t total = 0;
     for (TTypeJeu type = 1; type <= 5; ++type) {
         SessionAutonome s;
         Contexte& c = s.ctx;
@@ -294,7 +298,8 @@ TEST(PartiesAleatoires, ToutesLesReglesTiennentApresChaqueEvenement)
         Joueur joueur(static_cast<uint32_t>(1000 + type));
         Verificateur verificateur(c);
         Bilan bilan;
-        for (int32_t i = 0; i < puzzles; ++i) {
+        // Puzzles 1 and 500 always, then more until the type has played its share of events.
+        for (int32_t i = 0; i < 2 || bilan.evenements < quota; ++i) {
             Evenement debut;
             debut.type = type;
             debut.numero = i == 0 ? 1 : i == 1 ? 500 : 1 + static_cast<int32_t>(joueur.Tirer(500));
@@ -332,13 +337,17 @@ TEST(PartiesAleatoires, ToutesLesReglesTiennentApresChaqueEvenement)
         bilan.victoires = verificateur.Victoires();
         bilan.entrees = verificateur.Entrees();
         bilan.defaites = verificateur.Defaites();
+        total += bilan.evenements;
         std::printf("[ soak     ] type %d: %d puzzles, %lld events, %d ended (%d won, %d lost), %d entered the top ten\n",
             type, bilan.parties, static_cast<long long>(bilan.evenements), bilan.finies, bilan.victoires,
             bilan.defaites, bilan.entrees);
+        std::fflush(stdout);
         // The player must reach the end of many games, or the end-of-game checks go untried.
         EXPECT_GT(bilan.finies, bilan.parties / 5) << "type " << type;
         if (type != Labyrinthe) {
             EXPECT_EQ(bilan.defaites, 0) << "only the maze can be lost";
         }
+        EXPECT_GE(bilan.evenements, quota) << "type " << type;
     }
+    std::printf("[ soak     ] %lld events in all\n", static_cast<long long>(total));
 }

@@ -135,3 +135,24 @@ TEST_F(Routage, LesTouchesNeServentQuAuLabyrinthe)
         EXPECT_EQ(0, std::memcmp(g.Etat, avant.Etat, sizeof g.Etat)) << type;
     }
 }
+
+// Before the player has chosen a game, the board's inputs reach the core all the same (a click on
+// the empty board, a key, a wall): none of them changes anything.
+TEST_F(Routage, AvantToutePartieRienNeChange)
+{
+    ASSERT_EQ(g.TypeJeu, AucunJeu);
+    const uint64_t modifications = k.Modifications();
+    const int32_t score = g.Score;
+    AppelCaseMouseDown(banc.ctx, 101, BoutonSouris::Gauche, ssLeft);
+    AppelCaseMouseDown(banc.ctx, 202, BoutonSouris::Droit, ssRight);
+    AppelMurDroitClique(banc.ctx, 101);
+    AppelMurBasClique(banc.ctx, 101);
+    AppelMurBasDroitClique(banc.ctx, 101);
+    FormKeyDown(banc.ctx, Fleche::Droite);
+    FormKeyPress(banc.ctx, '6');
+    EXPECT_EQ(k.Modifications(), modifications);
+    EXPECT_EQ(g.Score, score);
+    EXPECT_EQ(g.TypeJeu, AucunJeu);
+    EXPECT_FALSE(k.timerScore.Enabled);
+    EXPECT_TRUE(banc.ports.erreurs.empty());
+}

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
+#include <memory>
 #include <iterator>
 
 #include "store/Cp1252.h"
@@ -199,4 +201,49 @@ TEST(Cp1252, Utf16)
     EXPECT_EQ(large, (std::u16string{u'A', 0x00C9, 0x20AC, 0xD83D, 0xDE00}));
     EXPECT_EQ(Utf16VersUtf8(large), texte);
     EXPECT_EQ(Utf16VersUtf8(std::u16string{u'a', 0xD800, u'b'}), "a\xEF\xBF\xBD" "b");
+}
+
+// The browser's Import: a file is taken only when the game could have written it; each refusal
+// says why, and the table it was read into is a scratch table the caller throws away.
+TEST(MeilleursScores, ImportNAccepteQueCeQueLeJeuPeutEcrire)
+{
+    Banc banc;
+    InitialiserMeilleursScores(banc.ctx);
+    ASSERT_EQ(InsererScore(banc.ctx, Differences, 250, "ÉLODIE", 9999), 1);
+    const std::string sain = OctetsTable(banc.g().MeilleursScores);
+    auto table = std::make_unique<TableMeilleursScores>();
+    std::string raison;
+    ASSERT_TRUE(LireFichierImporte(sain, *table, raison)) << raison;
+    EXPECT_EQ(OctetsTable(*table), sain);
+    EXPECT_EQ(NomEnregistrement((*table)(Differences, 250, 1)), "ÉLODIE");
+
+    const auto refuse = [&](std::string octets, const std::string& attendue) {
+        std::string r;
+        EXPECT_FALSE(LireFichierImporte(octets, *table, r));
+        EXPECT_NE(r.find(attendue), std::string::npos) << r;
+    };
+    refuse(sain.substr(0, TailleFichierScores - 1), "celui-ci en a 399999");
+    refuse(sain + "x", "celui-ci en a 400001");
+    // A name with a control character, one with bytes after its end, a byte Windows-1252 lacks.
+    const size_t nom = 16 * 1234;
+    std::string controle = sain;
+    controle[nom + 1] = '\x07';
+    refuse(controle, "noms de joueurs");
+    std::string apresLaFin = sain;
+    std::memset(&apresLaFin[nom], 0, 12);
+    apresLaFin[nom] = 'A';
+    apresLaFin[nom + 5] = 'B';
+    refuse(apresLaFin, "noms de joueurs");
+    std::string indefini = sain;
+    indefini[nom] = '\x81';
+    refuse(indefini, "noms de joueurs");
+    // A list whose second score beats its first.
+    std::string desordre = sain;
+    const size_t second = 16 * (10 * 777 + 1) + 12;
+    desordre[second + 3] = 0x7F;
+    refuse(desordre, "rangés");
+    // A name of all twelve bytes, with no 0 after it, is one the game writes.
+    std::string plein = sain;
+    std::memcpy(&plein[nom], "ABCDEFGHIJKL", 12);
+    EXPECT_TRUE(LireFichierImporte(plein, *table, raison)) << raison;
 }

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 #include "store/MagasinOptions.h"
+#include "store/MeilleursScores.h"
 #include "store/Options.h"
 #include "store/OptionsScenarios.h"
 #include "support/Banc.h"
@@ -97,4 +101,110 @@ TEST(Options, AppliquerCocheLeJeuEnCours)
         EXPECT_EQ(banc.k().MenuCoche[t], t == Serpentin) << t;
     EXPECT_EQ(banc.k().panelCentral.couleur(), 0x00123456u);
     EXPECT_EQ(banc.k().panelTitreMeilleurScore.Caption(), "Meilleur score");
+}
+
+namespace {
+
+// A settings store that cannot be opened (a registry key or settings file the player may not
+// read), or whose values cannot be kept when it is closed (a full disk under the settings file).
+class MagasinDefaillant : public MagasinMemoire {
+public:
+    bool echecOuverture = false, echecFermeture = false;
+    bool Ouvrir(std::string& erreur) override
+    {
+        if (echecOuverture) {
+            erreur = "accès refusé";
+            return false;
+        }
+        return MagasinMemoire::Ouvrir(erreur);
+    }
+    bool Fermer(std::string& erreur) override
+    {
+        MagasinMemoire::Fermer(erreur);
+        if (echecFermeture) {
+            erreur = "plus de place sur le disque";
+            return false;
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+// A store that cannot be opened: the game starts with the default options, says so, and the
+// player's records are read from their file and kept all the same.
+TEST(Options, MagasinIllisibleDemarreAvecLesOptionsParDefaut)
+{
+    MagasinDefaillant magasin;
+    Banc banc(&magasin);
+    InitialiserMeilleursScores(banc.ctx);
+    ASSERT_EQ(InsererScore(banc.ctx, Serpentin, 42, "ÉLODIE", 9999), 1);
+    banc.ports.erreurs.clear();
+    std::memset(static_cast<void*>(&banc.g().MeilleursScores), 0, sizeof banc.g().MeilleursScores);
+
+    magasin.echecOuverture = true;
+    banc.g().Verif = 0;
+    banc.g().CouleurFondEcran = 0x123456;
+    ChargerOptions(banc.ctx);
+    EXPECT_TRUE(OptionsValides(banc.g()));
+    EXPECT_EQ(banc.g().Verif, 1);
+    EXPECT_EQ(banc.g().CouleurFondEcran, CouleurFondParDefaut);
+    EXPECT_EQ(banc.g().NumeroTableauChoisi, 1);
+    EXPECT_EQ(banc.g().TypeJeuChoisi, 1);
+    ASSERT_EQ(banc.ports.erreurs.size(), 2u);
+    EXPECT_EQ(banc.ports.erreurs[0], "Les options n'ont pas pu être lues : accès refusé.");
+    EXPECT_EQ(banc.ports.erreurs[1], "Les options n'ont pas pu être enregistrées : accès refusé.");
+    EXPECT_EQ(banc.g().MeilleursScores(Serpentin, 42, 1).ValeurScore, 9999);
+    EXPECT_EQ(NomEnregistrement(banc.g().MeilleursScores(Serpentin, 42, 1)), "ÉLODIE");
+}
+
+// Values that cannot be kept at the close are a failed save, reported once with the close's
+// reason, and again after a save has succeeded.
+TEST(Options, FermetureImpossibleSignaleeAvecSaRaison)
+{
+    MagasinDefaillant magasin;
+    Banc banc(&magasin);
+    banc.ctx.CheminScores.clear();
+    magasin.echecFermeture = true;
+    SauverOptions(banc.ctx);
+    SauverOptions(banc.ctx);
+    ASSERT_EQ(banc.ports.erreurs.size(), 1u);
+    EXPECT_EQ(banc.ports.erreurs[0], "Les options n'ont pas pu être enregistrées : plus de place sur le disque.");
+    magasin.echecFermeture = false;
+    SauverOptions(banc.ctx);
+    magasin.echecFermeture = true;
+    SauverOptions(banc.ctx);
+    EXPECT_EQ(banc.ports.erreurs.size(), 2u);
+}
+
+// The default options bring back the colours, the first puzzle of the first game and no name, in
+// memory and in the store; the records stay as they are and are written.
+TEST(Options, OptionsParDefautGardentLesRecords)
+{
+    Banc banc;
+    GameState& g = banc.g();
+    InitialiserMeilleursScores(banc.ctx);
+    ASSERT_EQ(InsererScore(banc.ctx, Memoire, 7, "JOSÉ", 9000), 1);
+    g.CouleurFondEcran = 0x00FF00;
+    g.CouleurTableauDeJeu = 0x0000FF;
+    g.NumeroTableauChoisi = 321;
+    g.TypeJeuChoisi = Memoire;
+    g.NomJoueur = "JOSÉ";
+    SauverOptions(banc.ctx);
+
+    OptionsParDefaut(banc.ctx);
+    EXPECT_EQ(g.CouleurFondEcran, CouleurFondParDefaut);
+    EXPECT_EQ(g.CouleurTableauDeJeu, 0u);
+    EXPECT_EQ(g.NumeroTableauChoisi, 1);
+    EXPECT_EQ(g.TypeJeuChoisi, 1);
+    EXPECT_EQ(g.NomJoueur, "");
+    EXPECT_EQ(banc.magasin.valeurs["optionNumeroTableau"].octets, (std::vector<uint8_t>{1, 0, 0, 0}));
+    EXPECT_EQ(banc.magasin.valeurs["optionYourName"].texte, "");
+    // A new start reads the records back from their file.
+    Banc relu;
+    relu.ctx.CheminScores = banc.ctx.CheminScores;
+    ASSERT_EQ(ChargerFichierScores(relu.ctx), EtatFichierScores::Complet);
+    EXPECT_EQ(relu.g().MeilleursScores(Memoire, 7, 1).ValeurScore, 9000);
+    EXPECT_EQ(NomEnregistrement(relu.g().MeilleursScores(Memoire, 7, 1)), "JOSÉ");
+    EXPECT_TRUE(banc.ports.erreurs.empty());
 }

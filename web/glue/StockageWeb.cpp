@@ -208,36 +208,6 @@ void ChargerScoresDuNavigateur(FichiersWeb& fichiers, const std::string& chemin)
     fichiers.Poser(chemin, std::move(octets));
 }
 
-bool LireFichierImporte(const std::string& octets, TableMeilleursScores& table, std::string& raison)
-{
-    if (octets.size() != TailleFichierScores) {
-        raison = "un fichier des meilleurs scores a " + std::to_string(TailleFichierScores) + " octets, celui-ci en a " +
-            std::to_string(octets.size());
-        return false;
-    }
-    LireOctetsTable(table, octets);
-    for (int t = 1; t <= NbTypesJeu; ++t)
-        for (int p = 1; p <= NombreTableaux; ++p)
-            for (int r = 1; r <= PlacesParTableau; ++r) {
-                const EnregistrementScore& e = table(t, p, r);
-                bool fin = false;
-                for (const char ch : e.NomScore) {
-                    const auto c = static_cast<unsigned char>(ch);
-                    const bool indefini = c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
-                    if (fin ? c != 0 : (c != 0 && (c < 0x20 || c == 0x7F || indefini))) {
-                        raison = "il ne contient pas des noms de joueurs";
-                        return false;
-                    }
-                    fin = fin || c == 0;
-                }
-                if (r > 1 && e.ValeurScore > table(t, p, r - 1).ValeurScore) {
-                    raison = "ses scores ne sont pas rangés du meilleur au moins bon";
-                    return false;
-                }
-            }
-    return true;
-}
-
 std::string EnBase64(const std::string& octets)
 {
     static const char A[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";

@@ -42,9 +42,6 @@ extern bool refusNavigateurSignale;
 // Puts the records kept in the browser, if any, at `chemin` before the options are loaded.
 void ChargerScoresDuNavigateur(FichiersWeb& fichiers, const std::string& chemin);
 
-// A score file chosen by the player: accepted only when it is a whole table whose names and
-// scores could have been written by the game. `raison` says why not.
-bool LireFichierImporte(const std::string& octets, TableMeilleursScores& table, std::string& raison);
 
 // Base64, as the browser's storage keeps text only.
 std::string EnBase64(const std::string& octets);

@@ -1,0 +1,23 @@
+// libFuzzer entry: see HarnaisSauvegarde.h.
+#include <cstdio>
+#include <cstdlib>
+
+#include "fuzz/Allocation.h"
+
+#include "fuzz/HarnaisSauvegarde.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    cogitelle::fuzz::GarderLaMemoire();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
+{
+    const std::string faute = cogitelle::fuzz::EssayerSauvegarde(donnees, taille);
+    if (!faute.empty()) {
+        std::fprintf(stderr, "cogitelle: %s\n", faute.c_str());
+        std::abort();
+    }
+    return 0;
+}
