@@ -39,13 +39,16 @@ TEST(DocumentsAide, LiensSommaireEtContenu)
         for (const std::string& lien : liens)
             EXPECT_TRUE(ancres.count(lien)) << "broken link #" << lien;
         // Every section is reachable from the contents, which come first.
-        for (const std::string& ancre : ancres)
-            if (ancre != "sommaire")
+        for (const std::string& ancre : ancres) {
+            if (ancre != "sommaire") {
                 EXPECT_TRUE(liens.count(ancre)) << "section #" << ancre << " missing from the contents";
+            }
+        }
         EXPECT_GE(ancres.size(), 12u);
         EXPECT_LT(doc.find("name=\"sommaire\""), doc.find("name=\"presentation\""));
-        if (!anciennesAncres.empty())
+        if (!anciennesAncres.empty()) {
             EXPECT_EQ(ancres, anciennesAncres);
+        }
         anciennesAncres = ancres;
 
         for (const char* titre : {"JEU DU LABYRINTHE", "CARRES MAGIQUES", "JEU DES DIFFERENCES", "JEU DU SERPENTIN",
