@@ -624,6 +624,8 @@ async function charger() {
   window.cogitelleDemarrageAffiche = performance.now();
   // The main window is made once the start screen is on the screen.
   await new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0)));
+  // The frame holding the start screen has been produced: what a player waits for.
+  window.cogitelleDemarragePeint = performance.now();
   description = JSON.parse(await appel('cg_demarrer', [l, h, 96], 'string')).controles;
   const d = JSON.parse(M.ccall('cg_description', 'string', [], []));
   facteurs = { x: d.facteurX, y: d.facteurY };

@@ -67,8 +67,10 @@ const mediane = (v) => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
   for (let i = 0; i < 7; ++i) {
     const n = await navigateur({ viewport: { width: 1280, height: 800 } });
     await n.page.goto(`${ADRESSE}?test`);
-    await n.page.waitForFunction(() => window.cogitelleDemarrageAffiche);
-    temps.push(await n.page.evaluate(() => new Promise((r) => requestAnimationFrame(() => r(performance.now())))));
+    // The page marks the end of the frame that shows the start screen, before it makes the main
+    // window: a frame asked for from here would wait for that work too.
+    await n.page.waitForFunction(() => window.cogitelleDemarragePeint);
+    temps.push(await n.page.evaluate(() => window.cogitelleDemarragePeint));
     await n.fermer();
   }
   console.log(`Navigation to the start screen painted: median ${mediane(temps).toFixed(0)} ms (${temps.map((t) => t.toFixed(0)).join(', ')})`);
