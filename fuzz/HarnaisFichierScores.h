@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/SessionAutonome.h"
+#include "fuzz/RemiseOptions.h"
 #include "store/Cp1252.h"
 #include "store/MeilleursScores.h"
 #include "store/Options.h"
@@ -79,12 +80,7 @@ struct BancFichierScores {
         GameState& g = *s.etat;
         std::memset(static_cast<void*>(&g.MeilleursScores), 0, sizeof(EnregistrementScore) * ecrits);
         ecrits = 0;
-        g.Verif = vierge->Verif;
-        g.CouleurFondEcran = vierge->CouleurFondEcran;
-        g.CouleurTableauDeJeu = vierge->CouleurTableauDeJeu;
-        g.NumeroTableauChoisi = vierge->NumeroTableauChoisi;
-        g.TypeJeuChoisi = vierge->TypeJeuChoisi;
-        g.NomJoueur = vierge->NomJoueur;
+        RemettreOptions(g, *vierge);
         s.hasard = PuzzleRandom{};
         s.ports.messages.clear();
         s.magasin = MagasinMemoire{};

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/SessionAutonome.h"
+#include "fuzz/RemiseOptions.h"
 #include "store/Cp1252.h"
 #include "store/Options.h"
 #include "store/qt/MagasinQSettings.h"
@@ -36,12 +37,7 @@ public:
     Contexte& Ouvrir(const QString& chemin)
     {
         // Only the options are read and written: they alone are put back.
-        etat->Verif = vierge->Verif;
-        etat->CouleurFondEcran = vierge->CouleurFondEcran;
-        etat->CouleurTableauDeJeu = vierge->CouleurTableauDeJeu;
-        etat->NumeroTableauChoisi = vierge->NumeroTableauChoisi;
-        etat->TypeJeuChoisi = vierge->TypeJeuChoisi;
-        etat->NomJoueur = vierge->NomJoueur;
+        RemettreOptions(*etat, *vierge);
         hasard = PuzzleRandom{};
         ports.messages.clear();
         ctx.reset();

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/SessionAutonome.h"
+#include "fuzz/RemiseOptions.h"
 #include "store/Cp1252.h"
 #include "store/MagasinOptions.h"
 #include "store/Options.h"
@@ -40,12 +41,7 @@ struct Session {
     Contexte& Remettre()
     {
         GameState& g = *s.etat;
-        g.Verif = vierge->Verif;
-        g.CouleurFondEcran = vierge->CouleurFondEcran;
-        g.CouleurTableauDeJeu = vierge->CouleurTableauDeJeu;
-        g.NumeroTableauChoisi = vierge->NumeroTableauChoisi;
-        g.TypeJeuChoisi = vierge->TypeJeuChoisi;
-        g.NomJoueur = vierge->NomJoueur;
+        RemettreOptions(g, *vierge);
         s.ports.messages.clear();
         s.magasin = MagasinMemoire{};
         s.ctx.Sauvegardes = SuiviSauvegardes{};
