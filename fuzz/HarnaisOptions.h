@@ -21,9 +21,26 @@
 
 namespace cogitelle::fuzz {
 
+// The settings file's store, counting what is written to it.
+class MagasinCompte : public MagasinQSettings {
+public:
+    using MagasinQSettings::MagasinQSettings;
+    bool EcrireBinaire(const std::string& nom, const void* src, size_t taille, std::string& erreur) override
+    {
+        ++ecritures;
+        return MagasinQSettings::EcrireBinaire(nom, src, taille, erreur);
+    }
+    bool EcrireTexte(const std::string& nom, const std::string& valeur, std::string& erreur) override
+    {
+        ++ecritures;
+        return MagasinQSettings::EcrireTexte(nom, valeur, erreur);
+    }
+    int ecritures = 0;
+};
+
 // A core whose settings store is an INI file, made once and its options put back as they started
-// before each input: a fresh core would allocate and clear 600 kB per input. No score file: the options are read
-// by LireOptions, the part of the start-up that reads them, and saved with the table kept in memory.
+// before each input: a fresh core would allocate and clear 600 kB per input. No score file: the
+// options are read by LireOptions, the part of the start-up that reads them.
 class SessionQSettings {
 public:
     SessionQSettings()
@@ -49,7 +66,7 @@ public:
     PuzzleRandom hasard;
     std::unique_ptr<Controles> controles = std::make_unique<Controles>();
     PortsSilencieux ports;
-    std::optional<MagasinQSettings> magasin;
+    std::optional<MagasinCompte> magasin;
     std::optional<Contexte> ctx;
 
 private:
@@ -76,44 +93,33 @@ inline std::string VerifierOptionsLues(const GameState& g)
     return {};
 }
 
-inline bool MemesOptions(const GameState& r, const GameState& g)
-{
-    return r.CouleurFondEcran == g.CouleurFondEcran && r.CouleurTableauDeJeu == g.CouleurTableauDeJeu &&
-        r.NumeroTableauChoisi == g.NumeroTableauChoisi && r.TypeJeuChoisi == g.TypeJeuChoisi &&
-        r.NomJoueur == g.NomJoueur && r.Verif == g.Verif;
-}
-
 } // namespace detail
 
 // `dossier` is a folder of the fuzzer's own (in memory, /dev/shm, where there is one); each input is
 // a new file there, so that QSettings never answers from what it kept of an earlier file of the
-// same name.
+// same name. Only reading is fuzzed: a save goes through QSettings' lock file, temporary file and
+// rename, ten times the cost of the read, and writes back only the five options read, whose round
+// trip through the INI text the store's tests and the typed-values target check.
 inline std::string EssayerOptions(const uint8_t* donnees, size_t taille, const QString& dossier)
 {
     static int compteur = 0;
-    const QString chemin = dossier + QStringLiteral("/options-%1.ini").arg(++compteur);
+    const QString chemin = dossier + QStringLiteral("/o%1.ini").arg(++compteur);
     {
         QFile f(chemin);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return {};
         f.write(reinterpret_cast<const char*>(donnees), static_cast<qint64>(taille));
     }
-    static SessionQSettings lue, relue;
+    static SessionQSettings lue;
     std::string faute;
     {
         Contexte& c = lue.Ouvrir(chemin);
-        const GameState& g = c.E;
         LireOptions(c);
-        // Whatever the file holds, the program starts with sound options.
-        faute = detail::VerifierOptionsLues(g);
-        if (faute.empty()) {
-            // What is saved reads back the same.
-            SauverOptions(c);
-            Contexte& r = relue.Ouvrir(chemin);
-            LireOptions(r);
-            if (!detail::MemesOptions(r.E, g))
-                faute = "the options saved do not read back the same";
-        }
+        // Whatever the file holds, the program starts with sound options, and reading wrote nothing.
+        faute = detail::VerifierOptionsLues(c.E);
+        if (faute.empty() && lue.magasin->ecritures != 0)
+            faute = "reading the options changed the settings file";
+        lue.magasin.reset();
     }
     QFile::remove(chemin);
     return faute;

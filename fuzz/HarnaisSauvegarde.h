@@ -131,7 +131,7 @@ inline std::string EssayerSauvegarde(const uint8_t* donnees, size_t taille)
     // Start-up with no fault: the table is read, or drawn and written.
     LireMeilleursScores(c);
     const TableMeilleursScores& memoire = s->etat->MeilleursScores;
-    if (*fs.Contenu(chemin) != OctetsTable(memoire))
+    if (!OctetsDeLaTable(*fs.Contenu(chemin), memoire))
         return "the start-up did not leave the table on disk";
     static auto* const attendu = new TableMeilleursScores;
     *attendu = memoire;
@@ -143,7 +143,8 @@ inline std::string EssayerSauvegarde(const uint8_t* donnees, size_t taille)
         const TTypeJeu type = 1 + p[0] % NbTypesJeu;
         const int32_t numero = 1 + p[1] % NombreTableaux;
         const int32_t score = 4000 + 8 * p[2];
-        const std::string avant = *fs.Contenu(chemin);
+        static std::string avant;   // its buffer kept from one save to the next
+        avant = *fs.Contenu(chemin);
         fs.enPlace = false;
         const size_t messages = s->ports.messages.size();
         EnregistrementScore e;
@@ -156,8 +157,7 @@ inline std::string EssayerSauvegarde(const uint8_t* donnees, size_t taille)
         const std::string* apres = fs.Contenu(chemin);
         if (!apres)
             return etape + "the score file is gone";
-        const std::string table = OctetsTable(memoire);
-        const bool arrivee = *apres == table;
+        const bool arrivee = OctetsDeLaTable(*apres, memoire);
         if (sauvee) {
             // A save is a success only when the file holds the table; a failure is reported once,
             // then again only after a success.
@@ -173,7 +173,7 @@ inline std::string EssayerSauvegarde(const uint8_t* donnees, size_t taille)
         }
         // Where no temporary file could be made, the file is written over; stopped part-way, it
         // holds old and new records mixed until the next save writes it whole (checked below).
-        if (*apres != avant && !arrivee && !fs.enPlace)
+        if (!arrivee && !fs.enPlace && *apres != avant)
             return etape + "the score file holds neither its old table nor the new one";
         if (std::memcmp(&memoire, attendu, sizeof memoire) != 0)
             return etape + "the table in memory lost or moved a score";
@@ -184,7 +184,7 @@ inline std::string EssayerSauvegarde(const uint8_t* donnees, size_t taille)
     // The faults over, the next save writes the whole table.
     fs.actives = false;
     EcrireMeilleursScores(c);
-    if (*fs.Contenu(chemin) != OctetsTable(memoire))
+    if (!OctetsDeLaTable(*fs.Contenu(chemin), memoire))
         return "the save after the faults did not write the table";
     if (std::memcmp(&memoire, attendu, sizeof memoire) != 0)
         return "the table in memory lost a score after the faults";

@@ -79,6 +79,13 @@ std::string OctetsTable(const TableMeilleursScores& t)
     return octets;
 }
 
+bool OctetsDeLaTable(const std::string& octets, const TableMeilleursScores& t)
+{
+    if constexpr (MemoireCommeFichier)
+        return octets.size() == TailleFichierScores && std::memcmp(octets.data(), &t, TailleFichierScores) == 0;
+    return octets == OctetsTable(t);
+}
+
 size_t LireOctetsTable(TableMeilleursScores& t, const std::string& octets)
 {
     const size_t complets = std::min(octets.size() / 16, TailleFichierScores / 16);
@@ -276,7 +283,9 @@ bool Sauvegarder(Contexte& c, std::string& raison)
         if (lecture == SystemeFichiers::Lecture::Ok && disque.size() >= TailleFichierScores) {
             // Another copy may have saved since: this copy's own changes go onto what is on disk,
             // and that becomes the table in memory. With one copy running, both are the same.
-            if (!suivi.tableEntiereAEcrire && suivi.tableLue) {
+            // A file that still holds the table as this copy last read or wrote it has nothing to
+            // merge: the table in memory goes to disk as it stands.
+            if (!suivi.tableEntiereAEcrire && suivi.tableLue && !OctetsDeLaTable(disque, *suivi.tableLue)) {
                 auto disqueLu = std::make_shared<TableMeilleursScores>();
                 LireOctetsTable(*disqueLu, disque);
                 auto fusion = std::make_unique<TableMeilleursScores>(*disqueLu);
@@ -317,7 +326,13 @@ bool Sauvegarder(Contexte& c, std::string& raison)
         }
     }
 
-    const std::string octets = OctetsTable(memoire);
+    // Where the table in memory is laid out as the file, it is written as it stands.
+    std::string encodee;
+    std::string_view octets;
+    if constexpr (MemoireCommeFichier)
+        octets = std::string_view(reinterpret_cast<const char*>(&memoire), TailleFichierScores);
+    else
+        octets = encodee = OctetsTable(memoire);
     bool creationImpossible = false;
     if (EcrireAtomiquement(fs, cible, octets, raison, &info, &creationImpossible))
         return true;
@@ -406,7 +421,11 @@ void EcrireMeilleursScores(Contexte& c)
     std::string raison;
     suivi.derniereSauvegardeReussie = Sauvegarder(c, raison);
     if (suivi.derniereSauvegardeReussie) {
-        suivi.tableLue = std::make_shared<TableMeilleursScores>(c.E.MeilleursScores);
+        // The table last written, in the block the previous save kept when no one else holds it.
+        if (suivi.tableLue && suivi.tableLue.use_count() == 1)
+            *suivi.tableLue = c.E.MeilleursScores;
+        else
+            suivi.tableLue = std::make_shared<TableMeilleursScores>(c.E.MeilleursScores);
         suivi.echecScoresSignale = false;
         suivi.scoresAEnregistrer.clear();
         suivi.tableEntiereAEcrire = false;

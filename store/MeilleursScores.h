@@ -47,6 +47,8 @@ void EcrireNom(EnregistrementScore& e, const std::string& nomUtf8);
 // The table as the 400 000 bytes of the file, and back.
 constexpr size_t TailleFichierScores = 400000;
 std::string OctetsTable(const TableMeilleursScores& t);
+// True when the bytes are exactly the table's file.
+bool OctetsDeLaTable(const std::string& octets, const TableMeilleursScores& t);
 // Reads whole records from the bytes; returns how many were complete.
 size_t LireOctetsTable(TableMeilleursScores& t, const std::string& octets);
 // A score file chosen by the player (the browser's Import): accepted only when it is a whole table

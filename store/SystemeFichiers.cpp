@@ -88,7 +88,7 @@ bool EstTemporaireDe(const std::string& nom, const std::string& nomCible)
 
 namespace {
 
-bool EcrireFlux(SystemeFichiers::Flux& flux, const std::string& octets, std::string& raison)
+bool EcrireFlux(SystemeFichiers::Flux& flux, std::string_view octets, std::string& raison)
 {
     // Written in pieces so that a failing disk stops the write where it fails.
     constexpr size_t Bloc = 64 * 1024;
@@ -100,7 +100,7 @@ bool EcrireFlux(SystemeFichiers::Flux& flux, const std::string& octets, std::str
 
 } // namespace
 
-bool EcrireAtomiquement(SystemeFichiers& fs, const std::string& chemin, const std::string& octets, std::string& raison,
+bool EcrireAtomiquement(SystemeFichiers& fs, const std::string& chemin, std::string_view octets, std::string& raison,
     const SystemeFichiers::Info* modele, bool* creationImpossible)
 {
     if (creationImpossible)
@@ -124,7 +124,7 @@ bool EcrireAtomiquement(SystemeFichiers& fs, const std::string& chemin, const st
     return ok;
 }
 
-bool EcrireEnPlace(SystemeFichiers& fs, const std::string& chemin, const std::string& octets, std::string& raison,
+bool EcrireEnPlace(SystemeFichiers& fs, const std::string& chemin, std::string_view octets, std::string& raison,
     bool* commence)
 {
     std::unique_ptr<SystemeFichiers::Flux> flux = fs.EcrireEnPlace(chemin, raison);

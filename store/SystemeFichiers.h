@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cogitelle {
@@ -93,13 +94,13 @@ std::string CheminDuLien(const std::string& chemin, const std::string& lien);
 // that is a file, flushes it to the disk and renames it onto `chemin`: whatever happens, `chemin`
 // holds either its old bytes or all the new ones. On failure the temporary file is removed and
 // `raison` says why; `creationImpossible` tells that the temporary file could not even be created.
-bool EcrireAtomiquement(SystemeFichiers& fs, const std::string& chemin, const std::string& octets, std::string& raison,
+bool EcrireAtomiquement(SystemeFichiers& fs, const std::string& chemin, std::string_view octets, std::string& raison,
     const SystemeFichiers::Info* modele = nullptr, bool* creationImpossible = nullptr);
 
 // Writes `octets` over the existing file `chemin` and flushes it. Not atomic: for a folder where no
 // new file can be made. `commence` tells that the file was opened, so a failure may have left
 // part of the bytes in it.
-bool EcrireEnPlace(SystemeFichiers& fs, const std::string& chemin, const std::string& octets, std::string& raison,
+bool EcrireEnPlace(SystemeFichiers& fs, const std::string& chemin, std::string_view octets, std::string& raison,
     bool* commence = nullptr);
 
 // The temporary file beside `cible` numbered `numero` by process `processus`:

@@ -40,10 +40,15 @@ public:
             return false;
         }
         // The bytes reach the file at once, so a failure leaves what a real disk would.
-        const size_t fin = position_ + (ok ? taille : permis);
-        if (n->octets.size() < fin)
-            n->octets.resize(fin);
-        n->octets.replace(position_, ok ? taille : permis, octets, ok ? taille : permis);
+        const size_t ecrits = ok ? taille : permis;
+        const size_t fin = position_ + ecrits;
+        if (position_ == n->octets.size())
+            n->octets.append(octets, ecrits);
+        else {
+            if (n->octets.size() < fin)
+                n->octets.resize(fin);
+            n->octets.replace(position_, ecrits, octets, ecrits);
+        }
         position_ = fin;
         n->modifie = fs_.horloge;
         return ok;
@@ -179,7 +184,11 @@ std::unique_ptr<SystemeFichiers::Flux> SystemeFichiersMemoire::CreerTemporaire(
     while (noeuds.count(chemin));
     if (!Autoriser(Operation::CreerTemporaire, chemin, raison) || !DossierInscriptible(chemin, raison))
         return nullptr;
-    Poser(chemin, {});
+    // Room for a new version of the file as large as the one it replaces, made once.
+    std::string place;
+    if (const Noeud* n = Fichier(cible))
+        place.reserve(n->octets.size());
+    Poser(chemin, std::move(place));
     return std::make_unique<FluxMemoire>(*this, chemin, false);
 }
 
