@@ -5,22 +5,8 @@
 namespace cogitelle {
 
 namespace {
-
-const char* RaisonParDefaut(SystemeFichiersMemoire::Operation op)
-{
-    using O = SystemeFichiersMemoire::Operation;
-    switch (op) {
-    case O::Ecrire: return "No space left on device";
-    case O::Terminer: return "Input/output error";
-    case O::Remplacer: return "Device or resource busy";
-    case O::Verrouiller: return "Resource temporarily unavailable";
-    case O::CreerTemporaire:
-    case O::EcrireEnPlace:
-    case O::CopierAttributs: return "Permission denied";
-    default: return "Input/output error";
-    }
-}
-
+// A link still unresolved after the hops Resoudre follows leads round in a loop.
+const char* const BoucleDeLiens = "Too many levels of symbolic links";
 } // namespace
 
 class SystemeFichiersMemoire::FluxMemoire : public Flux {
@@ -84,12 +70,9 @@ private:
     std::string chemin_;
 };
 
-bool SystemeFichiersMemoire::Permettre(Operation op, const std::string&, size_t&, std::string& raison)
+bool SystemeFichiersMemoire::Permettre(Operation, const std::string&, size_t&, std::string&)
 {
-    if (!echecs.count(op))
-        return true;
-    raison = RaisonParDefaut(op);
-    return false;
+    return true;
 }
 
 bool SystemeFichiersMemoire::Autoriser(Operation op, const std::string& chemin, std::string& raison)
@@ -134,8 +117,12 @@ SystemeFichiers::Lecture SystemeFichiersMemoire::Lire(const std::string& chemin,
     if (!Autoriser(Operation::Lire, chemin, raison))
         return Lecture::Erreur;
     const auto it = noeuds.find(Resoudre(chemin));
-    if (it == noeuds.end() || !it->second.lien.empty())
+    if (it == noeuds.end())
         return Lecture::Absent;
+    if (!it->second.lien.empty()) {
+        raison = BoucleDeLiens;
+        return Lecture::Erreur;
+    }
     if (it->second.genre != Genre::Fichier) {
         raison = it->second.genre == Genre::Dossier ? "Is a directory" : "not a regular file";
         return Lecture::Erreur;
@@ -152,8 +139,13 @@ SystemeFichiers::Info SystemeFichiersMemoire::Etat(const std::string& chemin)
         return info;
     }
     const auto it = noeuds.find(Resoudre(chemin));
-    if (it == noeuds.end() || !it->second.lien.empty())
+    if (it == noeuds.end())
         return info;
+    if (!it->second.lien.empty()) {
+        info.genre = Genre::Erreur;
+        info.raison = BoucleDeLiens;
+        return info;
+    }
     const Noeud& n = it->second;
     info.genre = n.genre;
     info.lectureSeule = n.lectureSeule;

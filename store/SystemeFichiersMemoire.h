@@ -1,9 +1,9 @@
-// A whole file system in memory, for tests and fuzz targets: files, symbolic links, folders where
-// nothing may be created, read-only files, locks and a clock. Before doing anything, every call asks
-// Permettre, which a test overrides (or drives through `echecs`) to make any call fail, or a write
-// keep only part of its bytes. A failed call changes nothing, except a write, which keeps the bytes
-// it was allowed: a temporary file then holds a part, and a file written in place a mix of new and
-// old bytes, as on a real disk.
+// A whole file system in memory, for the browser, the tests and the fuzz targets: files, symbolic
+// links, folders where nothing may be created, read-only files, locks and a clock. Before doing
+// anything, every call asks Permettre, which a test overrides to make any call fail, or a write keep
+// only part of its bytes. A failed call changes nothing, except a write, which keeps the bytes it
+// was allowed: a temporary file then holds a part, and a file written in place a mix of new and old
+// bytes, as on a real disk.
 #pragma once
 
 #include <map>
@@ -32,7 +32,6 @@ public:
 
     std::map<std::string, Noeud> noeuds;            // every path, folders only where a test puts them
     std::set<std::string> dossiersEnLectureSeule;   // no file is created, renamed or removed there
-    std::set<Operation> echecs;                     // these operations fail
     int64_t horloge = 1700000000;                   // Maintenant(); files written take this time
     int processus = 4242;                           // the number in temporary files' names
 

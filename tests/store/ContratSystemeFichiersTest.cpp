@@ -113,9 +113,18 @@ TYPED_TEST(ContratSystemeFichiers, LectureLiensEtListe)
     EXPECT_EQ(this->Lu("raccourci"), "table");
     EXPECT_EQ(fs.Etat(b.Chemin("raccourci")).genre, G::Fichier);
 
+    // A link that leads round in a loop is an error, not a missing file to create.
+    b.Lien("boucle", "boucle");
+    EXPECT_EQ(fs.Lire(b.Chemin("boucle"), octets, raison), L::Erreur);
+    EXPECT_EQ(raison, "Too many levels of symbolic links");
+    EXPECT_EQ(fs.Etat(b.Chemin("boucle")).genre, G::Erreur);
+    b.Lien("perdu", "absent");   // a link to nothing is a missing file
+    EXPECT_EQ(fs.Lire(b.Chemin("perdu"), octets, raison), L::Absent);
+    EXPECT_EQ(fs.Etat(b.Chemin("perdu")).genre, G::Absent);
+
     auto noms = fs.Lister(DossierDe(b.Chemin("scoresI")));
     std::sort(noms.begin(), noms.end());
-    EXPECT_EQ(noms, (std::vector<std::string>{"raccourci", "relais", "sauvegardes", "scoresI"}));
+    EXPECT_EQ(noms, (std::vector<std::string>{"boucle", "perdu", "raccourci", "relais", "sauvegardes", "scoresI"}));
 }
 
 TYPED_TEST(ContratSystemeFichiers, UnNomPrisOuUnDossierEnTraversNeChangentRien)
