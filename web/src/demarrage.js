@@ -24,13 +24,19 @@ function petiteCase(ctx, a, r, fond, texte, fonte, interieur = 0) {
   peindrePanneau(ctx, r, { k: fond, kp: 0, t: texte, be: 1, bi: interieur, lb: 1 }, fonte, a);
 }
 
-function labyrinthe(ctx, a, zone, f) {
+// A black picture of 5 x 5 cells `ecartBase` apart at factor 1; `caseEn(x, y)` is a cell's place.
+function grille(ctx, zone, f, ecartBase) {
   ctx.fillStyle = '#000';
   ctx.fillRect(zone.x, zone.y, zone.w, zone.h);
-  const n = 5, ecart = Math.max(2, arrondi(5 * f));
+  const n = 5, ecart = Math.max(2, arrondi(ecartBase * f));
   const cote = Math.floor((zone.w - (n - 1) * ecart) / n);
-  const fonte = police(Math.max(5, arrondi(8 * f)), true, false);
   const caseEn = (x, y) => ({ x: zone.x + x * (cote + ecart), y: zone.y + y * (cote + ecart), w: cote, h: cote });
+  return { n, ecart, cote, caseEn };
+}
+
+function labyrinthe(ctx, a, zone, f) {
+  const { n, ecart, cote, caseEn } = grille(ctx, zone, f, 5);
+  const fonte = police(Math.max(5, arrondi(8 * f)), true, false);
   const nombres = [['50', '', '', '7', ''], ['', '', '12', '', ''], ['', '9', '', '', '4'], ['', '', '', '15', ''], ['3', '', '', '', 'A']];
   for (let y = 0; y < n; ++y)
     for (let x = 0; x < n; ++x) {
@@ -58,16 +64,13 @@ function labyrinthe(ctx, a, zone, f) {
 }
 
 function carre(ctx, a, zone, f) {
-  ctx.fillStyle = '#000';
-  ctx.fillRect(zone.x, zone.y, zone.w, zone.h);
-  const n = 5, ecart = Math.max(2, arrondi(4 * f));
-  const cote = Math.floor((zone.w - (n - 1) * ecart) / n);
+  const { n, caseEn } = grille(ctx, zone, f, 4);
   const fonte = police(Math.max(5, arrondi(10 * f)), true, false);
   const petite = police(Math.max(4, arrondi(6 * f)), true, false);
   const valeurs = [['2', '7', '6'], ['9', '5', '1'], ['4', '3', '8']];
   for (let y = 0; y < n; ++y)
     for (let x = 0; x < n; ++x) {
-      const r = { x: zone.x + x * (cote + ecart), y: zone.y + y * (cote + ecart), w: cote, h: cote };
+      const r = caseEn(x, y);
       const anneau = x === 0 || y === 0 || x === n - 1 || y === n - 1;
       const coin = (x === 0 || x === n - 1) && (y === 0 || y === n - 1);
       if (coin) continue;
