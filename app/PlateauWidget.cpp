@@ -45,9 +45,9 @@ bool BoutonDe(Qt::MouseButton b, BoutonSouris& bouton)
 
 } // namespace
 
-PlateauWidget::PlateauWidget(Contexte& c, QWidget* parent) : QWidget(parent), c_(c), panneauVu_(c.C.panelCentral)
+PlateauWidget::PlateauWidget(Contexte& c, QWidget* parent) : QWidget(parent), c_(c), panneauVu_(c.controles.panelCentral)
 {
-    Controles& k = c.C;
+    Controles& k = c.controles;
     std::unordered_map<const Controle*, Genre> genres;
     for (auto& colonne : k.Cases)
         for (auto& x : colonne) genres[&x] = Genre::Case;
@@ -107,7 +107,7 @@ const QFont& PlateauWidget::PoliceDeCase(const Controle& cellule, const QPaintDe
 
 void PlateauWidget::Synchroniser()
 {
-    Controles& k = c_.C;
+    Controles& k = c_.controles;
     const Controle& pc = k.panelCentral;
     const QRect r = VersQRect(pc.rect());
     bool tout = false;
@@ -140,7 +140,7 @@ void PlateauWidget::Synchroniser()
 
 int PlateauWidget::IndiceA(QPoint p) const
 {
-    const auto& ordre = c_.C.OrdreCreation();
+    const auto& ordre = c_.controles.OrdreCreation();
     // Frames are outline shapes without handlers: a press on one reaches nothing.
     for (int i = int(ordre.size()) - 1; i >= 0; --i) {
         const Controle& ctl = *ordre[size_t(i)];
@@ -153,7 +153,7 @@ int PlateauWidget::IndiceA(QPoint p) const
 const Controle* PlateauWidget::ControleA(QPoint p) const
 {
     const int i = IndiceA(p);
-    return i < 0 ? nullptr : c_.C.OrdreCreation()[size_t(i)];
+    return i < 0 ? nullptr : c_.controles.OrdreCreation()[size_t(i)];
 }
 
 void PlateauWidget::paintEvent(QPaintEvent* e)
@@ -161,8 +161,8 @@ void PlateauWidget::paintEvent(QPaintEvent* e)
     QPainter p(this);
     const Aligneur a(p);
     const QRect zone = e->rect();
-    PeindrePanneau(p, rect(), c_.C.panelCentral, Police(8), a);
-    const auto& ordre = c_.C.OrdreCreation();
+    PeindrePanneau(p, rect(), c_.controles.panelCentral, Police(8), a);
+    const auto& ordre = c_.controles.OrdreCreation();
     for (size_t i = 0; i < ordre.size(); ++i) {
         const Controle& ctl = *ordre[i];
         if (!ctl.Visible())
@@ -203,7 +203,7 @@ void PlateauWidget::Appuyer(QMouseEvent* e, bool doubleClic)
     const int i = IndiceA(e->position().toPoint());
     if (i < 0)
         return;
-    const Controle& ctl = *c_.C.OrdreCreation()[size_t(i)];
+    const Controle& ctl = *c_.controles.OrdreCreation()[size_t(i)];
     switch (genres_[size_t(i)]) {
     case Genre::Case:
         routage_.CaseMouseDown(c_, ctl.Tag(), bouton, EtatSourisDe(e, doubleClic));
@@ -257,7 +257,7 @@ void PlateauWidget::mouseMoveEvent(QMouseEvent* e) { ActualiserCurseur(e->positi
 void PlateauWidget::ActualiserCurseur(QPoint p)
 {
     const Controle* ctl = ControleA(p);
-    const Qt::CursorShape forme = VersCurseur(ctl ? ctl->curseur() : c_.C.panelCentral.curseur());
+    const Qt::CursorShape forme = VersCurseur(ctl ? ctl->curseur() : c_.controles.panelCentral.curseur());
     if (cursor().shape() != forme)
         setCursor(forme);
 }

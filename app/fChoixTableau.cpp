@@ -36,7 +36,7 @@ TfrmChoixTableau::TfrmChoixTableau(Contexte& c, QWidget* fenetrePrincipale, std:
 void TfrmChoixTableau::FormCreate()
 {
     // Scaled whole by one factor, so it keeps its proportions and stays on the screen.
-    const double f = FacteurDialogueEcran(c_.E.FacteurEcranX, c_.E.FacteurEcranY, 370, 256);
+    const double f = FacteurDialogueEcran(c_.etat.FacteurEcranX, c_.etat.FacteurEcranY, 370, 256);
     const EchelleDialogue echelle{f};
     horloge_.start();
     const QString sansSerif = QStringLiteral("MS Sans Serif");
@@ -71,7 +71,7 @@ void TfrmChoixTableau::FormCreate()
         echelle.Placer(rb, 14, tops[t], 200, 17);
         rb->setFont(echelle.Police(sansSerif, 13, true));
         echelle.Styler(rb);
-        rb->setText(Q(c_.E.TitresJeux[t]));
+        rb->setText(Q(c_.etat.TitresJeux[t]));
         connect(rb, &QRadioButton::clicked, this, [this, t] {
             modele_.rbTypeJeuClick(t);
             Afficher();

@@ -124,7 +124,7 @@ TfrmSplash::TfrmSplash(Contexte& c, const MetriquesEcran& ecran)
 {
     CreerEcranDemarrage(c_);
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QString::fromStdString(c_.E.Titre));
+    setWindowTitle(QString::fromStdString(c_.etat.Titre));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(Arrondi(425 * f_), Arrondi(304 * f_));
@@ -192,7 +192,7 @@ void TfrmSplash::paintEvent(QPaintEvent*)
     police.setBold(true);
     p.setFont(police);
     p.setPen(QColor(0x80, 0xFF, 0x80));
-    p.drawText(titre, Qt::AlignCenter, QString::fromStdString(c_.E.Titre));
+    p.drawText(titre, Qt::AlignCenter, QString::fromStdString(c_.etat.Titre));
 
     PeindreLabyrinthe(p, a, Echelle(ImageLabyrinthe), f_);
     PeindreCarre(p, a, Echelle(ImageCarre), f_);

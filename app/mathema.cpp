@@ -43,7 +43,7 @@ TfrmMath::TfrmMath(Contexte& c, PortsQt& ports, const MetriquesEcran& ecran)
     connect(plateau_, &PlateauWidget::modeleModifie, this, &TfrmMath::RafraichirVue);
     CreerPanneaux();
 
-    const GameState& g = c_.E;
+    const GameState& g = c_.etat;
     resize(Arrondi(800 * g.FacteurEcranX), Arrondi(534 * g.FacteurEcranY) + menuBar()->sizeHint().height());
 
     timerDebut_.setSingleShot(true);
@@ -89,7 +89,7 @@ void TfrmMath::CreerMenu()
     const char* noms[] = {"", "menuLabyrinthe", "menuCarresMagiques", "menuDifferences", "menuSerpentin",
         "menuMemoire"};
     for (TTypeJeu t = 1; t <= NbTypesJeu; ++t) {
-        QAction* a = jeux->addAction(QString::fromStdString(c_.E.TitresJeux[t]));
+        QAction* a = jeux->addAction(QString::fromStdString(c_.etat.TitresJeux[t]));
         a->setObjectName(QString::fromLatin1(noms[t]));
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, t] { Executer([this, t] { modele_.ChoisirJeu(t); }); });
@@ -120,7 +120,7 @@ void TfrmMath::CreerMenu()
 
 void TfrmMath::CreerPanneaux()
 {
-    Controles& k = c_.C;
+    Controles& k = c_.controles;
     using Clic = void (FenetrePrincipale::*)();
     const std::map<const Controle*, Clic> clics = {
         {&k.panelChangerTableau, &FenetrePrincipale::panelChangerTableauClick},
@@ -170,7 +170,7 @@ void TfrmMath::Executer(const std::function<void()>& regle)
 
 void TfrmMath::RafraichirVue()
 {
-    const Controles& k = c_.C;
+    const Controles& k = c_.controles;
     const QString titre = QString::fromStdString(modele_.Caption);
     if (windowTitle() != titre)
         setWindowTitle(titre);
@@ -223,7 +223,7 @@ void TfrmMath::DemarrerPartie()
 
 void TfrmMath::Tic(Minuterie::Id id)
 {
-    Controles& k = c_.C;
+    Controles& k = c_.controles;
     switch (id) {
     case Minuterie::Score:
         if (k.timerScore.Enabled)

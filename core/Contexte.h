@@ -46,11 +46,11 @@ struct SuiviSauvegardes {
 };
 
 struct Contexte {
-    GameState& E;
-    PuzzleRandom& R;
-    Controles& C;
-    Ports& P;
-    MagasinOptions& O;
+    GameState& etat;
+    PuzzleRandom& hasard;
+    Controles& controles;
+    Ports& ports;
+    MagasinOptions& options;   // the settings store
     // The score file: "scoresI" in the current directory unless a test points elsewhere. Empty
     // keeps the table in memory only (the puzzle printer never touches the player's records).
     std::string CheminScores = "scoresI";

@@ -19,7 +19,7 @@ namespace cogitelle {
 
 void ParametresPartie(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     const int32_t N = g.NumeroTableau;
     const int32_t n = TaillePlateau(g.TypeJeu, N);
     g.NbColonnes = n;
@@ -37,7 +37,7 @@ void ParametresPartie(Contexte& c)
                 break;
             }
         g.NbMurs = 2 * n * n - (n + n);
-        IntervalleMinuterie(c, c.C.timerLab, N <= 20 ? 2000 : 1000);
+        IntervalleMinuterie(c, c.controles.timerLab, N <= 20 ? 2000 : 1000);
         break;
     }
     case CarreMagique: {
@@ -49,7 +49,7 @@ void ParametresPartie(Contexte& c)
         for (const Tranche& t : tranches)
             if (N <= t.jusqua) {
                 g.AvecDiagonales = t.diagonales;
-                g.ParamCarre = c.R.Draw(t.etendue) + t.base;
+                g.ParamCarre = c.hasard.Draw(t.etendue) + t.base;
                 break;
             }
         g.SommeMagique = (n * n + 1) * n / 2;
@@ -79,8 +79,8 @@ namespace {
 
 void PreparerPanneaux(Contexte& c)
 {
-    GameState& g = c.E;
-    Controles& k = c.C;
+    GameState& g = c.etat;
+    Controles& k = c.controles;
     g.PartieTerminee = false;
     AppliquerOptions(c);
     k.panelInfo.SetVisible(true);
@@ -109,7 +109,7 @@ void PreparerPanneaux(Contexte& c)
 
 void ConstruirePlateau(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     switch (g.TypeJeu) {
     case Labyrinthe:
         GenererLabyrinthe(c);
@@ -149,29 +149,29 @@ void ConstruirePlateau(Contexte& c)
 // The closing steps: the score at 5000, the texts, the goal shown and the clock started.
 void DemarrerPartie(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     g.Score = 5000;
     AfficherScore(c);
     PreparerTextes(c);
     if (g.TypeJeu >= 1 && g.TypeJeu <= NbTypesJeu)
         AfficherInfo(c, g.TextesBut[g.TypeJeu]);
-    ActiverMinuterie(c, c.C.timerScore, true);
+    ActiverMinuterie(c, c.controles.timerScore, true);
 }
 
 } // namespace
 
 void NouvellePartie(Contexte& c)
 {
-    GameState& g = c.E;
-    Controles& k = c.C;
+    GameState& g = c.etat;
+    Controles& k = c.controles;
 
     // A rejected differences board starts the whole sequence again with the next seed; each
     // rejected run then only repeats the closing steps once the accepted one has finished.
     int32_t rejets = 0;
     for (;;) {
         PreparerPanneaux(c);
-        c.R.SeedFromMillisecondes(c.P.MillisecondesDuJour());
-        c.R.Seed(PuzzleSeed(g.TypeJeu, g.NumeroTableau, g.NbTentatives));
+        c.hasard.SeedFromMillisecondes(c.ports.MillisecondesDuJour());
+        c.hasard.Seed(PuzzleSeed(g.TypeJeu, g.NumeroTableau, g.NbTentatives));
         ParametresPartie(c);
         if (g.TypeJeu == Differences && !PreparerDifferences(c)) {
             ++g.NbTentatives;
@@ -239,34 +239,34 @@ void NouvellePartie(Contexte& c)
 // has no board parameters and no place in the table of best scores.
 void TableauSuivant(Contexte& c)
 {
-    if (c.E.NumeroTableau >= c.E.NumeroTableauMax)
+    if (c.etat.NumeroTableau >= c.etat.NumeroTableauMax)
         return;
-    c.E.NumeroTableau += 1;
+    c.etat.NumeroTableau += 1;
     NouvellePartie(c);
 }
 
 void TableauPrecedent(Contexte& c)
 {
-    if (c.E.NumeroTableau <= 1)
+    if (c.etat.NumeroTableau <= 1)
         return;
-    c.E.NumeroTableau -= 1;
+    c.etat.NumeroTableau -= 1;
     NouvellePartie(c);
 }
 
 void TableauAuHasard(Contexte& c)
 {
-    c.R.SeedFromMillisecondes(c.P.MillisecondesDuJour());
+    c.hasard.SeedFromMillisecondes(c.ports.MillisecondesDuJour());
     int32_t k;
     do
-        k = c.R.Draw(c.E.NumeroTableauMax);
-    while (k == c.E.NumeroTableau);
-    c.E.NumeroTableau = k;
+        k = c.hasard.Draw(c.etat.NumeroTableauMax);
+    while (k == c.etat.NumeroTableau);
+    c.etat.NumeroTableau = k;
     NouvellePartie(c);
 }
 
 void Deplacer(Contexte& c, int32_t x, int32_t y, bool auClavier)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     if (g.PartieTerminee)
         return;
     switch (g.TypeJeu) {
@@ -296,7 +296,7 @@ void Deplacer(Contexte& c, int32_t x, int32_t y, bool auClavier)
 
 void AppelCaseMouseDown(Contexte& c, int32_t tag, BoutonSouris bouton, uint32_t etat)
 {
-    const GameState& g = c.E;
+    const GameState& g = c.etat;
     const int32_t x = tag / 100;
     const int32_t y = tag % 100;
     if (!DansLePlateau(g, x, y))
@@ -318,13 +318,13 @@ Controle* MurDuTag(Contexte& c, TypeMur type, int32_t tag)
     const int32_t y = tag % 100;
     switch (type) {
     case TypeMur::Droit:
-        if (x >= 1 && x <= 13 && y >= 1 && y <= 14) return &c.C.MursDroits[x][y];
+        if (x >= 1 && x <= 13 && y >= 1 && y <= 14) return &c.controles.MursDroits[x][y];
         break;
     case TypeMur::Bas:
-        if (x >= 1 && x <= 14 && y >= 1 && y <= 13) return &c.C.MursBas[x][y];
+        if (x >= 1 && x <= 14 && y >= 1 && y <= 13) return &c.controles.MursBas[x][y];
         break;
     case TypeMur::BasDroit:
-        if (x >= 1 && x <= 13 && y >= 1 && y <= 13) return &c.C.MursBasDroits[x][y];
+        if (x >= 1 && x <= 13 && y >= 1 && y <= 13) return &c.controles.MursBasDroits[x][y];
         break;
     }
     return nullptr;
@@ -332,7 +332,7 @@ Controle* MurDuTag(Contexte& c, TypeMur type, int32_t tag)
 
 void EnfoncerMur(Contexte& c, TypeMur type, int32_t tag, Biseau biseau)
 {
-    const GameState& g = c.E;
+    const GameState& g = c.etat;
     if (g.PartieTerminee || (g.TypeJeu != CarreMagique && g.TypeJeu != Differences))
         return;
     if (Controle* mur = MurDuTag(c, type, tag))
@@ -346,47 +346,47 @@ void AppelMurRelachement(Contexte& c, TypeMur type, int32_t tag) { EnfoncerMur(c
 
 void AppelMurDroitClique(Contexte& c, int32_t tag)
 {
-    if (DansLePlateau(c.E, tag / 100, tag % 100))
+    if (DansLePlateau(c.etat, tag / 100, tag % 100))
         InverserDroite(c, tag / 100, tag % 100);
 }
 
 void AppelMurBasClique(Contexte& c, int32_t tag)
 {
-    if (DansLePlateau(c.E, tag / 100, tag % 100))
+    if (DansLePlateau(c.etat, tag / 100, tag % 100))
         InverserBas(c, tag / 100, tag % 100);
 }
 
 void AppelMurBasDroitClique(Contexte& c, int32_t tag)
 {
-    if (DansLePlateau(c.E, tag / 100, tag % 100))
+    if (DansLePlateau(c.etat, tag / 100, tag % 100))
         InverserCoin(c, tag / 100, tag % 100);
 }
 
 void InverserDroite(Contexte& c, int32_t x, int32_t y)
 {
-    if (c.E.TypeJeu == CarreMagique)
+    if (c.etat.TypeJeu == CarreMagique)
         InverserCarre(c, x, y, x + 1, y);
-    else if (c.E.TypeJeu == Differences)
+    else if (c.etat.TypeJeu == Differences)
         InverserDifferences(c, x, y, x + 1, y);
 }
 
 void InverserBas(Contexte& c, int32_t x, int32_t y)
 {
-    if (c.E.TypeJeu == CarreMagique)
+    if (c.etat.TypeJeu == CarreMagique)
         InverserCarre(c, x, y, x, y + 1);
-    else if (c.E.TypeJeu == Differences)
+    else if (c.etat.TypeJeu == Differences)
         InverserDifferences(c, x, y, x, y + 1);
 }
 
 void InverserCoin(Contexte& c, int32_t x, int32_t y)
 {
-    if (c.E.TypeJeu == Differences)
+    if (c.etat.TypeJeu == Differences)
         InverserCoinDifferences(c, x, y);
 }
 
 void FormKeyDown(Contexte& c, Fleche touche)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     if (!g.ClavierActif || g.TypeJeu != Labyrinthe)
         return;
     switch (touche) {

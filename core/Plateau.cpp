@@ -132,8 +132,8 @@ void HabillerMur(TTypeJeu type, Controle& mur, bool coin, Couleur couleur)
 
 void DisposerPlateau(Contexte& c)
 {
-    GameState& g = c.E;
-    Controles& k = c.C;
+    GameState& g = c.etat;
+    Controles& k = c.controles;
     const double fx = g.FacteurEcranX;
     const double fy = g.FacteurEcranY;
 
@@ -207,7 +207,7 @@ void DisposerPlateau(Contexte& c)
         }
 
     CouleursTirees tirees;
-    TirerCouleurs(c.R, g.TypeJeu, n, B, tirees);
+    TirerCouleurs(c.hasard, g.TypeJeu, n, B, tirees);
 
     // 9. Every wall of the pool, whatever the board size: their colours are part of the puzzle.
     int32_t m = 0;

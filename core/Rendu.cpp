@@ -12,8 +12,8 @@ namespace {
 
 void CaseLabyrinthe(Contexte& c, int32_t x, int32_t y)
 {
-    const GameState& g = c.E;
-    Controle& cell = c.C.Cases[x][y];
+    const GameState& g = c.etat;
+    Controle& cell = c.controles.Cases[x][y];
     switch (g.Etat[x][y]) {
     case 1:
         cell.SetCaption(EnDecimal(g.Valeur[x][y]));
@@ -35,8 +35,8 @@ void CaseLabyrinthe(Contexte& c, int32_t x, int32_t y)
 // The exit cell and, once per game, the walls; they run on every redraw of the maze.
 void FinLabyrinthe(Contexte& c)
 {
-    GameState& g = c.E;
-    Controles& k = c.C;
+    GameState& g = c.etat;
+    Controles& k = c.controles;
     const int32_t n = g.NbColonnes;
     if (g.ArriveeX >= 1 && g.ArriveeX <= 14 && g.ArriveeY >= 1 && g.ArriveeY <= 14) {
         Controle& arrivee = k.Cases[g.ArriveeX][g.ArriveeY];
@@ -76,8 +76,8 @@ void FinLabyrinthe(Contexte& c)
 
 void CaseCarre(Contexte& c, int32_t x, int32_t y)
 {
-    const GameState& g = c.E;
-    Controles& k = c.C;
+    const GameState& g = c.etat;
+    Controles& k = c.controles;
     const int32_t n = g.NbColonnes;
     Controle& cell = k.Cases[x][y];
     const int32_t v = g.Valeur[x][y];
@@ -110,8 +110,8 @@ bool EnJeuHorsJoueur(const GameState& g, int32_t x, int32_t y)
 
 void CaseDifferences(Contexte& c, int32_t x, int32_t y)
 {
-    GameState& g = c.E;
-    Controles& k = c.C;
+    GameState& g = c.etat;
+    Controles& k = c.controles;
     if (x <= g.NbColonnes - 1)
         k.MursDroits[x][y].SetVisible(EnJeuHorsJoueur(g, x, y) && EnJeuHorsJoueur(g, x + 1, y));
     if (y <= g.NbLignes - 1)
@@ -149,8 +149,8 @@ void CaseDifferences(Contexte& c, int32_t x, int32_t y)
 
 void CaseSerpentin(Contexte& c, int32_t x, int32_t y)
 {
-    const GameState& g = c.E;
-    Controles& k = c.C;
+    const GameState& g = c.etat;
+    Controles& k = c.controles;
     Controle& cell = k.Cases[x][y];
     if (x == g.TrouPrincipalX && y == g.TrouPrincipalY) {
         cell.SetVisible(false);
@@ -164,8 +164,8 @@ void CaseSerpentin(Contexte& c, int32_t x, int32_t y)
 
 void CaseMemoire(Contexte& c, int32_t x, int32_t y)
 {
-    const GameState& g = c.E;
-    Controle& cell = c.C.Cases[x][y];
+    const GameState& g = c.etat;
+    Controle& cell = c.controles.Cases[x][y];
     const int32_t v = g.Valeur[x][y];
     const int32_t etat = g.Etat[x][y];
     if (v != 0 && etat == 0)
@@ -182,7 +182,7 @@ void CaseMemoire(Contexte& c, int32_t x, int32_t y)
 
 void AfficherCases(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    const GameState& g = c.E;
+    const GameState& g = c.etat;
     if (g.TypeJeu < 1 || g.TypeJeu > 5)
         return;
     const int32_t B = g.AvecBordure;
@@ -207,7 +207,7 @@ void AfficherCases(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 
 void RafraichirAutour(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     const int32_t xDe = std::max(std::min(x1 - 1, x2 - 1), 1);
     const int32_t xA = std::min(std::max(x1 + 1, x2 + 1), g.NbColonnes);
     const int32_t yDe = std::max(std::min(y1 - 1, y2 - 1), 1);

@@ -14,7 +14,7 @@ void ActiverMinuterie(Contexte& c, Minuterie& m, bool actif)
     m.Enabled = actif;
     if (actif)
         ++m.Demarrages;
-    c.P.MinuterieChangee(m);
+    c.ports.MinuterieChangee(m);
 }
 
 void IntervalleMinuterie(Contexte& c, Minuterie& m, int32_t intervalle)
@@ -22,31 +22,31 @@ void IntervalleMinuterie(Contexte& c, Minuterie& m, int32_t intervalle)
     if (m.Interval == intervalle)
         return;
     m.Interval = intervalle;
-    c.P.MinuterieChangee(m);
+    c.ports.MinuterieChangee(m);
 }
 
-void AfficherScore(Contexte& c) { c.C.panelScoreMixte.SetCaption(EnDecimal(c.E.Score)); }
+void AfficherScore(Contexte& c) { c.controles.panelScoreMixte.SetCaption(EnDecimal(c.etat.Score)); }
 
 void ChangerScore(Contexte& c, int32_t delta)
 {
-    c.E.Score += delta;
+    c.etat.Score += delta;
     AfficherScore(c);
 }
 
 void AfficherMeilleursScores(Contexte& c)
 {
-    const GameState& g = c.E;
+    const GameState& g = c.etat;
     if (g.TypeJeu < 1 || g.TypeJeu > NbTypesJeu || g.NumeroTableau < 1 || g.NumeroTableau > NombreTableaux)
         return;
-    c.C.panelPremierMeilleurScore.SetCaption(EnDecimal(g.MeilleursScores(g.TypeJeu, g.NumeroTableau, 1).ValeurScore));
-    c.C.panelDernierMeilleurScore.SetCaption(EnDecimal(g.MeilleursScores(g.TypeJeu, g.NumeroTableau, 10).ValeurScore));
+    c.controles.panelPremierMeilleurScore.SetCaption(EnDecimal(g.MeilleursScores(g.TypeJeu, g.NumeroTableau, 1).ValeurScore));
+    c.controles.panelDernierMeilleurScore.SetCaption(EnDecimal(g.MeilleursScores(g.TypeJeu, g.NumeroTableau, 10).ValeurScore));
 }
 
 void ArreterMinuteries(Contexte& c)
 {
-    ActiverMinuterie(c, c.C.timerLab, false);
-    ActiverMinuterie(c, c.C.timerScore, false);
-    ActiverMinuterie(c, c.C.timerRefreshMemoire, false);
+    ActiverMinuterie(c, c.controles.timerLab, false);
+    ActiverMinuterie(c, c.controles.timerScore, false);
+    ActiverMinuterie(c, c.controles.timerRefreshMemoire, false);
 }
 
 namespace {
@@ -90,26 +90,26 @@ bool PartieFinie(const GameState& g, bool& succes)
 
 void FinDePartie(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     bool succes = false;
     if (!PartieFinie(g, succes))
         return;
     g.PartieTerminee = true;
     ArreterMinuteries(c);
     if (!succes) {
-        c.P.Message("Fin de la partie. Vous n'avez pas réussi ce cogitelle...");
+        c.ports.Message("Fin de la partie. Vous n'avez pas réussi ce cogitelle...");
         return;
     }
     const int32_t s = g.Score;
     if (g.MeilleursScores(g.TypeJeu, g.NumeroTableau, 10).ValeurScore >= s) {
-        c.P.Message(std::string("Fin de la partie.") + "\n" +
+        c.ports.Message(std::string("Fin de la partie.") + "\n" +
             "Malheureusement, vous ne réalisez pas un score parmi les " + "10" + " premiers...");
         return;
     }
     const int32_t r = InsererScore(c, g.TypeJeu, g.NumeroTableau, g.NomJoueur, s);
     // A no-break space keeps each "!" on the line of the word before it when the box wraps.
     const std::string insecable = "\xC2\xA0";
-    c.P.Message(std::string("Fin de la partie.") + "\n" + (r == 1 ? "FELICITATIONS" : "Bravo") + " " +
+    c.ports.Message(std::string("Fin de la partie.") + "\n" + (r == 1 ? "FELICITATIONS" : "Bravo") + " " +
         g.NomJoueur + insecable + "! Vous entrez dans les " + "10" + " meilleurs scores" + insecable + "! " + "\n" +
         "Score Numéro " +
         std::to_string(r) + " avec " + std::to_string(s) + " points.");

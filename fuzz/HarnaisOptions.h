@@ -116,7 +116,7 @@ inline std::string EssayerOptions(const uint8_t* donnees, size_t taille, const Q
         Contexte& c = lue.Ouvrir(chemin);
         LireOptions(c);
         // Whatever the file holds, the program starts with sound options, and reading wrote nothing.
-        faute = detail::VerifierOptionsLues(c.E);
+        faute = detail::VerifierOptionsLues(c.etat);
         if (faute.empty() && lue.magasin->ecritures != 0)
             faute = "reading the options changed the settings file";
         lue.magasin.reset();

@@ -37,16 +37,16 @@ void PermutationMelangee(PuzzleRandom& hasard, int32_t n, int32_t* p)
  */
 void GenererCarreMagique(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     const int32_t n = g.NbColonnes;
-    const int32_t a = c.R.Draw(n - 3) + 1;
+    const int32_t a = c.hasard.Draw(n - 3) + 1;
     int32_t b;
     do
-        b = c.R.Draw(n - 3) + 1;
+        b = c.hasard.Draw(n - 3) + 1;
     while (b == a);
     int32_t p1[12], p2[12];
-    PermutationMelangee(c.R, n, p1);
-    PermutationMelangee(c.R, n, p2);
+    PermutationMelangee(c.hasard, n, p1);
+    PermutationMelangee(c.hasard, n, p2);
     for (int32_t i = 1; i <= n; ++i)
         for (int32_t j = 1; j <= n; ++j) {
             const int32_t x = ((i - 1) * a + (j - 1) * b) % n + 1;
@@ -58,11 +58,11 @@ void GenererCarreMagique(Contexte& c)
 
 void MelangerCarre(Contexte& c, int32_t nbInversions)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     const int32_t n = g.NbColonnes;
     const int32_t nb = std::min(nbInversions, 2 * n - 3);
     bool touchee[12][12] = {};
-    PuzzleRandom r = c.R;   // in a register while the board is written
+    PuzzleRandom r = c.hasard;   // in a register while the board is written
     for (int32_t k = 0; k < nb; ++k) {
         // The first cell is always one no earlier swap touched, so no swap undoes another.
         int32_t x, y;
@@ -83,7 +83,7 @@ void MelangerCarre(Contexte& c, int32_t nbInversions)
         touchee[vx][vy] = true;
         std::swap(g.Valeur[x][y], g.Valeur[vx][vy]);
     }
-    c.R = r;
+    c.hasard = r;
     CalculerEcarts(g);
 }
 
@@ -114,14 +114,14 @@ void CalculerEcarts(GameState& g)
 
 void InverserCarre(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     // A wall at the edge of the square would pair a cell with the ring: not a swap.
     if (g.PartieTerminee || !DansLePlateau(g, x1, y1) || !DansLePlateau(g, x2, y2))
         return;
     ChangerScore(c, -10);
     std::swap(g.Valeur[x1][y1], g.Valeur[x2][y2]);
-    Controle& a = c.C.Cases[x1][y1];
-    Controle& b = c.C.Cases[x2][y2];
+    Controle& a = c.controles.Cases[x1][y1];
+    Controle& b = c.controles.Cases[x2][y2];
     const Couleur couleurA = a.couleur();
     a.SetCouleur(b.couleur());
     b.SetCouleur(couleurA);

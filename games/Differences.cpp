@@ -40,9 +40,9 @@ bool Echangeable(const GameState& g, int32_t x, int32_t y)
 // Exchanges two cells' numbers and, with them, their panels' colours.
 void Echanger(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    std::swap(c.E.Valeur[x1][y1], c.E.Valeur[x2][y2]);
-    Controle& a = c.C.Cases[x1][y1];
-    Controle& b = c.C.Cases[x2][y2];
+    std::swap(c.etat.Valeur[x1][y1], c.etat.Valeur[x2][y2]);
+    Controle& a = c.controles.Cases[x1][y1];
+    Controle& b = c.controles.Cases[x2][y2];
     const Couleur couleurA = a.couleur();
     a.SetCouleur(b.couleur());
     b.SetCouleur(couleurA);
@@ -98,14 +98,14 @@ void MarquerAccessibles(GameState& g, int32_t x, int32_t y)
 
 bool PreparerDifferences(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     const int32_t n = g.NbColonnes;
 
-    PuzzleRandom r = c.R;   // in a register while the board is written
+    PuzzleRandom r = c.hasard;   // in a register while the board is written
     for (int32_t x = 1; x <= n; ++x)
         for (int32_t y = 1; y <= n; ++y)
             g.Valeur[x][y] = r.Draw(ValeurMax);
-    c.R = r;
+    c.hasard = r;
     for (int32_t x = 1; x <= n; ++x)
         for (int32_t y = 1; y <= n; ++y)
             g.Etat[x][y] = -1;
@@ -121,8 +121,8 @@ bool PreparerDifferences(Contexte& c)
         }
         ++pas;
         if (pas == 1) {
-            g.PosX = c.R.Draw(n);
-            g.PosY = c.R.Draw(n);
+            g.PosX = c.hasard.Draw(n);
+            g.PosY = c.hasard.Draw(n);
         } else {
             if (++g.PosX == n + 1) {
                 g.PosX = 1;
@@ -184,7 +184,7 @@ void ReparerPlateau(GameState& g)
 
 void PlacerTrous(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     const int32_t n = g.NbColonnes;
     for (auto& colonne : g.EstTrou)
         for (bool& trou : colonne)
@@ -196,8 +196,8 @@ void PlacerTrous(Contexte& c)
     for (int32_t t = 1; t <= g.NbTrous; ++t) {
         bool place = false;
         do {
-            const int32_t hx = c.R.Draw(n);
-            const int32_t hy = c.R.Draw(n);
+            const int32_t hx = c.hasard.Draw(n);
+            const int32_t hy = c.hasard.Draw(n);
             bool sauter = essayee[hx][hy];
             // The block of 3 x 3 around the start stays whole; each such draw is counted.
             if (std::abs(g.PosX - hx) < 2 && std::abs(g.PosY - hy) < 2) {
@@ -234,7 +234,7 @@ void PlacerTrous(Contexte& c)
 
 void PrendreCase(Contexte& c, int32_t x, int32_t y)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     const int32_t n = g.NbColonnes;
     for (int32_t i = 1; i <= n; ++i)
         for (int32_t j = 1; j <= n; ++j)
@@ -255,7 +255,7 @@ void PrendreCase(Contexte& c, int32_t x, int32_t y)
 
 void InverserDifferences(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    if (c.E.PartieTerminee || !Echangeable(c.E, x1, y1) || !Echangeable(c.E, x2, y2))
+    if (c.etat.PartieTerminee || !Echangeable(c.etat, x1, y1) || !Echangeable(c.etat, x2, y2))
         return;
     ChangerScore(c, -CoutInversion);
     Echanger(c, x1, y1, x2, y2);
@@ -265,7 +265,7 @@ void InverserDifferences(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_
 
 void InverserCoinDifferences(Contexte& c, int32_t x, int32_t y)
 {
-    const GameState& g = c.E;
+    const GameState& g = c.etat;
     if (g.PartieTerminee || !Echangeable(g, x, y) || !Echangeable(g, x + 1, y) || !Echangeable(g, x, y + 1) ||
         !Echangeable(g, x + 1, y + 1))
         return;

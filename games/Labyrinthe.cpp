@@ -248,10 +248,10 @@ void ConstruireMurs(GameState& g)
 
 void MelangerMurs(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     const int32_t nb = g.NbMurs;
     // A local copy of the generator stays in a register while the list is written.
-    PuzzleRandom r = c.R;
+    PuzzleRandom r = c.hasard;
     for (int32_t k = 0; k < 5 * nb; ++k) {
         const int32_t a = r.Draw(nb);
         int32_t b;
@@ -260,7 +260,7 @@ void MelangerMurs(Contexte& c)
         while (b == a);
         std::swap(g.ListeMurs[a], g.ListeMurs[b]);
     }
-    c.R = r;
+    c.hasard = r;
 }
 
 /*
@@ -346,16 +346,16 @@ int32_t Chercher(PuzzleRandom& hasard, const Masques& ouvert, int32_t xDepart, i
 
 int32_t ChercherChemin(Contexte& c, int32_t xDepart, int32_t yDepart, int32_t xCible, int32_t yCible, bool garder)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     CalculerPassages(g);
     Masques ouvert;
     LireMasques(g, ouvert);
-    return Chercher(c.R, ouvert, xDepart, yDepart, xCible, yCible, garder ? g.Chemin : nullptr);
+    return Chercher(c.hasard, ouvert, xDepart, yDepart, xCible, yCible, garder ? g.Chemin : nullptr);
 }
 
 void GenererLabyrinthe(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     const int32_t n = g.NbColonnes;
     for (int32_t x = 1; x <= n; ++x)
         for (int32_t y = 1; y <= n; ++y) {
@@ -372,7 +372,7 @@ void GenererLabyrinthe(Contexte& c)
         MelangerMurs(c);
         OuvrirMurs(g);
         LireMasques(g, ouvert);
-        longueur = Chercher(c.R, ouvert, 1, 1, n, n, g.Chemin);
+        longueur = Chercher(c.hasard, ouvert, 1, 1, n, n, g.Chemin);
     } while (!(3 * n < longueur && longueur < plusLong));
     // Passages as the last search leaves them; the glutton's moves read them.
     CalculerPassages(g);
@@ -383,7 +383,7 @@ void GenererLabyrinthe(Contexte& c)
 
 void PlacerNombres(Contexte& c, int32_t maxPlaces)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     const int32_t n = g.NbColonnes;
     const int32_t L = g.LongueurChemin;
     const int32_t K = g.ParamLab1;
@@ -419,8 +419,8 @@ void PlacerNombres(Contexte& c, int32_t maxPlaces)
 
         int32_t x, y;
         do {
-            x = c.R.Draw(n);
-            y = c.R.Draw(n);
+            x = c.hasard.Draw(n);
+            y = c.hasard.Draw(n);
         } while (occupee[x][y]);
         // A rejected cell stays taken: it is never drawn again.
         occupee[x][y] = true;
@@ -431,7 +431,7 @@ void PlacerNombres(Contexte& c, int32_t maxPlaces)
         const int32_t cible = x * Largeur + y;
         Enraciner(ouvert, cible, racine);
         for (int32_t i = 1; i <= L; ++i) {
-            const int32_t d = Marcher(c.R, ouvert, racine, depart[i], cible);
+            const int32_t d = Marcher(c.hasard, ouvert, racine, depart[i], cible);
             if (d < dist) {
                 dist = d;
                 meilleur = i;
@@ -442,7 +442,7 @@ void PlacerNombres(Contexte& c, int32_t maxPlaces)
         ++compteur[meilleur];
         ++places;
         g.CaseGarnie[x][y] = 1;
-        g.Valeur[x][y] = c.R.Draw(Arrondi(8.0 * (dist - 1) / K)) + 1;
+        g.Valeur[x][y] = c.hasard.Draw(Arrondi(8.0 * (dist - 1) / K)) + 1;
         if (places == maxPlaces)
             return;
     }
@@ -450,7 +450,7 @@ void PlacerNombres(Contexte& c, int32_t maxPlaces)
 
 void EntrerCase(Contexte& c, int32_t x, int32_t y)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     g.CaseGarnie[x][y] = 0;
     g.CompteurGlouton += g.Valeur[x][y] - 1;
     g.Valeur[x][y] = g.CompteurGlouton;
@@ -476,7 +476,7 @@ void EntrerCase(Contexte& c, int32_t x, int32_t y)
 
 void timerLabTimer(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     // A tick that arrives once the game is over would end it a second time.
     if (g.TypeJeu != Labyrinthe || g.PartieTerminee)
         return;

@@ -18,7 +18,7 @@ void Redessiner(Contexte& c, int32_t x, int32_t y) { AfficherCases(c, x, y, x, y
 
 void GenererMemoire(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     const int32_t nc = g.NbColonnes;
     const int32_t nl = g.NbLignes;
     const int32_t total = nc * nl;
@@ -37,7 +37,7 @@ void GenererMemoire(Contexte& c)
 
     // Swaps of two distinct cells; a pair equal to the first is drawn again as a pair. The
     // generator works on a local copy, which stays in a register while the board is written.
-    PuzzleRandom r = c.R;
+    PuzzleRandom r = c.hasard;
     for (int32_t t = 0; t < 5 * nc * nl; ++t) {
         const int32_t xa = r.Draw(nc);
         const int32_t ya = r.Draw(nl);
@@ -48,7 +48,7 @@ void GenererMemoire(Contexte& c)
         } while (xb == xa && yb == ya);
         std::swap(g.Valeur[xa][ya], g.Valeur[xb][yb]);
     }
-    c.R = r;
+    c.hasard = r;
 
     for (int32_t x = 1; x <= nc; ++x)
         for (int32_t y = 1; y <= nl; ++y)
@@ -57,12 +57,12 @@ void GenererMemoire(Contexte& c)
 
 void CliquerMemoire(Contexte& c, int32_t x, int32_t y)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     if (g.Etat[x][y] != 0)
         return;
     // A group still on show goes first, so the board never shows it after a new click.
-    if (c.C.timerRefreshMemoire.Enabled) {
-        ActiverMinuterie(c, c.C.timerRefreshMemoire, false);
+    if (c.controles.timerRefreshMemoire.Enabled) {
+        ActiverMinuterie(c, c.controles.timerRefreshMemoire, false);
         RafraichirMemoire(c);
     }
     ChangerScore(c, -CoutClic);
@@ -106,7 +106,7 @@ void CliquerMemoire(Contexte& c, int32_t x, int32_t y)
 
 void GroupeTrouve(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     g.NbSelectionnees = 0;
     g.ValeurSerie = -1;
     g.LongueurSerie = 0;
@@ -116,12 +116,12 @@ void GroupeTrouve(Contexte& c)
                 g.Etat[x][y] = -2;
     g.CartesRestantes -= g.TailleGroupe;
     // The group stays on show until the refresh.
-    ActiverMinuterie(c, c.C.timerRefreshMemoire, true);
+    ActiverMinuterie(c, c.controles.timerRefreshMemoire, true);
 }
 
 void RafraichirMemoire(Contexte& c)
 {
-    AfficherCases(c, 1, 1, c.E.NbColonnes, c.E.NbLignes);
+    AfficherCases(c, 1, 1, c.etat.NbColonnes, c.etat.NbLignes);
     FinDePartie(c);
 }
 
@@ -129,9 +129,9 @@ void timerRefreshMemoireTimer(Contexte& c)
 {
     // A tick left over from a stopped timer does nothing: after the end of the game it would
     // offer the same score to the table a second time.
-    if (!c.C.timerRefreshMemoire.Enabled)
+    if (!c.controles.timerRefreshMemoire.Enabled)
         return;
-    ActiverMinuterie(c, c.C.timerRefreshMemoire, false);
+    ActiverMinuterie(c, c.controles.timerRefreshMemoire, false);
     RafraichirMemoire(c);
 }
 

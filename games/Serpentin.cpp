@@ -32,8 +32,8 @@ void Deriver(PuzzleRandom& r, int32_t& composante)
 // Moves the number and the panel colour of (xs, ys) into (xd, yd).
 void Glisser(Contexte& c, int32_t xs, int32_t ys, int32_t xd, int32_t yd)
 {
-    c.E.Valeur[xd][yd] = c.E.Valeur[xs][ys];
-    c.C.Cases[xd][yd].SetCouleur(c.C.Cases[xs][ys].couleur());
+    c.etat.Valeur[xd][yd] = c.etat.Valeur[xs][ys];
+    c.controles.Cases[xd][yd].SetCouleur(c.controles.Cases[xs][ys].couleur());
 }
 
 void DeplacerTrou(GameState& g, int32_t x, int32_t y)
@@ -50,9 +50,9 @@ int32_t Signe(int32_t v) { return v < 0 ? -1 : 1; }
 
 void GenererSerpentin(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     // A local copy of the generator stays in a register while the board is written.
-    PuzzleRandom r = c.R;
+    PuzzleRandom r = c.hasard;
     const int32_t n = g.NbColonnes;
     const int32_t longueurMarche = (n + n) * 500;
 
@@ -99,7 +99,7 @@ void GenererSerpentin(Contexte& c)
         trou = cible;
     }
     const int32_t hx = trou / L, hy = trou % L;
-    c.R = r;
+    c.hasard = r;
 
     for (auto& colonne : g.EstTrou)
         std::fill(std::begin(colonne), std::end(colonne), false);
@@ -116,7 +116,7 @@ void GenererSerpentin(Contexte& c)
     for (int32_t x = 1; x <= n; ++x)
         for (int32_t y = 1; y <= n; ++y)
             if (!(x == hx && y == hy))
-                c.C.Cases[x][y].SetCouleur(couleurs[x * L + y]);
+                c.controles.Cases[x][y].SetCouleur(couleurs[x * L + y]);
 }
 
 bool SerpentinForme(const GameState& g)
@@ -162,7 +162,7 @@ bool SerpentinForme(const GameState& g)
 
 void DeplacerSerpentin(Contexte& c, int32_t x, int32_t y)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     const int32_t hx = g.TrouPrincipalX;
     const int32_t hy = g.TrouPrincipalY;
     if (std::abs(hx - x) == std::abs(hy - y)) {
@@ -204,7 +204,7 @@ void DeplacerSerpentin(Contexte& c, int32_t x, int32_t y)
 
 void ClicDroitSerpentin(Contexte& c, int32_t x, int32_t y)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     if (g.PartieTerminee)
         return;
     ChangerScore(c, -CoutClicDroit);

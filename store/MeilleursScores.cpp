@@ -42,15 +42,15 @@ void InitialiserMeilleursScores(Contexte& c)
         return n;
     }();
     // The records in file order: type, puzzle, place.
-    EnregistrementScore* e = &c.E.MeilleursScores.e[0][0][0];
+    EnregistrementScore* e = &c.etat.MeilleursScores.e[0][0][0];
     for (int32_t type = 1; type <= NbTypesJeu; ++type)
         for (int32_t p = 1; p <= NombreTableaux; ++p)
             for (int32_t r = 1; r <= PlacesParTableau; ++r, ++e) {
-                std::memcpy(e->NomScore, noms[static_cast<size_t>(c.R.Draw(10) - 1)].NomScore, sizeof e->NomScore);
+                std::memcpy(e->NomScore, noms[static_cast<size_t>(c.hasard.Draw(10) - 1)].NomScore, sizeof e->NomScore);
                 if (r == 1)
-                    e->ValeurScore = 4650 - c.R.Draw(50) - 2 * p;
+                    e->ValeurScore = 4650 - c.hasard.Draw(50) - 2 * p;
                 else
-                    e->ValeurScore = e[-1].ValeurScore - c.R.Draw(99);
+                    e->ValeurScore = e[-1].ValeurScore - c.hasard.Draw(99);
             }
     // The table as a whole replaces the one on disk at the next save.
     c.Sauvegardes.scoresAEnregistrer.clear();
@@ -276,7 +276,7 @@ bool Sauvegarder(Contexte& c, std::string& raison)
         return false;
     }
 
-    TableMeilleursScores& memoire = c.E.MeilleursScores;
+    TableMeilleursScores& memoire = c.etat.MeilleursScores;
     if (info.genre == G::Fichier) {
         std::string disque, raisonLecture;
         const auto lecture = fs.Lire(cible, disque, raisonLecture);
@@ -318,7 +318,7 @@ bool Sauvegarder(Contexte& c, std::string& raison)
                 raison = "le fichier abîmé n'a pas pu être gardé dans « " + copie + " » (" + raisonCopie + ")";
                 return false;
             }
-            c.P.Erreur("Le fichier des meilleurs scores « " + cible + " » était abîmé (" +
+            c.ports.Erreur("Le fichier des meilleurs scores « " + cible + " » était abîmé (" +
                 (lecture == SystemeFichiers::Lecture::Ok ? std::to_string(disque.size()) + " octets au lieu de " +
                             std::to_string(TailleFichierScores)
                                                          : raisonLecture) +
@@ -369,7 +369,7 @@ EtatFichierScores ChargerFichierScores(Contexte& c)
     const SystemeFichiers::Info info = fs.Etat(cible);
     if (info.genre == SystemeFichiers::Genre::Dossier || info.genre == SystemeFichiers::Genre::Autre) {
         c.Sauvegardes.echecScoresSignale = true;   // this message stands for the saves that fail too
-        c.P.Erreur("Le fichier des meilleurs scores ne peut pas être lu : " + PasUnFichier(c.CheminScores) +
+        c.ports.Erreur("Le fichier des meilleurs scores ne peut pas être lu : " + PasUnFichier(c.CheminScores) +
             ". Les meilleurs scores restent en mémoire pendant cette partie.");
         return EtatFichierScores::Illisible;
     }
@@ -377,9 +377,9 @@ EtatFichierScores ChargerFichierScores(Contexte& c)
     const auto lecture = fs.Lire(cible, octets, raison);
     if (lecture == SystemeFichiers::Lecture::Absent)
         return EtatFichierScores::Absent;
-    const size_t lus = lecture == SystemeFichiers::Lecture::Ok ? LireOctetsTable(c.E.MeilleursScores, octets) : 0;
+    const size_t lus = lecture == SystemeFichiers::Lecture::Ok ? LireOctetsTable(c.etat.MeilleursScores, octets) : 0;
     if (lus == TailleFichierScores / 16) {
-        c.Sauvegardes.tableLue = std::make_shared<TableMeilleursScores>(c.E.MeilleursScores);
+        c.Sauvegardes.tableLue = std::make_shared<TableMeilleursScores>(c.etat.MeilleursScores);
         c.Sauvegardes.scoresAEnregistrer.clear();
         return EtatFichierScores::Complet;
     }
@@ -400,7 +400,7 @@ EtatFichierScores ChargerFichierScores(Contexte& c)
         texte += " Le fichier abîmé est gardé dans « " + copie + " ».";
     else
         texte += " Il n'a pas pu être gardé dans « " + copie + " » (" + raisonCopie + ") : il ne sera pas remplacé.";
-    c.P.Erreur(texte);
+    c.ports.Erreur(texte);
     return lus > 0 ? EtatFichierScores::Partiel : EtatFichierScores::Illisible;
 }
 
@@ -423,15 +423,15 @@ void EcrireMeilleursScores(Contexte& c)
     if (suivi.derniereSauvegardeReussie) {
         // The table last written, in the block the previous save kept when no one else holds it.
         if (suivi.tableLue && suivi.tableLue.use_count() == 1)
-            *suivi.tableLue = c.E.MeilleursScores;
+            *suivi.tableLue = c.etat.MeilleursScores;
         else
-            suivi.tableLue = std::make_shared<TableMeilleursScores>(c.E.MeilleursScores);
+            suivi.tableLue = std::make_shared<TableMeilleursScores>(c.etat.MeilleursScores);
         suivi.echecScoresSignale = false;
         suivi.scoresAEnregistrer.clear();
         suivi.tableEntiereAEcrire = false;
     } else if (!suivi.echecScoresSignale) {
         suivi.echecScoresSignale = true;
-        c.P.Erreur("Les meilleurs scores n'ont pas pu être enregistrés dans « " + c.CheminScores + " » : " + raison +
+        c.ports.Erreur("Les meilleurs scores n'ont pas pu être enregistrés dans « " + c.CheminScores + " » : " + raison +
             ". Ils restent en mémoire et seront enregistrés de nouveau à la prochaine occasion.");
     }
 }
@@ -448,7 +448,7 @@ int32_t InsererScore(Contexte& c, TTypeJeu type, int32_t numero, const std::stri
     EnregistrementScore e;
     EcrireNom(e, nom);
     e.ValeurScore = score;
-    const int32_t place = InsererDans(c.E.MeilleursScores, type, numero, e);
+    const int32_t place = InsererDans(c.etat.MeilleursScores, type, numero, e);
     if (place == 0)
         return 0;
     c.Sauvegardes.scoresAEnregistrer.push_back({type, numero, e});

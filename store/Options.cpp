@@ -51,7 +51,7 @@ void SignalerEchecOptions(Contexte& c, bool ok, const std::string& erreur)
         signale = false;
     } else if (!signale) {
         signale = true;
-        c.P.Erreur("Les options n'ont pas pu être enregistrées : " + erreur + ".");
+        c.ports.Erreur("Les options n'ont pas pu être enregistrées : " + erreur + ".");
     }
 }
 
@@ -59,17 +59,17 @@ void SignalerEchecOptions(Contexte& c, bool ok, const std::string& erreur)
 // treated as missing, and the reading goes on: the program always starts.
 void LireValeurs(Contexte& c)
 {
-    GameState& g = c.E;
-    MagasinOptions& m = c.O;
+    GameState& g = c.etat;
+    MagasinOptions& m = c.options;
     using L = MagasinOptions::Lecture;
     std::string erreur;
     if (!m.Ouvrir(erreur)) {
-        c.P.Erreur("Les options n'ont pas pu être lues : " + erreur + ".");
+        c.ports.Erreur("Les options n'ont pas pu être lues : " + erreur + ".");
         return;
     }
     const auto signaler = [&](const char* nom, L r) {
         if (r == L::Erreur)
-            c.P.Erreur("La valeur « " + std::string(nom) + " » des options n'a pas pu être lue : " + erreur +
+            c.ports.Erreur("La valeur « " + std::string(nom) + " » des options n'a pas pu être lue : " + erreur +
                 ". Elle est ignorée.");
     };
     size_t lus = 0;
@@ -112,7 +112,7 @@ bool OptionsValides(const GameState& g)
 
 bool LireOptions(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     LireValeurs(c);
     // A first run, or options that cannot be right, bring back the default options.
     const bool parDefaut = g.Verif == 0 || !OptionsValides(g);
@@ -142,8 +142,8 @@ void ChargerOptions(Contexte& c)
 
 void SauverOptions(Contexte& c)
 {
-    GameState& g = c.E;
-    MagasinOptions& m = c.O;
+    GameState& g = c.etat;
+    MagasinOptions& m = c.options;
     std::string erreur;
     bool ok = m.Ouvrir(erreur);
     if (ok)
@@ -167,14 +167,14 @@ void SauverOptions(Contexte& c)
 
 void OptionsParDefaut(Contexte& c)
 {
-    ValeursParDefaut(c.E);
+    ValeursParDefaut(c.etat);
     SauverOptions(c);
 }
 
 void AppliquerOptions(Contexte& c)
 {
-    GameState& g = c.E;
-    Controles& k = c.C;
+    GameState& g = c.etat;
+    Controles& k = c.controles;
     k.CouleurFenetre = g.CouleurFondEcran;
     k.panelCentral.SetCouleur(g.CouleurTableauDeJeu);
     k.panelTitreMeilleurScore.SetCaption("Meilleur score");

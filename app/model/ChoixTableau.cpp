@@ -27,12 +27,12 @@ size_t LongueurSequence(unsigned char octet)
 
 ChoixTableau::ChoixTableau(Contexte& c) : c_(c)
 {
-    ScrollMax = c_.E.NumeroTableauMax;
+    ScrollMax = c_.etat.NumeroTableauMax;
 }
 
 void ChoixTableau::AfficherChoix()
 {
-    const GameState& g = c_.E;
+    const GameState& g = c_.etat;
     const TTypeJeu type = g.TypeJeuDialogue;
     const int32_t numero = g.NumeroTableauSelectionne;
     RadioCoche = type;
@@ -52,7 +52,7 @@ void ChoixTableau::AfficherChoix()
 
 void ChoixTableau::FormActivate()
 {
-    GameState& g = c_.E;
+    GameState& g = c_.etat;
     ScrollMax = g.NumeroTableauMax;
     g.NumeroTableauSelectionne = g.NumeroTableauChoisi;
     g.TypeJeuDialogue = g.TypeJeuChoisi;
@@ -69,24 +69,24 @@ void ChoixTableau::FormActivate()
 
 void ChoixTableau::rbTypeJeuClick(TTypeJeu type)
 {
-    c_.E.TypeJeuDialogue = type;
+    c_.etat.TypeJeuDialogue = type;
     AfficherChoix();
 }
 
 void ChoixTableau::scrollBarChoixTableauChange(int32_t position)
 {
-    c_.E.NumeroTableauSelectionne = position;
+    c_.etat.NumeroTableauSelectionne = position;
     AfficherChoix();
 }
 
 void ChoixTableau::panelAleatoireClick()
 {
-    GameState& g = c_.E;
-    c_.R.SeedFromMillisecondes(c_.P.MillisecondesDuJour());
+    GameState& g = c_.etat;
+    c_.hasard.SeedFromMillisecondes(c_.ports.MillisecondesDuJour());
     int32_t a, t;
     do {
-        a = c_.R.Draw(g.NumeroTableauMax);
-        t = c_.R.Draw(NbTypesJeu);
+        a = c_.hasard.Draw(g.NumeroTableauMax);
+        t = c_.hasard.Draw(NbTypesJeu);
     } while (a == g.NumeroTableauSelectionne || t == g.TypeJeuDialogue);
     g.NumeroTableauSelectionne = a;
     g.TypeJeuDialogue = t;
@@ -98,10 +98,10 @@ void ChoixTableau::editYourNameDblClick() { Nom.clear(); }
 bool ChoixTableau::ValiderChoix()
 {
     if (Nom.empty()) {
-        c_.P.Message("Veuillez saisir votre nom !");
+        c_.ports.Message("Veuillez saisir votre nom !");
         return false;
     }
-    GameState& g = c_.E;
+    GameState& g = c_.etat;
     g.TypeJeu = g.TypeJeuDialogue;
     g.NumeroTableau = PositionScroll;
     g.NomJoueur = Nom;

@@ -46,7 +46,7 @@ Rect MettreALEchelle(const Rect& d, double fx, double fy)
 
 FenetrePrincipale::FenetrePrincipale(Contexte& c, ActionsFenetres& actions) : c_(c), actions_(actions)
 {
-    Controles& k = c.C;
+    Controles& k = c.controles;
     disposition_ = {
         {&k.superPanelDroite, nullptr, "superPanelDroite", {612, 208, 183, 121}, false, false},
         {&k.panelNumeroTableau, &k.superPanelDroite, "panelNumeroTableau", {6, 6, 171, 19}, false, false},
@@ -92,8 +92,8 @@ bool FenetrePrincipale::EstCliquable(const Controle& c) const
 
 void FenetrePrincipale::FormCreate(int32_t largeurEcran, int32_t hauteurEcran, double pixelsParPouce)
 {
-    GameState& g = c_.E;
-    Controles& k = c_.C;
+    GameState& g = c_.etat;
+    Controles& k = c_.controles;
 
     // 1. The 800-pixel design brought to the screen. Across it scales by the width factor and
     // down by the height factor, as the board does, so the side panels end where the board ends
@@ -159,10 +159,10 @@ void FenetrePrincipale::FormCreate(int32_t largeurEcran, int32_t hauteurEcran, d
 
 void FenetrePrincipale::FormActivate()
 {
-    const GameState& g = c_.E;
+    const GameState& g = c_.etat;
     Caption = g.Titre;
     for (int t = 1; t <= NbTypesJeu; ++t) {
-        c_.C.panelsJeux[t].SetCaption(g.TitresJeux[t]);
+        c_.controles.panelsJeux[t].SetCaption(g.TitresJeux[t]);
         MenuJeux[t] = g.TitresJeux[t];
     }
 }
@@ -178,7 +178,7 @@ void FenetrePrincipale::FormClose()
 void FenetrePrincipale::ChoisirJeu(TTypeJeu type)
 {
     // Only the choice: it is saved when the chosen game starts.
-    c_.E.TypeJeuChoisi = type;
+    c_.etat.TypeJeuChoisi = type;
     actions_.MontrerChoixTableau();
 }
 
@@ -200,46 +200,46 @@ const std::string& TexteDuJeu(const GameState& g, const std::string (&textes)[6]
 
 } // namespace
 
-void FenetrePrincipale::panelButClick() { AfficherInfo(c_, TexteDuJeu(c_.E, c_.E.TextesBut)); }
-void FenetrePrincipale::panelReglesDuJeuClick() { AfficherInfo(c_, TexteDuJeu(c_.E, c_.E.TextesRegles)); }
-void FenetrePrincipale::panelCalculScoresClick() { AfficherInfo(c_, TexteDuJeu(c_.E, c_.E.TextesScores)); }
+void FenetrePrincipale::panelButClick() { AfficherInfo(c_, TexteDuJeu(c_.etat, c_.etat.TextesBut)); }
+void FenetrePrincipale::panelReglesDuJeuClick() { AfficherInfo(c_, TexteDuJeu(c_.etat, c_.etat.TextesRegles)); }
+void FenetrePrincipale::panelCalculScoresClick() { AfficherInfo(c_, TexteDuJeu(c_.etat, c_.etat.TextesScores)); }
 
 void FenetrePrincipale::menuRecreerHighScoresClick()
 {
-    if (!c_.P.Question(c_.E.Titre, "Etes-vous sûr de vouloir recréer les scores (vos records disparaîtront) ?"))
+    if (!c_.ports.Question(c_.etat.Titre, "Etes-vous sûr de vouloir recréer les scores (vos records disparaîtront) ?"))
         return;
     InitialiserMeilleursScores(c_);
     EcrireMeilleursScores(c_);
-    if (c_.C.superPanelDroite.Visible())
+    if (c_.controles.superPanelDroite.Visible())
         AfficherMeilleursScores(c_);
 }
 
 void FenetrePrincipale::CommandeCouleur(Couleur& option)
 {
     Couleur choisie = 0;
-    if (actions_.ChoisirCouleur(c_.C.CouleurFenetre, choisie))
+    if (actions_.ChoisirCouleur(c_.controles.CouleurFenetre, choisie))
         option = choisie;
     // Applied and saved whether the dialog was confirmed or cancelled.
     AppliquerOptions(c_);
     SauverOptions(c_);
 }
 
-void FenetrePrincipale::menuCouleurFondEcranClick() { CommandeCouleur(c_.E.CouleurFondEcran); }
-void FenetrePrincipale::menuCouleurTableauDeJeuClick() { CommandeCouleur(c_.E.CouleurTableauDeJeu); }
-void FenetrePrincipale::menuSommaireClick() { actions_.MontrerAide(c_.E.FichierAide); }
+void FenetrePrincipale::menuCouleurFondEcranClick() { CommandeCouleur(c_.etat.CouleurFondEcran); }
+void FenetrePrincipale::menuCouleurTableauDeJeuClick() { CommandeCouleur(c_.etat.CouleurTableauDeJeu); }
+void FenetrePrincipale::menuSommaireClick() { actions_.MontrerAide(c_.etat.FichierAide); }
 
 void FenetrePrincipale::menuAProposClick()
 {
-    c_.P.Message(TexteAPropos1);
-    c_.P.Message(TexteAPropos2);
+    c_.ports.Message(TexteAPropos1);
+    c_.ports.Message(TexteAPropos2);
 }
 
 void FenetrePrincipale::Quitter1Click()
 {
-    const GameState& g = c_.E;
-    if (!c_.P.QuestionOuiNon(g.Titre, g.TexteQuestionQuitter, g.TexteOuiQuitter, g.TexteNonQuitter))
+    const GameState& g = c_.etat;
+    if (!c_.ports.QuestionOuiNon(g.Titre, g.TexteQuestionQuitter, g.TexteOuiQuitter, g.TexteNonQuitter))
         return;
-    c_.P.Message(g.TexteAuRevoir);
+    c_.ports.Message(g.TexteAuRevoir);
     EnregistrerScoresEnAttente(c_);
     actions_.FermerEcranDemarrage();
 }
@@ -247,11 +247,11 @@ void FenetrePrincipale::Quitter1Click()
 void FenetrePrincipale::AppelPanelMyMouseDown(Controle& panneau) { panneau.SetBiseauExterieur(Biseau::Abaisse); }
 void FenetrePrincipale::AppelPanelMyMouseUp(Controle& panneau) { panneau.SetBiseauExterieur(Biseau::Releve); }
 
-void CreerEcranDemarrage(Contexte& c) { c.E.Titre = "COGITELLE I"; }
+void CreerEcranDemarrage(Contexte& c) { c.etat.Titre = "COGITELLE I"; }
 
 void ChoisirLangue(Contexte& c, int32_t langue)
 {
-    c.E.Langue = langue;
+    c.etat.Langue = langue;
     PreparerTextes(c);
     AppliquerOptions(c);
 }

@@ -16,7 +16,7 @@ const std::string CalculDebut = std::string("Calcul des scores : Vous démarrez 
 
 void PreparerTextes(Contexte& c)
 {
-    GameState& g = c.E;
+    GameState& g = c.etat;
     // Every text below follows from these values alone.
     const GameState::SourcesTextes sources{true, g.Langue, g.SommeMagique, g.LongueurSerpentin, g.TailleGroupe,
         g.AvecDiagonales};
@@ -102,8 +102,8 @@ void PreparerTextes(Contexte& c)
 void AfficherInfo(Contexte& c, const std::string& texte)
 {
     // The label is scaled by both factors: its type follows the smaller one, so every text fits.
-    c.C.lblInfos.SetTaillePolice(TaillePoliceInfo(c.E.FacteurEcranX, c.E.FacteurEcranY));
-    c.C.lblInfos.SetCaption(texte);
+    c.controles.lblInfos.SetTaillePolice(TaillePoliceInfo(c.etat.FacteurEcranX, c.etat.FacteurEcranY));
+    c.controles.lblInfos.SetCaption(texte);
 }
 
 } // namespace cogitelle

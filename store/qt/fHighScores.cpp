@@ -33,7 +33,7 @@ TfrmHighScores::TfrmHighScores(Contexte& c, QWidget* parent) : QDialog(parent), 
 void TfrmHighScores::FormCreate()
 {
     // Scaled whole by one factor, so it keeps its proportions and stays on the screen.
-    const double f = FacteurDialogueEcran(c_.E.FacteurEcranX, c_.E.FacteurEcranY, 430, 356);
+    const double f = FacteurDialogueEcran(c_.etat.FacteurEcranX, c_.etat.FacteurEcranY, 430, 356);
     f_ = f;
     const EchelleDialogue echelle{f};
     const QString sansSerif = QStringLiteral("MS Sans Serif");
@@ -74,7 +74,7 @@ void TfrmHighScores::FormCreate()
     scrollBarNumeroTableau_ = new QScrollBar(Qt::Horizontal, this);
     scrollBarNumeroTableau_->setObjectName(QStringLiteral("scrollBarNumeroTableau"));
     echelle.Placer(scrollBarNumeroTableau_, 234, 76, 189, 13);
-    scrollBarNumeroTableau_->setRange(1, c_.E.NumeroTableauMax);
+    scrollBarNumeroTableau_->setRange(1, c_.etat.NumeroTableauMax);
     scrollBarNumeroTableau_->setValue(1);
     scrollBarNumeroTableau_->setSingleStep(1);
     scrollBarNumeroTableau_->setPageStep(10);
@@ -127,7 +127,7 @@ void TfrmHighScores::ConstruireGrille()
 
 void TfrmHighScores::AfficherMeilleursScoresDetail(TTypeJeu type, int32_t numero)
 {
-    const GameState& g = c_.E;
+    const GameState& g = c_.etat;
     // The scroll bars only offer valid values; the saved selection is checked when loaded. The
     // clamp keeps any other value from reading outside the table.
     type = std::clamp(type, 1, NbTypesJeu);
@@ -176,7 +176,7 @@ void TfrmHighScores::keyPressEvent(QKeyEvent* e)
 
 void TfrmHighScores::FormActivate()
 {
-    GameState& g = c_.E;
+    GameState& g = c_.etat;
     g.TypeJeuDialogue = g.TypeJeuChoisi;
     g.NumeroTableauDialogue = g.NumeroTableauChoisi;
     AfficherMeilleursScoresDetail(g.TypeJeuDialogue, g.NumeroTableauDialogue);

@@ -77,8 +77,8 @@ inline void Appliquer(Contexte& c, const Evenement& e)
 {
     switch (e.sorte) {
     case Evenement::Partie:
-        c.E.TypeJeu = e.type;
-        c.E.NumeroTableau = e.numero;
+        c.etat.TypeJeu = e.type;
+        c.etat.NumeroTableau = e.numero;
         NouvellePartie(c);
         break;
     case Evenement::Suivant: TableauSuivant(c); break;
@@ -96,7 +96,7 @@ inline void Appliquer(Contexte& c, const Evenement& e)
     case Evenement::Touche: FormKeyDown(c, e.fleche); break;
     case Evenement::Caractere: FormKeyPress(c, e.caractere); break;
     case Evenement::TicScore:
-        if (c.C.timerScore.Enabled)
+        if (c.controles.timerScore.Enabled)
             timerScoreTimer(c);
         break;
     case Evenement::TicMemoire: timerRefreshMemoireTimer(c); break;
@@ -168,11 +168,11 @@ inline int32_t CoupsRecomptes(const GameState& g, int32_t x, int32_t y)
 // before it.
 inline int32_t CoutAttendu(const Contexte& c, const Evenement& e)
 {
-    const GameState& g = c.E;
+    const GameState& g = c.etat;
     const auto dans = [&g](int32_t x, int32_t y) { return DansLePlateau(g, x, y); };
     switch (e.sorte) {
     case Evenement::TicScore:
-        return c.C.timerScore.Enabled ? -1 : 0;
+        return c.controles.timerScore.Enabled ? -1 : 0;
     case Evenement::Touche:
     case Evenement::Caractere: {
         int32_t x, y;
@@ -228,19 +228,19 @@ inline int32_t CoutAttendu(const Contexte& c, const Evenement& e)
 // The invariants of the game in play; an empty string when they all hold.
 inline std::string VerifierInvariants(const Contexte& c)
 {
-    const GameState& g = c.E;
+    const GameState& g = c.etat;
     const int32_t n = g.NbColonnes;
     std::ostringstream faute;
     // Once a game has started (and started the clock), the score panel shows the score.
-    if (c.C.timerScore.Demarrages > 0 && c.C.panelScoreMixte.Caption() != std::to_string(g.Score))
-        faute << "the score panel shows " << c.C.panelScoreMixte.Caption() << " for " << g.Score << "; ";
+    if (c.controles.timerScore.Demarrages > 0 && c.controles.panelScoreMixte.Caption() != std::to_string(g.Score))
+        faute << "the score panel shows " << c.controles.panelScoreMixte.Caption() << " for " << g.Score << "; ";
     if (g.TypeJeu < 1 || g.TypeJeu > 5)
         return faute.str();
     if (n != g.NbLignes || n < 3 || n > 14) {
         faute << "board " << n << " x " << g.NbLignes << "; ";
         return faute.str();
     }
-    if (g.PartieTerminee && (c.C.timerScore.Enabled || c.C.timerRefreshMemoire.Enabled || c.C.timerLab.Enabled))
+    if (g.PartieTerminee && (c.controles.timerScore.Enabled || c.controles.timerRefreshMemoire.Enabled || c.controles.timerLab.Enabled))
         faute << "a timer runs after the end; ";
 
     switch (g.TypeJeu) {
@@ -386,7 +386,7 @@ struct Releve {
 
 inline Releve Relever(const Contexte& c)
 {
-    const GameState& g = c.E;
+    const GameState& g = c.etat;
     Releve r{};
     std::memcpy(r.Valeur, g.Valeur, sizeof r.Valeur);
     std::memcpy(r.Etat, g.Etat, sizeof r.Etat);
@@ -396,10 +396,10 @@ inline Releve Relever(const Contexte& c)
         g.CartesRestantes, g.NbSelectionnees, g.ValeurSerie, g.LongueurSerie, g.TrouPrincipalX, g.TrouPrincipalY,
         g.PartieTerminee};
     std::memcpy(r.nombres, nombres, sizeof r.nombres);
-    r.modifications = c.C.Modifications();
-    r.minuteries[0] = c.C.timerScore.Enabled;
-    r.minuteries[1] = c.C.timerRefreshMemoire.Enabled;
-    r.minuteries[2] = c.C.timerLab.Enabled;
+    r.modifications = c.controles.Modifications();
+    r.minuteries[0] = c.controles.timerScore.Enabled;
+    r.minuteries[1] = c.controles.timerRefreshMemoire.Enabled;
+    r.minuteries[2] = c.controles.timerLab.Enabled;
     if (g.TypeJeu >= 1 && g.TypeJeu <= 5 && g.NumeroTableau >= 1 && g.NumeroTableau <= 500)
         for (int32_t p = 1; p <= 10; ++p)
             r.liste[p - 1] = g.MeilleursScores(g.TypeJeu, g.NumeroTableau, p);
@@ -415,7 +415,7 @@ public:
     // Plays the event; an empty string when every check holds.
     std::string Jouer(const Evenement& e)
     {
-        GameState& g = c_.E;
+        GameState& g = c_.etat;
         // ">>" at the last puzzle and "<<" at the first change nothing, as their disabled panels.
         const bool auBout = (e.sorte == Evenement::Suivant && g.NumeroTableau >= g.NumeroTableauMax) ||
             (e.sorte == Evenement::Precedent && g.NumeroTableau <= 1);
@@ -427,7 +427,7 @@ public:
         Appliquer(c_, e);
         std::ostringstream faute;
         if (nouvelle) {
-            if (g.TypeJeu >= 1 && g.TypeJeu <= 5 && (g.Score != 5000 || g.PartieTerminee || !c_.C.timerScore.Enabled))
+            if (g.TypeJeu >= 1 && g.TypeJeu <= 5 && (g.Score != 5000 || g.PartieTerminee || !c_.controles.timerScore.Enabled))
                 faute << "a new game starts at " << g.Score << (g.PartieTerminee ? ", over" : "") << "; ";
         } else if (terminee || auBout) {
             if (!(Relever(c_) == avant))
@@ -452,7 +452,7 @@ private:
     // tenth, at the place below every score at least as high.
     std::string VerifierFin(const Releve& avant, int32_t s)
     {
-        const GameState& g = c_.E;
+        const GameState& g = c_.etat;
         const bool succes = g.TypeJeu != Labyrinthe || (g.PosX == g.NbColonnes && g.PosY == g.NbLignes);
         std::vector<EnregistrementScore> attendue(avant.liste, avant.liste + 10);
         if (succes) {

@@ -419,7 +419,7 @@ EMSCRIPTEN_KEEPALIVE void cg_caractere(int32_t caractere)
 EMSCRIPTEN_KEEPALIVE void cg_tic(int32_t id)
 {
     Contexte& c = app->ctx;
-    Controles& k = c.C;
+    Controles& k = c.controles;
     // A tick that was already queued when its timer stopped does nothing, as with a QTimer.
     switch (id) {
     case Minuterie::Score: if (k.timerScore.Enabled) timerScoreTimer(c); break;

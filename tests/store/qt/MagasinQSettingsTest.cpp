@@ -168,12 +168,12 @@ TEST(Programme, LesOptionsDuProgrammeVontAuMagasinDuSysteme)
     ::setenv("XDG_CONFIG_HOME", config.chemin().c_str(), 1);
     {
         ObjetsDuProgramme programme;
-        EXPECT_EQ(&programme.ctx.O, programme.magasin.get());
-        auto* q = dynamic_cast<MagasinQSettings*>(&programme.ctx.O);
+        EXPECT_EQ(&programme.ctx.options, programme.magasin.get());
+        auto* q = dynamic_cast<MagasinQSettings*>(&programme.ctx.options);
         ASSERT_NE(q, nullptr);
         EXPECT_EQ(q->CheminFichier().toStdString(), (config.chemin() / "Ludivex" / "COGITELLE I.ini").string());
         EXPECT_EQ(programme.ctx.CheminScores, "scoresI");
-        EXPECT_EQ(&programme.ctx.P, static_cast<Ports*>(&programme.ports));
+        EXPECT_EQ(&programme.ctx.ports, static_cast<Ports*>(&programme.ports));
     }
     if (avant)
         ::setenv("XDG_CONFIG_HOME", ancien.c_str(), 1);
