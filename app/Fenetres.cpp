@@ -6,7 +6,7 @@
 #include "app/fChoixTableau.h"
 #include "app/fSplash.h"
 #include "app/mathema.h"
-#include "store/qt/fHighScores.h"
+#include "app/fHighScores.h"
 
 namespace cogitelle {
 

@@ -13,8 +13,8 @@
 #include <cmath>
 
 #include "app/Peinture.h"
-#include "app/model/Echelles.h"
-#include "app/model/Entrees.h"
+#include "session/Echelles.h"
+#include "session/Entrees.h"
 
 namespace cogitelle {
 

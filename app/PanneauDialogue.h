@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/model/Entrees.h"
+#include "session/Entrees.h"
 
 class QScrollBar;
 

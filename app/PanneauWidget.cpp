@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "app/Peinture.h"
-#include "app/model/Entrees.h"
+#include "session/Entrees.h"
 
 namespace cogitelle {
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/model/Echelles.h"
+#include "session/Echelles.h"
 
 namespace cogitelle {
 

@@ -9,7 +9,7 @@
 #include <unordered_map>
 
 #include "app/Peinture.h"
-#include "app/model/Entrees.h"
+#include "session/Entrees.h"
 
 namespace cogitelle {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/Contexte.h"
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 
 namespace cogitelle {
 

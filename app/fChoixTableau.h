@@ -5,8 +5,8 @@
 #include <QElapsedTimer>
 #include <functional>
 
-#include "app/model/ChoixTableau.h"
-#include "app/model/Entrees.h"
+#include "session/ChoixTableau.h"
+#include "session/Entrees.h"
 #include "core/Contexte.h"
 
 class QGroupBox;

@@ -8,7 +8,7 @@
 
 #include "app/PanneauWidget.h"
 #include "app/Peinture.h"
-#include "app/model/FenetrePrincipale.h"
+#include "session/FenetrePrincipale.h"
 #include "core/Plateau.h"
 
 namespace cogitelle {

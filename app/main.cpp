@@ -8,7 +8,7 @@
 #include "app/Peinture.h"
 #include "app/Programme.h"
 #include "app/fSplash.h"
-#include "app/model/DossierDonnees.h"
+#include "session/DossierDonnees.h"
 
 using namespace cogitelle;
 

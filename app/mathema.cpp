@@ -17,12 +17,12 @@
 #include "app/PortsQt.h"
 #include "app/fChoixTableau.h"
 #include "app/fSplash.h"
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 #include "core/Plateau.h"
 #include "core/Score.h"
 #include "games/Labyrinthe.h"
 #include "games/Memoire.h"
-#include "store/qt/fHighScores.h"
+#include "app/fHighScores.h"
 
 namespace cogitelle {
 

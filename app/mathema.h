@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/Ecran.h"
-#include "app/model/FenetrePrincipale.h"
+#include "session/FenetrePrincipale.h"
 #include "core/Contexte.h"
 
 class QAction;

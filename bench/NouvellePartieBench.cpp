@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "app/model/Textes.h"
-#include "core/NouvellePartie.h"
+#include "session/Textes.h"
+#include "session/NouvellePartie.h"
 #include "core/Plateau.h"
 #include "core/Rendu.h"
-#include "core/SessionAutonome.h"
+#include "session/SessionAutonome.h"
 #include "store/MeilleursScores.h"
 #include "store/Options.h"
 #include "store/SystemeFichiersMemoire.h"

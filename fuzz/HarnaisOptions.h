@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "core/SessionAutonome.h"
+#include "session/SessionAutonome.h"
 #include "fuzz/RemiseOptions.h"
 #include "store/Cp1252.h"
 #include "store/Options.h"

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "core/SessionAutonome.h"
+#include "session/SessionAutonome.h"
 #include "store/MeilleursScores.h"
 #include "tests/support/Invariants.h"
 

@@ -18,7 +18,7 @@
 #include <memory>
 #include <string>
 
-#include "core/SessionAutonome.h"
+#include "session/SessionAutonome.h"
 #include "store/MeilleursScores.h"
 #include "store/SystemeFichiersMemoire.h"
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "core/SessionAutonome.h"
+#include "session/SessionAutonome.h"
 #include "fuzz/RemiseOptions.h"
 #include "store/Cp1252.h"
 #include "store/MagasinOptions.h"

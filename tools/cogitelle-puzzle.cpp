@@ -10,7 +10,7 @@
 #include <io.h>
 #endif
 
-#include "core/SessionAutonome.h"
+#include "session/SessionAutonome.h"
 
 using namespace cogitelle;
 

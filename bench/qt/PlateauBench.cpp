@@ -8,8 +8,8 @@
 
 #include "app/Peinture.h"
 #include "app/PlateauWidget.h"
-#include "core/NouvellePartie.h"
-#include "core/SessionAutonome.h"
+#include "session/NouvellePartie.h"
+#include "session/SessionAutonome.h"
 
 using namespace cogitelle;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/model/Textes.h"
+#include "session/Textes.h"
 #include "core/Contexte.h"
 #include "store/MagasinOptions.h"
 #include "store/MeilleursScores.h"

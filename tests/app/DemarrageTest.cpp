@@ -14,7 +14,7 @@
 #include "app/fChoixTableau.h"
 #include "app/fSplash.h"
 #include "app/mathema.h"
-#include "store/qt/fHighScores.h"
+#include "app/fHighScores.h"
 #include "support/CoeurQt.h"
 #include "support/DoubleClic.h"
 

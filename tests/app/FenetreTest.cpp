@@ -13,7 +13,7 @@
 #include "app/mathema.h"
 #include "core/Score.h"
 #include "store/Options.h"
-#include "store/qt/fHighScores.h"
+#include "app/fHighScores.h"
 #include "ProgrammeEnJeu.h"
 #include "support/CoeurQt.h"
 #include "support/DoubleClic.h"

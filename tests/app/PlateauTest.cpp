@@ -8,7 +8,7 @@
 
 #include "app/Peinture.h"
 #include "app/PlateauWidget.h"
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 #include "core/Rendu.h"
 #include "support/CoeurQt.h"
 

@@ -13,8 +13,8 @@
 #include "BancDialogues.h"
 #include "app/PanneauDialogue.h"
 #include "app/fChoixTableau.h"
-#include "app/model/ChoixTableau.h"
-#include "core/NouvellePartie.h"
+#include "session/ChoixTableau.h"
+#include "session/NouvellePartie.h"
 #include "support/DoubleClic.h"
 
 using namespace cogitelle;

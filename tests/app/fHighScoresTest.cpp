@@ -5,7 +5,7 @@
 
 #include "BancDialogues.h"
 #include "app/PanneauDialogue.h"
-#include "store/qt/fHighScores.h"
+#include "app/fHighScores.h"
 
 using namespace cogitelle;
 using cogitelle::test::BancDialogues;

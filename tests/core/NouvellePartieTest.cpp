@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 #include "core/Plateau.h"
 #include "core/Score.h"
 #include "store/MeilleursScores.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/Plateau.h"
-#include "core/SessionAutonome.h"
+#include "session/SessionAutonome.h"
 #include "games/CarreMagique.h"
 #include "store/MeilleursScores.h"
 #include "support/Invariants.h"

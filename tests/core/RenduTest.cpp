@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 #include "core/Plateau.h"
 #include "core/Rendu.h"
 #include "support/Banc.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 #include "store/MeilleursScores.h"
 #include "support/Banc.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 #include "core/Plateau.h"
 #include "core/Rendu.h"
 #include "core/Score.h"

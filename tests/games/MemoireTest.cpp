@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 #include "core/Plateau.h"
 #include "core/Rendu.h"
 #include "games/Memoire.h"

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 #include "core/Plateau.h"
 #include "games/Serpentin.h"
 #include "store/MeilleursScores.h"

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 #include "store/MagasinOptions.h"
 #include "store/MeilleursScores.h"
 #include "store/Options.h"

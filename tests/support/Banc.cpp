@@ -3,7 +3,7 @@
 #include <atomic>
 #include <random>
 
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 
 namespace cogitelle::test {
 

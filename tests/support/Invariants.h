@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 #include "core/Score.h"
 #include "games/Labyrinthe.h"
 #include "games/Memoire.h"

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "app/model/ChoixTableau.h"
-#include "app/model/Echelles.h"
-#include "app/model/Entrees.h"
-#include "app/model/FenetrePrincipale.h"
-#include "core/NouvellePartie.h"
+#include "session/ChoixTableau.h"
+#include "session/Echelles.h"
+#include "session/Entrees.h"
+#include "session/FenetrePrincipale.h"
+#include "session/NouvellePartie.h"
 #include "core/Score.h"
 #include "games/Labyrinthe.h"
 #include "games/Memoire.h"

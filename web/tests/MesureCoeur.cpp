@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/SessionAutonome.h"
+#include "session/SessionAutonome.h"
 
 using namespace cogitelle;
 

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/model/FenetrePrincipale.h"
-#include "core/SessionAutonome.h"
+#include "session/FenetrePrincipale.h"
+#include "session/SessionAutonome.h"
 #include "store/MeilleursScores.h"
 
 using namespace cogitelle;

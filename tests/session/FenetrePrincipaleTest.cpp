@@ -5,8 +5,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/model/FenetrePrincipale.h"
-#include "core/NouvellePartie.h"
+#include "session/FenetrePrincipale.h"
+#include "session/NouvellePartie.h"
 #include "core/Plateau.h"
 #include "store/MeilleursScores.h"
 #include "store/Options.h"

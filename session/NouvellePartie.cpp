@@ -1,9 +1,9 @@
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 
 #include <algorithm>
 #include <string>
 
-#include "app/model/Textes.h"
+#include "session/Textes.h"
 #include "core/Plateau.h"
 #include "core/Rendu.h"
 #include "core/Score.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/model/DossierDonnees.h"
-#include "app/model/Echelles.h"
-#include "app/model/Entrees.h"
+#include "session/DossierDonnees.h"
+#include "session/Echelles.h"
+#include "session/Entrees.h"
 
 using namespace cogitelle;
 

@@ -1,4 +1,4 @@
-#include "store/qt/fHighScores.h"
+#include "app/fHighScores.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "app/PanneauDialogue.h"
-#include "app/model/Entrees.h"
+#include "session/Entrees.h"
 #include "core/Plateau.h"
 #include "store/MeilleursScores.h"
 

@@ -1,4 +1,4 @@
-#include "app/model/Echelles.h"
+#include "session/Echelles.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/model/Textes.h"
+#include "session/Textes.h"
 #include "support/Banc.h"
 
 using namespace cogitelle;

@@ -1,4 +1,4 @@
-#include "app/model/Entrees.h"
+#include "session/Entrees.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "core/SessionAutonome.h"
+#include "session/SessionAutonome.h"
 
-#include "core/NouvellePartie.h"
+#include "session/NouvellePartie.h"
 
 namespace cogitelle {
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/model/ChoixTableau.h"
-#include "app/model/Textes.h"
+#include "session/ChoixTableau.h"
+#include "session/Textes.h"
 #include "store/MeilleursScores.h"
 #include "support/Banc.h"
 

@@ -1,8 +1,8 @@
-#include "app/model/Textes.h"
+#include "session/Textes.h"
 
 #include <string>
 
-#include "app/model/Echelles.h"
+#include "session/Echelles.h"
 #include "core/Plateau.h"
 
 namespace cogitelle {

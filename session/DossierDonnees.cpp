@@ -1,4 +1,4 @@
-#include "app/model/DossierDonnees.h"
+#include "session/DossierDonnees.h"
 
 #include <cstring>
 

@@ -1,10 +1,10 @@
-#include "app/model/FenetrePrincipale.h"
+#include "session/FenetrePrincipale.h"
 
 #include <cmath>
 
-#include "app/model/Echelles.h"
-#include "app/model/Textes.h"
-#include "core/NouvellePartie.h"
+#include "session/Echelles.h"
+#include "session/Textes.h"
+#include "session/NouvellePartie.h"
 #include "core/Plateau.h"
 #include "core/Score.h"
 #include "store/MeilleursScores.h"

@@ -1,4 +1,4 @@
-#include "app/model/ChoixTableau.h"
+#include "session/ChoixTableau.h"
 
 #include <algorithm>
 
