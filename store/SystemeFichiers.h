@@ -79,8 +79,12 @@ public:
     virtual int64_t Maintenant() = 0;
 };
 
-// The machine's own file system. Paths are UTF-8.
+// The machine's own file system. Paths are UTF-8. Each system's half of the seam is a file of its
+// own (store/posix, store/win), which the build chooses.
 SystemeFichiers& SystemeFichiersReel();
+
+// The characters that end a folder's name in a path: "/" on POSIX systems, "/\\" on Windows.
+extern const char* const SeparateursDossiers;
 
 // The folder part of a path ("" for a bare name) and its last part.
 std::string DossierDe(const std::string& chemin);
