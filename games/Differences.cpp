@@ -376,15 +376,8 @@ public:
                 if (g.EstTrou[x][y])
                     g.Etat[x][y] = -2;
         // Every cell's move count follows here; the full redraw that follows counts every cell
-        // again from the same numbers and states, so it is done there alone. Every cell and its
-        // frames show; the redraw hides the holes.
-        Controles& k = c.controles;
-        for (int32_t x = 1; x <= n; ++x)
-            for (int32_t y = 1; y <= n; ++y) {
-                k.Cases[x][y].SetVisible(true);
-                k.CadresCases[x][y].SetVisible(true);
-                k.CadresInterieurs[x][y].SetVisible(true);
-            }
+        // again from the same numbers and states, so it is done there alone. It hides the holes.
+        MontrerCasesEtCadres(c);
     }
 
     void DessinerCase(Contexte& c, int32_t x, int32_t y) const override { DessinerDifferences(c, x, y); }

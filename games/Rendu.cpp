@@ -23,6 +23,17 @@ void AfficherCases(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
     jeu->ApresDessin(c);
 }
 
+void MontrerCasesEtCadres(Contexte& c)
+{
+    Controles& k = c.controles;
+    for (int32_t x = 1; x <= c.etat.NbColonnes; ++x)
+        for (int32_t y = 1; y <= c.etat.NbLignes; ++y) {
+            k.Cases[x][y].SetVisible(true);
+            k.CadresCases[x][y].SetVisible(true);
+            k.CadresInterieurs[x][y].SetVisible(true);
+        }
+}
+
 void RafraichirAutour(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
     GameState& g = c.etat;

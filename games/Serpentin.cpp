@@ -269,17 +269,10 @@ public:
         do
             GenererSerpentin(c);
         while (SerpentinForme(g));
-        // The redraws set the caption of every cell but the main hole, which keeps its number too;
-        // every cell and its frames show first.
-        Controles& k = c.controles;
-        const int32_t n = g.NbColonnes;
-        k.Cases[g.TrouPrincipalX][g.TrouPrincipalY].SetCaption(EnDecimal(g.Valeur[g.TrouPrincipalX][g.TrouPrincipalY]));
-        for (int32_t x = 1; x <= n; ++x)
-            for (int32_t y = 1; y <= n; ++y) {
-                k.Cases[x][y].SetVisible(true);
-                k.CadresCases[x][y].SetVisible(true);
-                k.CadresInterieurs[x][y].SetVisible(true);
-            }
+        // The redraws set the caption of every cell but the main hole, which keeps its number too.
+        const int32_t hx = g.TrouPrincipalX, hy = g.TrouPrincipalY;
+        c.controles.Cases[hx][hy].SetCaption(EnDecimal(g.Valeur[hx][hy]));
+        MontrerCasesEtCadres(c);
     }
 
     void DessinerCase(Contexte& c, int32_t x, int32_t y) const override { DessinerSerpentin(c, x, y); }
