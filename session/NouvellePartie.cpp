@@ -1,6 +1,5 @@
 #include "session/NouvellePartie.h"
 
-#include <algorithm>
 #include <string>
 
 #include "core/Score.h"
