@@ -19,9 +19,6 @@
 #include "app/fSplash.h"
 #include "session/NouvellePartie.h"
 #include "core/Plateau.h"
-#include "core/Score.h"
-#include "games/Labyrinthe.h"
-#include "games/Memoire.h"
 #include "app/fHighScores.h"
 
 namespace cogitelle {
@@ -223,21 +220,7 @@ void TfrmMath::DemarrerPartie()
 
 void TfrmMath::Tic(Minuterie::Id id)
 {
-    Controles& k = c_.controles;
-    switch (id) {
-    case Minuterie::Score:
-        if (k.timerScore.Enabled)
-            Executer([this] { timerScoreTimer(c_); });
-        break;
-    case Minuterie::RefreshMemoire:
-        if (k.timerRefreshMemoire.Enabled)
-            Executer([this] { timerRefreshMemoireTimer(c_); });
-        break;
-    case Minuterie::Lab:
-        if (k.timerLab.Enabled)
-            Executer([this] { timerLabTimer(c_); });
-        break;
-    }
+    Executer([this, id] { TicMinuterie(c_, id); });
 }
 
 void TfrmMath::closeEvent(QCloseEvent* e)

@@ -4,19 +4,21 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ostream>
+#include <string>
 #include <utility>
 
-#include "core/Rendu.h"
+#include "core/Plateau.h"
 #include "core/Score.h"
+#include "games/Impression.h"
+#include "games/Rendu.h"
 
 namespace cogitelle {
 
 namespace {
 
 constexpr int32_t ValeurMax = 10;
-constexpr int32_t EcartMax = 5;
 constexpr int32_t MinimumCoups = 2;
-constexpr int32_t CoutInversion = 5;
 
 // Recounts the moves of the rectangle (x1, y1)-(x2, y2) in reading order; false at the first
 // cell left with too few moves.
@@ -57,7 +59,7 @@ bool CaseLibre(const GameState& g, int32_t x, int32_t y)
 
 bool EcartPermis(const GameState& g, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    return std::abs(g.Valeur[x1][y1] - g.Valeur[x2][y2]) <= EcartMax;
+    return std::abs(g.Valeur[x1][y1] - g.Valeur[x2][y2]) <= EcartMaxDifferences;
 }
 
 // The generator and the redraws count moves some thousand times per new game; the count tests
@@ -76,7 +78,7 @@ void CompterCoups(GameState& g, int32_t x, int32_t y)
         const int32_t ix = dedans ? vx : x;
         const int32_t iy = dedans ? vy : y;
         const bool libre = static_cast<uint32_t>(g.Etat[ix][iy] + 1) <= 2u;   // -1, 0 or 1
-        const bool permis = std::abs(valeur - g.Valeur[ix][iy]) <= EcartMax;
+        const bool permis = std::abs(valeur - g.Valeur[ix][iy]) <= EcartMaxDifferences;
         coups += static_cast<int32_t>(dedans & libre & permis);
     }
     g.NbCoupsPossibles[x][y] = coups;
@@ -232,7 +234,10 @@ void PlacerTrous(Contexte& c)
     }
 }
 
-void PrendreCase(Contexte& c, int32_t x, int32_t y)
+namespace {
+
+// The player steps to (x, y): the cell left becomes a hole.
+Suite PrendreCase(Contexte& c, int32_t x, int32_t y)
 {
     GameState& g = c.etat;
     const int32_t n = g.NbColonnes;
@@ -243,45 +248,198 @@ void PrendreCase(Contexte& c, int32_t x, int32_t y)
     g.Etat[x][y] = 1;
     g.Etat[g.PosX][g.PosY] = -2;
     g.EstTrou[g.PosX][g.PosY] = true;
-    ChangerScore(c, ValeurMax - std::abs(g.Valeur[g.PosX][g.PosY] - g.Valeur[x][y]));
+    ChangerScore(c, GainPasDifferences - std::abs(g.Valeur[g.PosX][g.PosY] - g.Valeur[x][y]));
     g.PrecX = g.PosX;
     g.PrecY = g.PosY;
     g.PosX = x;
     g.PosY = y;
     RafraichirAutour(c, g.PrecX, g.PrecY, g.PosX, g.PosY);
     g.CasesRestantes -= 1;
-    FinDePartie(c);
+    return Suite::TesterFin;
 }
 
-void InverserDifferences(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+// The paid exchange with the right or bottom neighbour.
+Suite InverserDifferences(Contexte& c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
     if (c.etat.PartieTerminee || !Echangeable(c.etat, x1, y1) || !Echangeable(c.etat, x2, y2))
-        return;
-    ChangerScore(c, -CoutInversion);
+        return Suite::Rien;
+    ChangerScore(c, -CoutInversionDifferences);
     Echanger(c, x1, y1, x2, y2);
     RafraichirAutour(c, x1, y1, x2, y2);
-    FinDePartie(c);
+    return Suite::TesterFin;
 }
 
+// The paid half turn of the 2 x 2 block at a corner; the end test does not follow it.
 void InverserCoinDifferences(Contexte& c, int32_t x, int32_t y)
 {
     const GameState& g = c.etat;
     if (g.PartieTerminee || !Echangeable(g, x, y) || !Echangeable(g, x + 1, y) || !Echangeable(g, x, y + 1) ||
         !Echangeable(g, x + 1, y + 1))
         return;
-    ChangerScore(c, -CoutInversion);
-    // Half a turn of the 2 x 2 block.
+    ChangerScore(c, -CoutInversionDifferences);
     Echanger(c, x, y, x + 1, y + 1);
     Echanger(c, x + 1, y, x, y + 1);
     RafraichirAutour(c, x, y, x + 1, y + 1);
 }
 
-void RafraichirDifferences(GameState& g, int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax)
+void DessinerDifferences(Contexte& c, int32_t x, int32_t y)
 {
-    MarquerAccessibles(g, g.PosX, g.PosY);
-    for (int32_t x = xMin; x <= xMax; ++x)
-        for (int32_t y = yMin; y <= yMax; ++y)
-            CompterCoups(g, x, y);
+    GameState& g = c.etat;
+    Controles& k = c.controles;
+    if (x <= g.NbColonnes - 1)
+        k.MursDroits[x][y].SetVisible(Echangeable(g, x, y) && Echangeable(g, x + 1, y));
+    if (y <= g.NbLignes - 1)
+        k.MursBas[x][y].SetVisible(Echangeable(g, x, y) && Echangeable(g, x, y + 1));
+    if (x <= g.NbColonnes - 1 && y <= g.NbLignes - 1)
+        k.MursBasDroits[x][y].SetVisible(Echangeable(g, x, y) && Echangeable(g, x + 1, y) &&
+            Echangeable(g, x, y + 1) && Echangeable(g, x + 1, y + 1));
+    Controle& cell = k.Cases[x][y];
+    cell.SetCaption(EnDecimal(g.Valeur[x][y]));
+    // Each property is set once to its final value, so an unchanged cell writes nothing.
+    Curseur curseur = Curseur::Interdit;
+    Couleur cadre = couleurs::Noir;
+    switch (g.Etat[x][y]) {
+    case -2:
+        cell.SetVisible(false);
+        k.CadresCases[x][y].SetVisible(false);
+        k.CadresInterieurs[x][y].SetVisible(false);
+        break;
+    case 0:
+        cadre = couleurs::VertVif;
+        curseur = Curseur::Main;
+        break;
+    case 1:
+        cadre = couleurs::Jaune;
+        curseur = Curseur::Defaut;
+        break;
+    default:
+        break;
+    }
+    cell.SetCurseur(curseur);
+    k.CadresCases[x][y].SetCouleurStylo(cadre);
+    k.CadresInterieurs[x][y].SetCouleurStylo(cadre);
+    CompterCoups(g, x, y);
 }
+
+std::string CelluleDifferences(const GameState& g, int x, int y)
+{
+    if (g.Etat[x][y] == -2)
+        return "##";
+    if (x == g.PosX && y == g.PosY)
+        return "[" + std::to_string(g.Valeur[x][y]) + "]";
+    return std::to_string(g.Valeur[x][y]);
+}
+
+// Framed cells in wide gaps, whose walls and corners are all clicked.
+constexpr DispositionJeu DispositionDifferences{
+    .ecart = 150,
+    .retraitMur = 4,
+    .cadre = 2,
+    .curseurMurs = Curseur::Main,
+    .curseurCoins = Curseur::Main,
+    .mursActifs = true,
+    .mursTeintes = true,
+    .murs = {76, 20, false},
+    .coins = {76, 20, false},
+    .cases = {50, 200},
+};
+
+class JeuDifferences final : public Jeu {
+public:
+    constexpr JeuDifferences() : Jeu(DispositionDifferences, "differences", "JEU DES DIFFERENCES") {}
+
+    int32_t Taille(int32_t n) const override
+    {
+        if (n <= 100) return n / 25 + 4;
+        return std::min(n / 60 + 4, 12);
+    }
+
+    void Parametres(Contexte& c) const override
+    {
+        GameState& g = c.etat;
+        const int32_t N = g.NumeroTableau;
+        const int32_t n = g.NbColonnes;
+        g.ClavierActif = false;
+        g.PourcentTrous = N <= 100 ? 0 : std::min(N / 50 + 5, 15);
+        g.NbTrous = Arrondi(n * n * g.PourcentTrous * 0.01);
+    }
+
+    bool Preparer(Contexte& c) const override { return PreparerDifferences(c); }
+
+    void Construire(Contexte& c) const override
+    {
+        GameState& g = c.etat;
+        PlacerTrous(c);
+        const int32_t n = g.NbColonnes;
+        for (int32_t x = 1; x <= n; ++x)
+            for (int32_t y = 1; y <= n; ++y)
+                if (g.EstTrou[x][y])
+                    g.Etat[x][y] = -2;
+        // Every cell's move count follows here; the full redraw that follows counts every cell
+        // again from the same numbers and states, so it is done there alone. It hides the holes.
+        MontrerCasesEtCadres(c);
+    }
+
+    void DessinerCase(Contexte& c, int32_t x, int32_t y) const override { DessinerDifferences(c, x, y); }
+
+    // The green cells around the player, and the move counts of the cells around the change.
+    void AvantRafraichir(Contexte& c, int32_t xDe, int32_t yDe, int32_t xA, int32_t yA) const override
+    {
+        GameState& g = c.etat;
+        MarquerAccessibles(g, g.PosX, g.PosY);
+        for (int32_t x = xDe; x <= xA; ++x)
+            for (int32_t y = yDe; y <= yA; ++y)
+                CompterCoups(g, x, y);
+    }
+
+    Suite Deplacer(Contexte& c, int32_t x, int32_t y) const override
+    {
+        return c.etat.Etat[x][y] == 0 ? PrendreCase(c, x, y) : Suite::Rien;
+    }
+
+    Suite Presser(Contexte& c, int32_t x, int32_t y, BoutonSouris bouton, uint32_t etat) const override
+    {
+        return ClicGauche(bouton, etat) ? Deplacer(c, x, y) : Suite::Rien;
+    }
+
+    Suite CliquerMur(Contexte& c, TypeMur mur, int32_t x, int32_t y) const override
+    {
+        switch (mur) {
+        case TypeMur::Droit: return InverserDifferences(c, x, y, x + 1, y);
+        case TypeMur::Bas: return InverserDifferences(c, x, y, x, y + 1);
+        case TypeMur::BasDroit: InverserCoinDifferences(c, x, y); break;
+        }
+        return Suite::Rien;
+    }
+
+    // Over when one cell is left, or when the player's cell has no move left.
+    Issue Fin(const GameState& g) const override
+    {
+        return g.CasesRestantes == 1 || g.NbCoupsPossibles[g.PosX][g.PosY] == 0 ? Issue::Reussie : Issue::EnCours;
+    }
+
+    void EcrireJson(std::ostream& o, const GameState& g) const override
+    {
+        o << ",\"pos\":[" << g.PosX << ',' << g.PosY << "],\"holes\":" << g.NbTrous
+          << ",\"remaining\":" << g.CasesRestantes;
+    }
+
+    void EcrireTexte(std::ostream& o, const GameState& g) const override
+    {
+        o << ", " << g.NbTrous << " holes (" << g.PourcentTrous << " %), start (" << g.PosX << ", " << g.PosY
+          << "), " << g.CasesRestantes << " cells in play";
+        if (g.TentativesPartie > 0)
+            o << ", " << g.TentativesPartie << " rejected board" << (g.TentativesPartie > 1 ? "s" : "");
+        o << "\n\n";
+        TexteGrille(o, g, 1, g.NbColonnes, CelluleDifferences);
+        o << "[n] start cell, ## hole\n";
+    }
+};
+
+constexpr JeuDifferences Table;
+
+} // namespace
+
+const Jeu& TableDifferences = Table;
 
 } // namespace cogitelle

@@ -2,11 +2,14 @@
 #include "games/Labyrinthe.h"
 
 #include <algorithm>
+#include <ostream>
+#include <string>
 #include <utility>
 
 #include "core/Plateau.h"
-#include "core/Rendu.h"
 #include "core/Score.h"
+#include "games/Impression.h"
+#include "games/Rendu.h"
 
 namespace cogitelle {
 
@@ -474,16 +477,255 @@ void EntrerCase(Contexte& c, int32_t x, int32_t y)
     AfficherCases(c, x - 1, y - 1, x + 1, y + 1);
 }
 
-void timerLabTimer(Contexte& c)
+namespace {
+
+void DessinerLabyrinthe(Contexte& c, int32_t x, int32_t y)
+{
+    const GameState& g = c.etat;
+    Controle& cell = c.controles.Cases[x][y];
+    switch (g.Etat[x][y]) {
+    case 1:
+        cell.SetCaption(EnDecimal(g.Valeur[x][y]));
+        cell.SetVisible(true);
+        cell.SetCurseur(Curseur::Defaut);
+        cell.SetCouleur(couleurs::Jaune);
+        break;
+    case -1:
+    case 0:
+        if (!(x == g.ArriveeX && y == g.ArriveeY))
+            cell.SetVisible(g.CaseGarnie[x][y] == 1);
+        break;
+    default:
+        cell.SetVisible(false);
+        break;
+    }
+}
+
+// The exit cell and, once per game, the walls; they run on every redraw of the maze.
+void FinLabyrinthe(Contexte& c)
 {
     GameState& g = c.etat;
-    // A tick that arrives once the game is over would end it a second time.
-    if (g.TypeJeu != Labyrinthe || g.PartieTerminee)
+    Controles& k = c.controles;
+    const int32_t n = g.NbColonnes;
+    if (g.ArriveeX >= 1 && g.ArriveeX <= 14 && g.ArriveeY >= 1 && g.ArriveeY <= 14) {
+        Controle& arrivee = k.Cases[g.ArriveeX][g.ArriveeY];
+        const bool gloutonAuBout = g.PosX == n && g.PosY == g.NbLignes;
+        if (gloutonAuBout)
+            arrivee.SetCaption(EnDecimal(g.Valeur[n][g.NbLignes]));
+        else
+            arrivee.SetCaption("A");
+        arrivee.SetVisible(true);
+        arrivee.SetCouleur(couleurs::Jaune);
+        arrivee.SetHint("Case Arrivée");
+        arrivee.SetShowHint(true);
+    }
+    if (!g.MursADessiner)
         return;
-    g.CompteurGlouton -= 1;
-    g.Valeur[g.PosX][g.PosY] = g.CompteurGlouton;
-    AfficherCases(c, g.PosX, g.PosY, g.PosX, g.PosY);
-    FinDePartie(c);
+    g.MursADessiner = false;
+    for (int32_t i = 1; i <= g.NbMurs; ++i) {
+        const MurLab& mur = g.ListeMurs[i];
+        const int32_t x = (mur.CaseA - 1) / n + 1;
+        const int32_t y = (mur.CaseA - 1) % n + 1;
+        const bool debout = mur.Ferme == 1;
+        if (mur.VersLeBas == 0) {
+            k.MursDroits[x][y].SetVisible(debout);
+            if (y >= 2)
+                k.MursBasDroits[x][y - 1].SetVisible(debout);
+            if (y <= n - 1)
+                k.MursBasDroits[x][y].SetVisible(debout);
+        } else {
+            k.MursBas[x][y].SetVisible(debout);
+            if (x >= 2)
+                k.MursBasDroits[x - 1][y].SetVisible(debout);
+            if (x <= n - 1)
+                k.MursBasDroits[x][y].SetVisible(debout);
+        }
+    }
 }
+
+// The maze with its standing walls for a person: a cell is 4 characters wide.
+void TexteLabyrinthe(std::ostream& o, const GameState& g)
+{
+    const int n = g.NbColonnes;
+    bool murDroit[15][15] = {}, murBas[15][15] = {}, surChemin[15][15] = {};
+    for (int i = 1; i <= g.NbMurs; ++i) {
+        const MurLab& m = g.ListeMurs[i];
+        const int x = (m.CaseA - 1) / n + 1, y = (m.CaseA - 1) % n + 1;
+        if (m.Ferme)
+            (m.VersLeBas ? murBas : murDroit)[x][y] = true;
+    }
+    for (int i = 1; i <= g.LongueurChemin; ++i)
+        surChemin[g.Chemin[i].x][g.Chemin[i].y] = true;
+    o << '+';
+    for (int x = 1; x <= n; ++x)
+        o << "----+";
+    o << '\n';
+    for (int y = 1; y <= n; ++y) {
+        o << '|';
+        for (int x = 1; x <= n; ++x) {
+            std::string contenu;
+            if (x == g.PosX && y == g.PosY)
+                contenu = "@" + std::to_string(g.CompteurGlouton);
+            else if (x == n && y == n)
+                contenu = "A";
+            else if (g.CaseGarnie[x][y])
+                contenu = std::to_string(g.Valeur[x][y]);
+            else if (surChemin[x][y])
+                contenu = ".";
+            o << Centrer(contenu, 4) << (x == n || murDroit[x][y] ? '|' : ' ');
+        }
+        o << "\n+";
+        for (int x = 1; x <= n; ++x)
+            o << (y == n || murBas[x][y] ? "----" : "    ") << '+';
+        o << '\n';
+    }
+    int bonus = 0, total = 0;
+    for (int x = 1; x <= n; ++x)
+        for (int y = 1; y <= n; ++y)
+            if (g.CaseGarnie[x][y]) {
+                ++bonus;
+                total += g.Valeur[x][y];
+            }
+    o << "@ glutton and its energy, A exit, . solution path, numbers are bonuses (" << bonus << ", worth "
+      << total << " in all)\n";
+}
+
+// The walls are part of the puzzle: every wall of the pool draws its colour.
+constexpr DispositionJeu DispositionLabyrinthe{
+    .marge = false,
+    .ecart = 100,
+    .mursTeintes = true,
+    .murs = {100, 50},
+    .coins = {100, 50},
+    .cases = {50, 150},
+};
+
+class JeuLabyrinthe final : public Jeu {
+public:
+    constexpr JeuLabyrinthe() : Jeu(DispositionLabyrinthe, "labyrinthe", "LE GLOUTON DU LABYRINTHE") {}
+
+    int32_t Taille(int32_t n) const override
+    {
+        if (n <= 20) return 6;
+        if (n <= 40) return 7;
+        if (n <= 50) return 8;
+        if (n <= 70) return 9;
+        if (n <= 100) return 10;
+        return std::min(n / 100 + 9, 14);
+    }
+
+    void Parametres(Contexte& c) const override
+    {
+        GameState& g = c.etat;
+        const int32_t N = g.NumeroTableau;
+        const int32_t n = g.NbColonnes;
+        struct Tranche { int32_t jusqua, k, k2; };
+        static constexpr Tranche tranches[] = {
+            {10, 1, 1}, {20, 2, 1}, {30, 2, 1}, {40, 2, 2}, {50, 2, 2}, {60, 2, 2},
+            {70, 3, 2}, {80, 3, 2}, {90, 3, 3}, {100, 4, 3}, {NombreTableaux, 5, 3}};
+        for (const Tranche& t : tranches)
+            if (N <= t.jusqua) {
+                g.ParamLab1 = t.k;
+                g.ParamLab2 = t.k2;
+                break;
+            }
+        g.NbMurs = 2 * n * n - (n + n);
+        IntervalleMinuterie(c, c.controles.timerLab, N <= 20 ? 2000 : 1000);
+    }
+
+    void Construire(Contexte& c) const override
+    {
+        GameState& g = c.etat;
+        GenererLabyrinthe(c);
+        for (auto& colonne : g.Etat)
+            std::fill(std::begin(colonne), std::end(colonne), -1);
+        g.PosX = 1;
+        g.PosY = 1;
+        EntrerCase(c, 1, 1);
+        PlacerNombres(c, 1000);
+        g.CompteurGlouton = EnergieDepart;
+        g.Valeur[1][1] = EnergieDepart;
+        // Every cell's caption is its number; the redraws set only those of the cells they show.
+        const int32_t n = g.NbColonnes;
+        for (int32_t x = 1; x <= n; ++x)
+            for (int32_t y = 1; y <= n; ++y)
+                c.controles.Cases[x][y].SetCaption(EnDecimal(g.Valeur[x][y]));
+    }
+
+    void DessinerCase(Contexte& c, int32_t x, int32_t y) const override { DessinerLabyrinthe(c, x, y); }
+    void ApresDessin(Contexte& c) const override { FinLabyrinthe(c); }
+
+    // The glutton walks to an open neighbour: a step costs, a bonus pays.
+    Suite Deplacer(Contexte& c, int32_t x, int32_t y) const override
+    {
+        GameState& g = c.etat;
+        if (g.Etat[x][y] != 0 || (x == g.PosX && y == g.PosY))
+            return Suite::Rien;
+        ChangerScore(c, -CoutPasLabyrinthe + g.Valeur[x][y]);
+        EntrerCase(c, x, y);
+        return Suite::TesterFin;
+    }
+
+    bool Touche(const GameState& g, Fleche touche, PosCase& cible) const override
+    {
+        cible = PosCase{g.PosX + (touche == Fleche::Droite) - (touche == Fleche::Gauche),
+            g.PosY + (touche == Fleche::Bas) - (touche == Fleche::Haut)};
+        return true;
+    }
+
+    // The glutton's own clock: a point of energy a tick.
+    Suite Tic(Contexte& c, Minuterie::Id minuterie) const override
+    {
+        GameState& g = c.etat;
+        // A tick that arrives once the game is over would end it a second time.
+        if (minuterie != Minuterie::Lab || g.PartieTerminee)
+            return Suite::Rien;
+        g.CompteurGlouton -= 1;
+        g.Valeur[g.PosX][g.PosY] = g.CompteurGlouton;
+        AfficherCases(c, g.PosX, g.PosY, g.PosX, g.PosY);
+        return Suite::TesterFin;
+    }
+
+    // Won on the exit; lost anywhere else once the energy is spent.
+    Issue Fin(const GameState& g) const override
+    {
+        const bool surArrivee = g.PosX == g.NbColonnes && g.PosY == g.NbLignes;
+        if (!surArrivee && g.CompteurGlouton > 0)
+            return Issue::EnCours;
+        return surArrivee ? Issue::Reussie : Issue::Echouee;
+    }
+
+    void EcrireJson(std::ostream& o, const GameState& g) const override
+    {
+        const int n = g.NbColonnes;
+        o << ",\"path\":[";
+        for (int i = 1; i <= g.LongueurChemin; ++i)
+            o << (i > 1 ? "," : "") << '[' << g.Chemin[i].x << ',' << g.Chemin[i].y << ']';
+        o << "],\"walls\":[";
+        bool premier = true;
+        for (int i = 1; i <= g.NbMurs; ++i) {
+            const MurLab& m = g.ListeMurs[i];
+            if (!m.Ferme)
+                continue;
+            o << (premier ? "" : ",") << '[' << (m.CaseA - 1) / n + 1 << ',' << (m.CaseA - 1) % n + 1 << ",\""
+              << (m.VersLeBas ? "down" : "right") << "\"]";
+            premier = false;
+        }
+        o << "],\"energy\":" << g.CompteurGlouton;
+    }
+
+    void EcrireTexte(std::ostream& o, const GameState& g) const override
+    {
+        o << ", bonuses per path cell at most " << g.ParamLab1 << ", bonus distance over " << g.ParamLab2
+          << ", path " << g.LongueurChemin << " cells, energy " << g.CompteurGlouton << "\n\n";
+        TexteLabyrinthe(o, g);
+    }
+};
+
+constexpr JeuLabyrinthe Table;
+
+} // namespace
+
+const Jeu& TableLabyrinthe = Table;
 
 } // namespace cogitelle

@@ -1,14 +1,15 @@
 // Memory: find the groups of equal hidden numbers.
 #pragma once
 
-#include "core/Contexte.h"
+#include "core/Jeu.h"
 
 namespace cogitelle {
 
+extern const Jeu& TableMemoire;
+
+// What a click on a card costs.
+constexpr int32_t CoutClicMemoire = 3;
+
 void GenererMemoire(Contexte& c);
-void CliquerMemoire(Contexte& c, int32_t x, int32_t y);
-void GroupeTrouve(Contexte& c);
-void RafraichirMemoire(Contexte& c);
-void timerRefreshMemoireTimer(Contexte& c);
 
 } // namespace cogitelle

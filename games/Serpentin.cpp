@@ -4,16 +4,16 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ostream>
+#include <string>
 
-#include "core/Rendu.h"
 #include "core/Score.h"
+#include "games/Impression.h"
+#include "games/Rendu.h"
 
 namespace cogitelle {
 
 namespace {
-
-constexpr int32_t CoutGlissementOblique = 2;
-constexpr int32_t CoutClicDroit = 50;
 
 // One component of a drifting colour moves by 6..10, pushed back towards the middle near the
 // edges of 180..220.
@@ -160,14 +160,18 @@ bool SerpentinForme(const GameState& g)
     return meilleur >= g.LongueurSerpentin;
 }
 
-void DeplacerSerpentin(Contexte& c, int32_t x, int32_t y)
+namespace {
+
+// A click on a line through the main hole slides the cells between towards it; a click on a
+// diagonal through the hole, or on the hole, is paid.
+Suite DeplacerSerpentin(Contexte& c, int32_t x, int32_t y)
 {
     GameState& g = c.etat;
     const int32_t hx = g.TrouPrincipalX;
     const int32_t hy = g.TrouPrincipalY;
     if (std::abs(hx - x) == std::abs(hy - y)) {
         // On a diagonal through the hole, or the hole itself: paid.
-        ChangerScore(c, -CoutGlissementOblique);
+        ChangerScore(c, -CoutClicSerpentin);
         if (x != hx) {
             const int32_t sx = Signe(x - hx);
             const int32_t sy = Signe(y - hy);
@@ -177,8 +181,7 @@ void DeplacerSerpentin(Contexte& c, int32_t x, int32_t y)
             DeplacerTrou(g, x, y);
             RafraichirAutour(c, hx, hy, x, y);
         }
-        FinDePartie(c);
-        return;
+        return Suite::TesterFin;
     }
     if (y == hy) {
         if (x < hx)
@@ -195,26 +198,116 @@ void DeplacerSerpentin(Contexte& c, int32_t x, int32_t y)
             for (int32_t j = hy + 1; j <= y; ++j)
                 Glisser(c, x, j, x, j - 1);
     } else {
-        return;   // on no line through the hole
+        return Suite::Rien;   // on no line through the hole
     }
     DeplacerTrou(g, x, y);
     RafraichirAutour(c, hx, hy, x, y);
-    FinDePartie(c);
+    return Suite::TesterFin;
 }
 
-void ClicDroitSerpentin(Contexte& c, int32_t x, int32_t y)
+// The right button moves the cell clicked into the main hole, wherever it is.
+Suite ClicDroitSerpentin(Contexte& c, int32_t x, int32_t y)
 {
     GameState& g = c.etat;
     if (g.PartieTerminee)
-        return;
-    ChangerScore(c, -CoutClicDroit);
+        return Suite::Rien;
+    ChangerScore(c, -CoutGlissementSerpentin);
     const int32_t hx = g.TrouPrincipalX;
     const int32_t hy = g.TrouPrincipalY;
     Glisser(c, x, y, hx, hy);
     DeplacerTrou(g, x, y);
     RafraichirAutour(c, x, y, x, y);
     RafraichirAutour(c, hx, hy, hx, hy);
-    FinDePartie(c);
+    return Suite::TesterFin;
 }
+
+void DessinerSerpentin(Contexte& c, int32_t x, int32_t y)
+{
+    const GameState& g = c.etat;
+    Controles& k = c.controles;
+    Controle& cell = k.Cases[x][y];
+    if (x == g.TrouPrincipalX && y == g.TrouPrincipalY) {
+        cell.SetVisible(false);
+    } else {
+        cell.SetCaption(EnDecimal(g.Valeur[x][y]));
+        cell.SetVisible(true);
+    }
+    k.CadresCases[x][y].SetVisible(false);
+    k.CadresInterieurs[x][y].SetVisible(false);
+}
+
+std::string CelluleSerpentin(const GameState& g, int x, int y)
+{
+    if (x == g.TrouPrincipalX && y == g.TrouPrincipalY)
+        return "()";
+    return std::to_string(g.Valeur[x][y]);
+}
+
+// Cells side by side, clicked with either button.
+constexpr DispositionJeu DispositionSerpentin{
+    .curseurCases = Curseur::Main,
+    .cases = {50, 200},
+};
+
+class JeuSerpentin final : public Jeu {
+public:
+    constexpr JeuSerpentin() : Jeu(DispositionSerpentin, "serpentin", "LE SERPENTIN NUMERIQUE") {}
+
+    int32_t Taille(int32_t n) const override { return std::min(n / 30 + 3, 8); }
+
+    void Parametres(Contexte& c) const override
+    {
+        GameState& g = c.etat;
+        const int32_t n = g.NbColonnes;
+        g.LongueurSerpentin = std::min(g.NumeroTableau / 100 + 2 * n, 2 * n + 5);
+    }
+
+    void Construire(Contexte& c) const override
+    {
+        GameState& g = c.etat;
+        // No puzzle starts solved: the generator goes on drawing until it is not.
+        do
+            GenererSerpentin(c);
+        while (SerpentinForme(g));
+        // The redraws set the caption of every cell but the main hole, which keeps its number too.
+        const int32_t hx = g.TrouPrincipalX, hy = g.TrouPrincipalY;
+        c.controles.Cases[hx][hy].SetCaption(EnDecimal(g.Valeur[hx][hy]));
+        MontrerCasesEtCadres(c);
+    }
+
+    void DessinerCase(Contexte& c, int32_t x, int32_t y) const override { DessinerSerpentin(c, x, y); }
+
+    Suite Deplacer(Contexte& c, int32_t x, int32_t y) const override { return DeplacerSerpentin(c, x, y); }
+
+    Suite Presser(Contexte& c, int32_t x, int32_t y, BoutonSouris bouton, uint32_t etat) const override
+    {
+        if (ClicGauche(bouton, etat))
+            return Deplacer(c, x, y);
+        if (bouton == BoutonSouris::Droit && etat == ssRight)
+            return ClicDroitSerpentin(c, x, y);
+        return Suite::Rien;
+    }
+
+    Issue Fin(const GameState& g) const override { return SerpentinForme(g) ? Issue::Reussie : Issue::EnCours; }
+
+    void EcrireJson(std::ostream& o, const GameState& g) const override
+    {
+        o << ",\"hole\":[" << g.TrouPrincipalX << ',' << g.TrouPrincipalY << "],\"target\":" << g.LongueurSerpentin;
+    }
+
+    void EcrireTexte(std::ostream& o, const GameState& g) const override
+    {
+        o << ", run of " << g.LongueurSerpentin << " consecutive numbers to form, main hole (" << g.TrouPrincipalX
+          << ", " << g.TrouPrincipalY << ")\n\n";
+        TexteGrille(o, g, 1, g.NbColonnes, CelluleSerpentin);
+        o << "() main hole\n";
+    }
+};
+
+constexpr JeuSerpentin Table;
+
+} // namespace
+
+const Jeu& TableSerpentin = Table;
 
 } // namespace cogitelle

@@ -1,18 +1,13 @@
 #include "session/NouvellePartie.h"
 
-#include <algorithm>
 #include <string>
 
-#include "session/Textes.h"
-#include "core/Plateau.h"
-#include "core/Rendu.h"
 #include "core/Score.h"
-#include "games/CarreMagique.h"
-#include "games/Differences.h"
-#include "games/Labyrinthe.h"
-#include "games/Memoire.h"
-#include "games/Serpentin.h"
-#include "store/MeilleursScores.h"
+#include "games/Disposition.h"
+#include "games/Jeux.h"
+#include "games/Rendu.h"
+#include "session/FinDePartie.h"
+#include "session/Textes.h"
 #include "store/Options.h"
 
 namespace cogitelle {
@@ -20,59 +15,14 @@ namespace cogitelle {
 void ParametresPartie(Contexte& c)
 {
     GameState& g = c.etat;
-    const int32_t N = g.NumeroTableau;
-    const int32_t n = TaillePlateau(g.TypeJeu, N);
+    const Jeu* jeu = JeuDe(g.TypeJeu);
+    const int32_t n = jeu ? jeu->Taille(g.NumeroTableau) : 0;
     g.NbColonnes = n;
     g.NbLignes = n;
-    switch (g.TypeJeu) {
-    case Labyrinthe: {
-        struct Tranche { int32_t jusqua, k, k2; };
-        static constexpr Tranche tranches[] = {
-            {10, 1, 1}, {20, 2, 1}, {30, 2, 1}, {40, 2, 2}, {50, 2, 2}, {60, 2, 2},
-            {70, 3, 2}, {80, 3, 2}, {90, 3, 3}, {100, 4, 3}, {NombreTableaux, 5, 3}};
-        for (const Tranche& t : tranches)
-            if (N <= t.jusqua) {
-                g.ParamLab1 = t.k;
-                g.ParamLab2 = t.k2;
-                break;
-            }
-        g.NbMurs = 2 * n * n - (n + n);
-        IntervalleMinuterie(c, c.controles.timerLab, N <= 20 ? 2000 : 1000);
-        break;
-    }
-    case CarreMagique: {
-        // The puzzle's first draw.
-        struct Tranche { int32_t jusqua, etendue, base; bool diagonales; };
-        static constexpr Tranche tranches[] = {
-            {20, 2, 2, false}, {40, 2, 4, false}, {60, 2, 4, false}, {80, 2, 6, false},
-            {100, 3, 8, false}, {300, 3, 8, false}, {400, 3, 11, true}, {NombreTableaux, 3, 14, true}};
-        for (const Tranche& t : tranches)
-            if (N <= t.jusqua) {
-                g.AvecDiagonales = t.diagonales;
-                g.ParamCarre = c.hasard.Draw(t.etendue) + t.base;
-                break;
-            }
-        g.SommeMagique = (n * n + 1) * n / 2;
-        PreparerTextes(c);
-        break;
-    }
-    case Differences:
-        g.ClavierActif = false;
-        g.PourcentTrous = N <= 100 ? 0 : std::min(N / 50 + 5, 15);
-        g.NbTrous = Arrondi(n * n * g.PourcentTrous * 0.01);
-        break;
-    case Serpentin:
-        g.LongueurSerpentin = std::min(N / 100 + 2 * n, 2 * n + 5);
-        break;
-    case Memoire:
-        if (N <= 60) g.TailleGroupe = 2;
-        else if (N <= 100) g.TailleGroupe = 3;
-        else g.TailleGroupe = (N - 1) / 100 + 1;
-        PreparerTextes(c);
-        break;
-    default:
-        break;
-    }
+    if (jeu)
+        jeu->Parametres(c);
+    // Some texts quote the parameters (the magic sum, the size of a group).
+    PreparerTextes(c);
 }
 
 namespace {
@@ -107,50 +57,11 @@ void PreparerPanneaux(Contexte& c)
     g.MursADessiner = true;
 }
 
-void ConstruirePlateau(Contexte& c)
-{
-    GameState& g = c.etat;
-    switch (g.TypeJeu) {
-    case Labyrinthe:
-        GenererLabyrinthe(c);
-        for (auto& colonne : g.Etat)
-            std::fill(std::begin(colonne), std::end(colonne), -1);
-        g.PosX = 1;
-        g.PosY = 1;
-        EntrerCase(c, 1, 1);
-        PlacerNombres(c, 1000);
-        g.CompteurGlouton = 50;
-        g.Valeur[1][1] = 50;
-        break;
-    case CarreMagique:
-        GenererCarreMagique(c);
-        MelangerCarre(c, g.ParamCarre);
-        break;
-    case Differences:
-        PlacerTrous(c);
-        break;
-    case Serpentin:
-        // No puzzle starts solved: the generator goes on drawing until it is not.
-        do
-            GenererSerpentin(c);
-        while (SerpentinForme(g));
-        break;
-    case Memoire:
-        GenererMemoire(c);
-        g.NbSelectionnees = 0;
-        g.ValeurSerie = -1;
-        g.LongueurSerie = 0;
-        break;
-    default:
-        break;
-    }
-}
-
 // The closing steps: the score at 5000, the texts, the goal shown and the clock started.
 void DemarrerPartie(Contexte& c)
 {
     GameState& g = c.etat;
-    g.Score = 5000;
+    g.Score = ScoreDeDepart;
     AfficherScore(c);
     PreparerTextes(c);
     if (g.TypeJeu >= 1 && g.TypeJeu <= NbTypesJeu)
@@ -165,15 +76,17 @@ void NouvellePartie(Contexte& c)
     GameState& g = c.etat;
     Controles& k = c.controles;
 
-    // A rejected differences board starts the whole sequence again with the next seed; each
-    // rejected run then only repeats the closing steps once the accepted one has finished.
+    // A board the game rejects starts the whole sequence again with the next seed; each rejected
+    // run then only repeats the closing steps once the accepted one has finished.
     int32_t rejets = 0;
+    const Jeu* jeu = nullptr;
     for (;;) {
         PreparerPanneaux(c);
         c.hasard.SeedFromMillisecondes(c.ports.MillisecondesDuJour());
         c.hasard.Seed(PuzzleSeed(g.TypeJeu, g.NumeroTableau, g.NbTentatives));
         ParametresPartie(c);
-        if (g.TypeJeu == Differences && !PreparerDifferences(c)) {
+        jeu = JeuDe(g.TypeJeu);
+        if (jeu && !jeu->Preparer(c)) {
             ++g.NbTentatives;
             ++rejets;
             continue;
@@ -185,42 +98,18 @@ void NouvellePartie(Contexte& c)
     AfficherMeilleursScores(c);
     g.PrecX = -1;
     g.PrecY = -1;
-    ConstruirePlateau(c);
-
-    const int32_t n = g.NbColonnes;
-    if (g.TypeJeu == Differences) {
-        for (int32_t x = 1; x <= n; ++x)
-            for (int32_t y = 1; y <= n; ++y)
-                if (g.EstTrou[x][y])
-                    g.Etat[x][y] = -2;
-        // Every cell's move count follows here; the full redraw below counts every cell again
-        // from the same numbers and states, so it is done there alone.
-    }
+    if (jeu)
+        jeu->Construire(c);
     g.TentativesPartie = g.NbTentatives;
     g.NbTentatives = 0;
-    // Every cell's caption is its number. The full redraw below sets the caption of every cell
-    // itself in the magic square, the differences and the memory game, and of every cell but the
-    // main hole in the serpentine, so only the maze and that hole need it here.
-    for (int32_t x = 1; x <= n; ++x)
-        for (int32_t y = 1; y <= n; ++y)
-            if (g.TypeJeu == Labyrinthe || (g.TypeJeu == Serpentin && x == g.TrouPrincipalX && y == g.TrouPrincipalY))
-                k.Cases[x][y].SetCaption(EnDecimal(g.Valeur[x][y]));
-    if (g.TypeJeu == Differences || g.TypeJeu == Serpentin)
-        for (int32_t x = 1; x <= n; ++x)
-            for (int32_t y = 1; y <= n; ++y) {
-                k.Cases[x][y].SetVisible(true);
-                k.CadresCases[x][y].SetVisible(true);
-                k.CadresInterieurs[x][y].SetVisible(true);
-            }
 
+    const int32_t n = g.NbColonnes;
     const int32_t d = g.AvecBordure;
     AfficherCases(c, 1 - d, 1 - d, n + d, n + d);
     if (g.PosX != -1)
         RafraichirAutour(c, g.PosX, g.PosY, g.PosX, g.PosY);
-    if (g.TypeJeu == CarreMagique) {
-        AfficherCases(c, n + 1, 1, n + 1, n);
-        AfficherCases(c, 1, n + 1, n, n + 1);
-    }
+    if (jeu)
+        jeu->ApresPremierAffichage(c);
     int32_t enJeu = n * n;
     for (int32_t x = 1; x <= n; ++x)
         for (int32_t y = 1; y <= n; ++y)
@@ -264,50 +153,35 @@ void TableauAuHasard(Contexte& c)
     NouvellePartie(c);
 }
 
+namespace {
+
+// Runs the end test when the handler that has just returned asks for it.
+void Poursuivre(Contexte& c, Suite suite)
+{
+    if (suite == Suite::TesterFin)
+        FinDePartie(c);
+}
+
+} // namespace
+
 void Deplacer(Contexte& c, int32_t x, int32_t y, bool auClavier)
 {
     GameState& g = c.etat;
-    if (g.PartieTerminee)
+    const Jeu* jeu = JeuDe(g.TypeJeu);
+    if (g.PartieTerminee || !jeu || !DansLePlateau(g, x, y))
         return;
-    switch (g.TypeJeu) {
-    case Labyrinthe:
-        if (DansLePlateau(g, x, y) && g.Etat[x][y] == 0 && !(x == g.PosX && y == g.PosY)) {
-            ChangerScore(c, -1 + g.Valeur[x][y]);
-            EntrerCase(c, x, y);
-            FinDePartie(c);
-        }
-        break;
-    case Differences:
-        if (DansLePlateau(g, x, y) && g.Etat[x][y] == 0)
-            PrendreCase(c, x, y);
-        break;
-    case Serpentin:
-        if (DansLePlateau(g, x, y))
-            DeplacerSerpentin(c, x, y);
-        break;
-    case Memoire:
-        if (DansLePlateau(g, x, y))
-            CliquerMemoire(c, x, y);
-        break;
-    default:
-        break;
-    }
+    Poursuivre(c, jeu->Deplacer(c, x, y));
 }
 
 void AppelCaseMouseDown(Contexte& c, int32_t tag, BoutonSouris bouton, uint32_t etat)
 {
     const GameState& g = c.etat;
+    const Jeu* jeu = JeuDe(g.TypeJeu);
     const int32_t x = tag / 100;
     const int32_t y = tag % 100;
-    if (!DansLePlateau(g, x, y))
+    if (g.PartieTerminee || !jeu || !DansLePlateau(g, x, y))
         return;
-    if (bouton == BoutonSouris::Gauche && etat == ssLeft) {
-        if (g.TypeJeu == Differences || g.TypeJeu == Serpentin || g.TypeJeu == Memoire)
-            Deplacer(c, x, y, false);
-    } else if (bouton == BoutonSouris::Droit && etat == ssRight) {
-        if (g.TypeJeu == Serpentin)
-            ClicDroitSerpentin(c, x, y);
-    }
+    Poursuivre(c, jeu->Presser(c, x, y, bouton, etat));
 }
 
 namespace {
@@ -333,10 +207,25 @@ Controle* MurDuTag(Contexte& c, TypeMur type, int32_t tag)
 void EnfoncerMur(Contexte& c, TypeMur type, int32_t tag, Biseau biseau)
 {
     const GameState& g = c.etat;
-    if (g.PartieTerminee || (g.TypeJeu != CarreMagique && g.TypeJeu != Differences))
+    const Jeu* jeu = JeuDe(g.TypeJeu);
+    if (g.PartieTerminee || !jeu || !jeu->disposition.mursActifs)
         return;
     if (Controle* mur = MurDuTag(c, type, tag))
         mur->SetBiseauExterieur(biseau);
+}
+
+// A click on a wall of the kind given, at the lower right of (x, y), for the game in play.
+void Inverser(Contexte& c, TypeMur type, int32_t x, int32_t y)
+{
+    if (const Jeu* jeu = JeuDe(c.etat.TypeJeu))
+        Poursuivre(c, jeu->CliquerMur(c, type, x, y));
+}
+
+// A game timer's tick, whether or not the timer runs.
+void TicDuJeu(Contexte& c, Minuterie::Id minuterie)
+{
+    if (const Jeu* jeu = JeuDe(c.etat.TypeJeu))
+        Poursuivre(c, jeu->Tic(c, minuterie));
 }
 
 } // namespace
@@ -362,39 +251,17 @@ void AppelMurBasDroitClique(Contexte& c, int32_t tag)
         InverserCoin(c, tag / 100, tag % 100);
 }
 
-void InverserDroite(Contexte& c, int32_t x, int32_t y)
-{
-    if (c.etat.TypeJeu == CarreMagique)
-        InverserCarre(c, x, y, x + 1, y);
-    else if (c.etat.TypeJeu == Differences)
-        InverserDifferences(c, x, y, x + 1, y);
-}
-
-void InverserBas(Contexte& c, int32_t x, int32_t y)
-{
-    if (c.etat.TypeJeu == CarreMagique)
-        InverserCarre(c, x, y, x, y + 1);
-    else if (c.etat.TypeJeu == Differences)
-        InverserDifferences(c, x, y, x, y + 1);
-}
-
-void InverserCoin(Contexte& c, int32_t x, int32_t y)
-{
-    if (c.etat.TypeJeu == Differences)
-        InverserCoinDifferences(c, x, y);
-}
+void InverserDroite(Contexte& c, int32_t x, int32_t y) { Inverser(c, TypeMur::Droit, x, y); }
+void InverserBas(Contexte& c, int32_t x, int32_t y) { Inverser(c, TypeMur::Bas, x, y); }
+void InverserCoin(Contexte& c, int32_t x, int32_t y) { Inverser(c, TypeMur::BasDroit, x, y); }
 
 void FormKeyDown(Contexte& c, Fleche touche)
 {
-    GameState& g = c.etat;
-    if (!g.ClavierActif || g.TypeJeu != Labyrinthe)
-        return;
-    switch (touche) {
-    case Fleche::Gauche: Deplacer(c, g.PosX - 1, g.PosY, true); break;
-    case Fleche::Droite: Deplacer(c, g.PosX + 1, g.PosY, true); break;
-    case Fleche::Haut: Deplacer(c, g.PosX, g.PosY - 1, true); break;
-    case Fleche::Bas: Deplacer(c, g.PosX, g.PosY + 1, true); break;
-    }
+    const GameState& g = c.etat;
+    const Jeu* jeu = JeuDe(g.TypeJeu);
+    PosCase cible;
+    if (g.ClavierActif && jeu && jeu->Touche(g, touche, cible))
+        Deplacer(c, cible.x, cible.y, true);
 }
 
 void FormKeyPress(Contexte& c, char caractere)
@@ -405,6 +272,30 @@ void FormKeyPress(Contexte& c, char caractere)
     case '8': FormKeyDown(c, Fleche::Haut); break;
     case '2': FormKeyDown(c, Fleche::Bas); break;
     default: break;
+    }
+}
+
+void timerRefreshMemoireTimer(Contexte& c) { TicDuJeu(c, Minuterie::RefreshMemoire); }
+void timerLabTimer(Contexte& c) { TicDuJeu(c, Minuterie::Lab); }
+
+void TicMinuterie(Contexte& c, int32_t minuterie)
+{
+    Controles& k = c.controles;
+    switch (minuterie) {
+    case Minuterie::Score:
+        if (k.timerScore.Enabled)
+            timerScoreTimer(c);
+        break;
+    case Minuterie::RefreshMemoire:
+        if (k.timerRefreshMemoire.Enabled)
+            timerRefreshMemoireTimer(c);
+        break;
+    case Minuterie::Lab:
+        if (k.timerLab.Enabled)
+            timerLabTimer(c);
+        break;
+    default:
+        break;
     }
 }
 

@@ -2,15 +2,23 @@
 
 #include <string>
 
+#include "core/Score.h"
+#include "games/CarreMagique.h"
+#include "games/Differences.h"
+#include "games/Labyrinthe.h"
+#include "games/Memoire.h"
+#include "games/Serpentin.h"
 #include "session/Echelles.h"
-#include "core/Plateau.h"
 
 namespace cogitelle {
 
 namespace {
 
-const std::string CalculDebut = std::string("Calcul des scores : Vous démarrez avec un score de ") + "5000" +
-    " points. " + "Chaque seconde passée vous faire perdre 1 point. ";
+// A number the rules texts quote, as they print it.
+std::string N(int32_t v) { return std::to_string(v); }
+
+const std::string CalculDebut = "Calcul des scores : Vous démarrez avec un score de " + N(ScoreDeDepart) +
+    " points. " + "Chaque seconde passée vous faire perdre " + N(CoutSeconde) + " point. ";
 
 } // namespace
 
@@ -37,11 +45,11 @@ void PreparerTextes(Contexte& c)
         g.FichierAide = "cogitelleus.html";
     }
 
-    g.TitresJeux[1] = "JEU DU LABYRINTHE";
-    g.TitresJeux[2] = "CARRES MAGIQUES";
-    g.TitresJeux[3] = "JEU DES DIFFERENCES";
-    g.TitresJeux[4] = "JEU DU SERPENTIN";
-    g.TitresJeux[5] = "JEU DE LA MEMOIRE";
+    g.TitresJeux[Labyrinthe] = "JEU DU LABYRINTHE";
+    g.TitresJeux[CarreMagique] = "CARRES MAGIQUES";
+    g.TitresJeux[Differences] = "JEU DES DIFFERENCES";
+    g.TitresJeux[Serpentin] = "JEU DU SERPENTIN";
+    g.TitresJeux[Memoire] = "JEU DE LA MEMOIRE";
 
     const std::string S = std::to_string(g.SommeMagique);
     const std::string L = std::to_string(g.LongueurSerpentin);
@@ -54,49 +62,54 @@ void PreparerTextes(Contexte& c)
     default: break;
     }
 
-    g.TextesBut[1] = "But du jeu : Vous devez atteindre la case Arrivée avec le maximum de points que vous "
-                     "récupérez dans les méandres du labyrinthe.";
-    g.TextesRegles[1] = "Règles du jeu : Vous vous déplacez à l'aide des flèches de votre clavier. Dès que vous "
-                        "atteignez une case marquée d'un nombre, vous récupérez autant de points.La partie se "
-                        "termine lorsque vous atteignez la case Arrivée (case en bas à droite).";
-    g.TextesScores[1] = CalculDebut + "Chaque déplacement dans le labyrinthe vous faire perdre " + "1" + " point. " +
+    g.TextesBut[Labyrinthe] = "But du jeu : Vous devez atteindre la case Arrivée avec le maximum de points que "
+                              "vous récupérez dans les méandres du labyrinthe.";
+    g.TextesRegles[Labyrinthe] = "Règles du jeu : Vous vous déplacez à l'aide des flèches de votre clavier. Dès que "
+                                 "vous atteignez une case marquée d'un nombre, vous récupérez autant de points.La "
+                                 "partie se termine lorsque vous atteignez la case Arrivée (case en bas à droite).";
+    g.TextesScores[Labyrinthe] = CalculDebut + "Chaque déplacement dans le labyrinthe vous faire perdre " +
+        N(CoutPasLabyrinthe) + " point. " +
         "Dès que vous atteignez une case marquée d'un nombre, vous récupérez autant de points.";
 
-    g.TextesBut[2] = "But du jeu : Vous devez faire en sorte que la somme des nombres de chaque ligne et chaque "
-                     "colonne soit identique (" + S + ") en inversant le moins de cases possibles (deux par deux).";
+    g.TextesBut[CarreMagique] = "But du jeu : Vous devez faire en sorte que la somme des nombres de chaque ligne et "
+                                "chaque colonne soit identique (" + S +
+        ") en inversant le moins de cases possibles (deux par deux).";
     if (g.AvecDiagonales)
-        g.TextesBut[2] += " De même pour les deux diagonales !";
-    g.TextesRegles[2] = "Règles du jeu : Pour inverser les nombres de deux cases, vous pouvez cliquez sur les parois "
-                        "entre ces deux cases. A noter que les cases en gris autour du carré magique représentent "
-                        "l'écart qui vous sépare de la somme (" + S + ") à réaliser pour chaque ligne et colonne.";
-    g.TextesScores[2] = CalculDebut + "Chaque inversion de deux cases vous coûte " + "10" + " points.";
+        g.TextesBut[CarreMagique] += " De même pour les deux diagonales !";
+    g.TextesRegles[CarreMagique] = "Règles du jeu : Pour inverser les nombres de deux cases, vous pouvez cliquez sur "
+                                   "les parois entre ces deux cases. A noter que les cases en gris autour du carré "
+                                   "magique représentent l'écart qui vous sépare de la somme (" + S +
+        ") à réaliser pour chaque ligne et colonne.";
+    g.TextesScores[CarreMagique] =
+        CalculDebut + "Chaque inversion de deux cases vous coûte " + N(CoutInversionCarre) + " points.";
 
-    g.TextesBut[3] = "But du jeu : Vous devez parcourir le maximum de cases en vous déplaçant d'une case à l'autre "
-                     "du moment que la différence entre les 2 cases est inférieure ou égale à 5. Vous pouvez "
-                     "permuter les cases par 2 ou par 4 ou vous déplacez sur une case autorisée. ";
-    g.TextesRegles[3] = "Règles du jeu : La case entourée de jaune indique la case où vous vous trouvez. Les cases "
-                        "entourées de vert indiquent les cases vers lesquelles vous pouvez aller. Pour inverser "
-                        "deux cases, il suffit de cliquer sur les parois entre 2 ou 4 cases. ";
-    g.TextesScores[3] = CalculDebut + "Chaque déplacement vous rapporte " + "10" +
+    g.TextesBut[Differences] = "But du jeu : Vous devez parcourir le maximum de cases en vous déplaçant d'une case à "
+                               "l'autre du moment que la différence entre les 2 cases est inférieure ou égale à " +
+        N(EcartMaxDifferences) +
+        ". Vous pouvez permuter les cases par 2 ou par 4 ou vous déplacez sur une case autorisée. ";
+    g.TextesRegles[Differences] = "Règles du jeu : La case entourée de jaune indique la case où vous vous trouvez. "
+                                  "Les cases entourées de vert indiquent les cases vers lesquelles vous pouvez aller. "
+                                  "Pour inverser deux cases, il suffit de cliquer sur les parois entre 2 ou 4 cases. ";
+    g.TextesScores[Differences] = CalculDebut + "Chaque déplacement vous rapporte " + N(GainPasDifferences) +
         " points - la différence entre la case de départ et la case arrivée. " +
-        "Chaque inversion de 2 ou 4 cases vous coûte " + "5" + "  points.";
+        "Chaque inversion de 2 ou 4 cases vous coûte " + N(CoutInversionDifferences) + "  points.";
 
-    g.TextesBut[4] = "But du jeu : Vous devez réaliser un alignement d'au moins " + L +
+    g.TextesBut[Serpentin] = "But du jeu : Vous devez réaliser un alignement d'au moins " + L +
         " nombres consécutifs en déplaçant les cases vers le trou principal. " +
         "Les cases doivent se suivre (par exemple : 5,6,7,8, etc.) mais elles peuvent se croiser, aller en ligne "
         "droite ou diagonale.";
-    g.TextesRegles[4] = "Règles du jeu : Vous pouvez déplacer une ou plusieurs cases, du moment que sur la ligne, "
-                        "il y a le trou principal. Procédez en cliquant sur la case souhaitée. Vous pouvez "
-                        "également déplacer une case vers le trou principal en cliquant dessus avec le bouton "
-                        "droit de la souris.";
-    g.TextesScores[4] = CalculDebut + "Chaque click sur une case vous coûte " + "2" + " points. " +
-        "Chaque déplacement de case vous coûte " + "50" + " points.";
+    g.TextesRegles[Serpentin] = "Règles du jeu : Vous pouvez déplacer une ou plusieurs cases, du moment que sur la "
+                                "ligne, il y a le trou principal. Procédez en cliquant sur la case souhaitée. Vous "
+                                "pouvez également déplacer une case vers le trou principal en cliquant dessus avec le "
+                                "bouton droit de la souris.";
+    g.TextesScores[Serpentin] = CalculDebut + "Chaque click sur une case vous coûte " + N(CoutClicSerpentin) +
+        " points. " + "Chaque déplacement de case vous coûte " + N(CoutGlissementSerpentin) + " points.";
 
-    g.TextesBut[5] = "But du jeu : Vous devez associer par " + groupe +
+    g.TextesBut[Memoire] = "But du jeu : Vous devez associer par " + groupe +
         " des nombres identiques que vous découvrez au fur et à mesure sur la grille de jeu.";
-    g.TextesRegles[5] = "Règles du jeu : Cliquez sur la case de votre choix et le nombre apparaîtra. Seuls les "
-                        "nombres des " + nombre + " dernières cases sélectionnées sont visibles.";
-    g.TextesScores[5] = CalculDebut + "Chaque click sur une case vous coûte " + "3" + " points.";
+    g.TextesRegles[Memoire] = "Règles du jeu : Cliquez sur la case de votre choix et le nombre apparaîtra. Seuls "
+                              "les nombres des " + nombre + " dernières cases sélectionnées sont visibles.";
+    g.TextesScores[Memoire] = CalculDebut + "Chaque click sur une case vous coûte " + N(CoutClicMemoire) + " points.";
 }
 
 void AfficherInfo(Contexte& c, const std::string& texte)

@@ -9,7 +9,7 @@
 #include "app/Peinture.h"
 #include "app/PlateauWidget.h"
 #include "session/NouvellePartie.h"
-#include "core/Rendu.h"
+#include "games/Rendu.h"
 #include "support/CoeurQt.h"
 
 using namespace cogitelle;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Score.h"
+#include "session/FinDePartie.h"
 #include "store/MeilleursScores.h"
 #include "support/Banc.h"
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/Plateau.h"
+#include "games/Disposition.h"
 #include "session/SessionAutonome.h"
 #include "games/CarreMagique.h"
 #include "store/MeilleursScores.h"

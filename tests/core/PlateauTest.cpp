@@ -2,6 +2,7 @@
 
 #include "session/NouvellePartie.h"
 #include "core/Plateau.h"
+#include "games/Disposition.h"
 #include "support/Banc.h"
 
 using namespace cogitelle;

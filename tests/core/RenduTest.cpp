@@ -2,7 +2,8 @@
 
 #include "session/NouvellePartie.h"
 #include "core/Plateau.h"
-#include "core/Rendu.h"
+#include "games/Disposition.h"
+#include "games/Rendu.h"
 #include "support/Banc.h"
 
 using namespace cogitelle;

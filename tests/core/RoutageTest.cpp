@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <memory>
+#include <vector>
 
+#include "core/Score.h"
 #include "session/NouvellePartie.h"
 #include "store/MeilleursScores.h"
 #include "support/Banc.h"
@@ -155,4 +158,86 @@ TEST_F(Routage, AvantToutePartieRienNeChange)
     EXPECT_EQ(g.TypeJeu, AucunJeu);
     EXPECT_FALSE(k.timerScore.Enabled);
     EXPECT_TRUE(banc.ports.erreurs.empty());
+}
+
+// The front ends hand every tick to TicMinuterie. A tick of a timer that no longer runs, or of a
+// number that names no timer, does nothing; the refresh of the last group found ends the game, once.
+TEST_F(Routage, LesTicsDesMinuteries)
+{
+    banc.Jouer(Memoire, 1);   // 4 x 4, eight pairs
+    TicMinuterie(banc.ctx, Minuterie::Score);
+    EXPECT_EQ(g.Score, 4999);
+    std::map<int32_t, std::vector<PosCase>> paires;
+    for (int x = 1; x <= g.NbColonnes; ++x)
+        for (int y = 1; y <= g.NbLignes; ++y)
+            paires[g.Valeur[x][y]].push_back({x, y});
+    ASSERT_EQ(paires.size(), 8u);
+    size_t trouvees = 0;
+    for (const auto& [valeur, cases] : paires) {
+        const uint64_t avant = k.Modifications();
+        for (int32_t id : {int32_t{Minuterie::RefreshMemoire}, int32_t{Minuterie::Lab}, 3, -1, 256})
+            TicMinuterie(banc.ctx, id);
+        EXPECT_EQ(k.Modifications(), avant) << valeur;
+        for (const PosCase& c : cases)
+            AppelCaseMouseDown(banc.ctx, 100 * c.x + c.y, BoutonSouris::Gauche, ssLeft);
+        ASSERT_TRUE(k.timerRefreshMemoire.Enabled) << valeur;
+        EXPECT_TRUE(k.Cases[cases[0].x][cases[0].y].Visible()) << valeur;
+        TicMinuterie(banc.ctx, Minuterie::RefreshMemoire);
+        EXPECT_FALSE(k.Cases[cases[0].x][cases[0].y].Visible()) << valeur;
+        EXPECT_EQ(g.PartieTerminee, ++trouvees == paires.size()) << valeur;
+    }
+    ASSERT_EQ(banc.ports.messages.size(), 1u);
+    EXPECT_NE(banc.ports.messages[0].find("avec " + std::to_string(4999 - 16 * 3) + " points"), std::string::npos);
+    // The ticks queued before the end stopped the timers.
+    TicMinuterie(banc.ctx, Minuterie::Score);
+    TicMinuterie(banc.ctx, Minuterie::RefreshMemoire);
+    EXPECT_EQ(g.Score, 4999 - 16 * 3);
+    EXPECT_EQ(banc.ports.messages.size(), 1u);
+
+    // The glutton's clock reaches the maze only while it runs, and no other game.
+    banc.Jouer(Labyrinthe, 12);
+    TicMinuterie(banc.ctx, Minuterie::Lab);
+    EXPECT_EQ(g.CompteurGlouton, 50);
+    ActiverMinuterie(banc.ctx, k.timerLab, true);
+    TicMinuterie(banc.ctx, Minuterie::Lab);
+    EXPECT_EQ(g.CompteurGlouton, 49);
+    EXPECT_EQ(k.Cases[1][1].Caption(), "49");
+    banc.Jouer(Memoire, 1);
+    ActiverMinuterie(banc.ctx, k.timerLab, true);
+    const uint64_t avant = k.Modifications();
+    TicMinuterie(banc.ctx, Minuterie::Lab);
+    EXPECT_EQ(k.Modifications(), avant);
+}
+
+// The end test runs after the moves that ask for it, and only those: the differences' half turn
+// of a 2 x 2 block and a memory click never end a game, even one whose end test would pass.
+TEST_F(Routage, LeTestDeFinSuitLesCoupsQuiLeDemandent)
+{
+    banc.Jouer(Differences, 1);   // 4 x 4, no hole
+    int32_t x = 1, y = 1;
+    const auto surLeJoueur = [&] { return g.PosX - x >= 0 && g.PosX - x <= 1 && g.PosY - y >= 0 && g.PosY - y <= 1; };
+    while (surLeJoueur() && y <= 3)
+        if (++x == 4) {
+            x = 1;
+            ++y;
+        }
+    ASSERT_LE(y, 3);
+    g.CasesRestantes = 1;   // the end test passes from here on
+    AppelMurBasDroitClique(banc.ctx, 100 * x + y);
+    EXPECT_EQ(g.Score, 4995);
+    EXPECT_FALSE(g.PartieTerminee);
+    EXPECT_TRUE(banc.ports.messages.empty());
+    AppelMurDroitClique(banc.ctx, 100 * x + y);
+    EXPECT_EQ(g.Score, 4990);
+    EXPECT_TRUE(g.PartieTerminee);
+    ASSERT_EQ(banc.ports.messages.size(), 1u);
+    EXPECT_NE(banc.ports.messages[0].find("avec 4990 points"), std::string::npos);
+
+    banc.Jouer(Memoire, 1);
+    g.CartesRestantes = 0;
+    const PosCase c = CarteCachee();
+    AppelCaseMouseDown(banc.ctx, 100 * c.x + c.y, BoutonSouris::Gauche, ssLeft);
+    EXPECT_EQ(g.Score, 4997);
+    EXPECT_FALSE(g.PartieTerminee);
+    EXPECT_EQ(banc.ports.messages.size(), 1u);
 }

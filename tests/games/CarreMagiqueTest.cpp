@@ -6,7 +6,8 @@
 
 #include "session/NouvellePartie.h"
 #include "core/Plateau.h"
-#include "core/Rendu.h"
+#include "games/Disposition.h"
+#include "games/Rendu.h"
 #include "core/Score.h"
 #include "games/CarreMagique.h"
 #include "support/Banc.h"

@@ -9,7 +9,7 @@
 
 #include "session/NouvellePartie.h"
 #include "core/Plateau.h"
-#include "core/Rendu.h"
+#include "games/Rendu.h"
 #include "games/Differences.h"
 #include "store/MeilleursScores.h"
 #include "support/Banc.h"

@@ -8,7 +8,8 @@
 
 #include "session/NouvellePartie.h"
 #include "core/Plateau.h"
-#include "core/Rendu.h"
+#include "games/Disposition.h"
+#include "games/Rendu.h"
 #include "games/Memoire.h"
 #include "store/MeilleursScores.h"
 #include "support/Banc.h"

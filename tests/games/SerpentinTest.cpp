@@ -9,6 +9,7 @@
 
 #include "session/NouvellePartie.h"
 #include "core/Plateau.h"
+#include "games/Disposition.h"
 #include "games/Serpentin.h"
 #include "store/MeilleursScores.h"
 #include "support/Banc.h"

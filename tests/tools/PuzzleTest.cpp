@@ -61,6 +61,35 @@ TEST(CogitellePuzzle, TexteLisible)
     EXPECT_EQ(r.sortie.rfind("MEMOIRE - Cogitelle n° 1\nboard 4 x 4, groups of 2", 0), 0u) << r.sortie;
 }
 
+// Each game prints its own board: the title of its type and its parameters first, the legend of
+// its board on the last line.
+TEST(CogitellePuzzle, TexteDeChaqueJeu)
+{
+    struct Cas {
+        const char* arguments;
+        const char* tete;
+        const char* legende;
+    };
+    const Cas cas[] = {
+        {"labyrinthe 7", "LE GLOUTON DU LABYRINTHE - Cogitelle n° 7\nboard 6 x 6, bonuses per path cell at most 1",
+            "@ glutton and its energy, A exit"},
+        {"carre 7", "CARRE MAGIQUE - Cogitelle n° 7\nboard 5 x 5, magic sum 65, ", "the diagonals' (top left"},
+        {"differences 7", "JEU DES DIFFERENCES - Cogitelle n° 7\nboard 4 x 4, 0 holes (0 %), start (",
+            "[n] start cell, ## hole\n"},
+        {"serpentin 7", "LE SERPENTIN NUMERIQUE - Cogitelle n° 7\nboard 3 x 3, run of 6 consecutive numbers",
+            "() main hole\n"},
+        {"memoire 7", "MEMOIRE - Cogitelle n° 7\nboard 4 x 4, groups of 2, 16 cards\n\n", ". empty cell\n"},
+    };
+    for (const Cas& c : cas) {
+        const Resultat r = Lancer(c.arguments);
+        ASSERT_EQ(r.statut, 0) << c.arguments;
+        ASSERT_EQ(r.sortie.back(), '\n') << c.arguments;
+        EXPECT_EQ(r.sortie.rfind(c.tete, 0), 0u) << r.sortie;
+        const size_t derniere = r.sortie.rfind('\n', r.sortie.size() - 2) + 1;
+        EXPECT_EQ(r.sortie.compare(derniere, std::string(c.legende).size(), c.legende), 0) << r.sortie;
+    }
+}
+
 TEST(CogitellePuzzle, ToutesLesEmpreintes)
 {
     const Resultat r = Lancer("--json --all");

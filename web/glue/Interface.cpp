@@ -18,8 +18,6 @@
 #include "session/FenetrePrincipale.h"
 #include "session/NouvellePartie.h"
 #include "core/Score.h"
-#include "games/Labyrinthe.h"
-#include "games/Memoire.h"
 #include "store/MeilleursScores.h"
 #include "store/Options.h"
 #include "web/glue/Json.h"
@@ -418,15 +416,7 @@ EMSCRIPTEN_KEEPALIVE void cg_caractere(int32_t caractere)
 
 EMSCRIPTEN_KEEPALIVE void cg_tic(int32_t id)
 {
-    Contexte& c = app->ctx;
-    Controles& k = c.controles;
-    // A tick that was already queued when its timer stopped does nothing, as with a QTimer.
-    switch (id) {
-    case Minuterie::Score: if (k.timerScore.Enabled) timerScoreTimer(c); break;
-    case Minuterie::RefreshMemoire: if (k.timerRefreshMemoire.Enabled) timerRefreshMemoireTimer(c); break;
-    case Minuterie::Lab: if (k.timerLab.Enabled) timerLabTimer(c); break;
-    default: break;
-    }
+    TicMinuterie(app->ctx, id);
 }
 
 EMSCRIPTEN_KEEPALIVE void cg_choix_activer()
