@@ -9,6 +9,7 @@
 
 #include "core/GameState.h"
 #include "store/MagasinOptions.h"
+#include "store/StockageCles.h"
 #include "store/SystemeFichiersMemoire.h"
 
 namespace cogitelle {
@@ -41,10 +42,5 @@ extern bool refusNavigateurSignale;
 
 // Puts the records kept in the browser, if any, at `chemin` before the options are loaded.
 void ChargerScoresDuNavigateur(FichiersWeb& fichiers, const std::string& chemin);
-
-
-// Base64, as the browser's storage keeps text only.
-std::string EnBase64(const std::string& octets);
-bool DepuisBase64(const std::string& texte, std::string& octets);
 
 } // namespace cogitelle
