@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "store/SystemeFichiers.h"
+
 namespace cogitelle {
 
 namespace {
@@ -120,7 +122,9 @@ bool DepuisBase64(const std::string& texte, std::string& octets)
         int v[4];
         int n = 4;
         for (int k = 0; k < 4; ++k) {
-            v[k] = texte[i + k] == '=' && i + 4 == texte.size() && k >= 2 ? 0 : valeur(texte[i + k]);
+            // Padding only ends the text: "xx==" or "xxx=".
+            const bool remplissage = texte[i + k] == '=' && i + 4 == texte.size() && (k == 3 || texte[i + 3] == '=');
+            v[k] = remplissage && k >= 2 ? 0 : valeur(texte[i + k]);
             if (v[k] < 0)
                 return false;
             if (texte[i + k] == '=')
@@ -133,6 +137,200 @@ bool DepuisBase64(const std::string& texte, std::string& octets)
         if (n > 3)
             octets += static_cast<char>(x & 0xFF);
     }
+    return true;
+}
+
+bool SystemeFichiersCles::Garde(const std::string& chemin) const
+{
+    return chemin == chemin_ || chemin.rfind(chemin_ + ".bak", 0) == 0;
+}
+
+std::vector<std::string> SystemeFichiersCles::Copies()
+{
+    std::vector<std::string> copies = cles_.Cles(chemin_ + ".bak");
+    std::sort(copies.begin(), copies.end());
+    return copies;
+}
+
+SystemeFichiers::Lecture SystemeFichiersCles::Texte(const std::string& chemin, std::string& texte, std::string& raison)
+{
+    if (Garde(chemin))
+        return cles_.Lire(chemin, texte, raison);
+    std::string octets;
+    const Lecture l = SystemeFichiersMemoire::Lire(chemin, octets, raison);
+    if (l == Lecture::Ok)
+        texte = EnBase64(octets);
+    return l;
+}
+
+SystemeFichiers::Lecture SystemeFichiersCles::Lire(const std::string& chemin, std::string& octets, std::string& raison)
+{
+    if (!Garde(chemin))
+        return SystemeFichiersMemoire::Lire(chemin, octets, raison);
+    octets.clear();
+    std::string texte;
+    const Lecture l = cles_.Lire(chemin, texte, raison);
+    if (l != Lecture::Ok)
+        return l;
+    if (DepuisBase64(texte, octets))
+        return Lecture::Ok;
+    octets.clear();
+    raison = "sa valeur n'est pas en base64";
+    return Lecture::Erreur;
+}
+
+SystemeFichiers::Info SystemeFichiersCles::Etat(const std::string& chemin)
+{
+    if (!Garde(chemin))
+        return SystemeFichiersMemoire::Etat(chemin);
+    Info info;
+    std::string texte;
+    const Lecture l = cles_.Lire(chemin, texte, info.raison);
+    if (l == Lecture::Ok) {
+        info.genre = Genre::Fichier;
+        info.modifie = Maintenant();
+    } else if (l == Lecture::Erreur) {
+        info.genre = Genre::Erreur;
+    }
+    return info;
+}
+
+std::unique_ptr<SystemeFichiers::Flux> SystemeFichiersCles::EcrireEnPlace(const std::string& chemin, std::string& raison)
+{
+    if (!Garde(chemin))
+        return SystemeFichiersMemoire::EcrireEnPlace(chemin, raison);
+    raison = "une valeur du stockage ne s'écrit qu'entière";
+    return nullptr;
+}
+
+bool SystemeFichiersCles::Copie(const std::string& de, const std::string& vers, bool deplacer, bool remplacer,
+    std::string& raison)
+{
+    if (!Garde(vers)) {
+        raison = "Operation not supported";
+        return false;
+    }
+    std::string texte;
+    const Lecture l = Texte(de, texte, raison);
+    if (l != Lecture::Ok) {
+        if (l == Lecture::Absent)
+            raison = "No such file or directory";
+        return false;
+    }
+    if (!remplacer) {
+        std::string existant;
+        const Lecture v = cles_.Lire(vers, existant, raison);
+        if (v != Lecture::Absent) {
+            if (v == Lecture::Ok)
+                raison = "File exists";
+            return false;
+        }
+    }
+    if (!cles_.Ecrire(vers, texte, raison))
+        return false;
+    if (deplacer)
+        Supprimer(de);
+    return true;
+}
+
+bool SystemeFichiersCles::Remplacer(const std::string& de, const std::string& vers, std::string& raison)
+{
+    if (!Garde(de) && !Garde(vers))
+        return SystemeFichiersMemoire::Remplacer(de, vers, raison);
+    return Copie(de, vers, true, true, raison);
+}
+
+bool SystemeFichiersCles::Copier(const std::string& de, const std::string& vers, std::string& raison)
+{
+    if (!Garde(de) && !Garde(vers))
+        return SystemeFichiersMemoire::Copier(de, vers, raison);
+    return Copie(de, vers, false, false, raison);
+}
+
+bool SystemeFichiersCles::Deplacer(const std::string& de, const std::string& vers, std::string& raison)
+{
+    if (!Garde(de) && !Garde(vers))
+        return SystemeFichiersMemoire::Deplacer(de, vers, raison);
+    return Copie(de, vers, true, false, raison);
+}
+
+void SystemeFichiersCles::Supprimer(const std::string& chemin)
+{
+    if (!Garde(chemin))
+        return SystemeFichiersMemoire::Supprimer(chemin);
+    std::string raison;
+    cles_.Effacer(chemin, raison);
+}
+
+std::vector<std::string> SystemeFichiersCles::Lister(const std::string& dossier)
+{
+    std::vector<std::string> noms = SystemeFichiersMemoire::Lister(dossier);
+    for (const std::string& cle : cles_.Cles(chemin_))
+        if (Garde(cle) && DossierDe(cle) == dossier)
+            noms.push_back(NomDe(cle));
+    return noms;
+}
+
+SystemeFichiers::Verrouillage SystemeFichiersCles::Verrouiller(
+    const std::string& chemin, int delaiMs, std::unique_ptr<Verrou>& verrou, std::string& raison)
+{
+    return cles_.Verrouiller(chemin, delaiMs, verrou, raison);
+}
+
+namespace {
+
+bool MemeValeur(const MagasinMemoire::Valeur& a, const MagasinMemoire::Valeur& b)
+{
+    return a.binaire == b.binaire && (a.binaire ? a.octets == b.octets : a.texte == b.texte);
+}
+
+} // namespace
+
+bool MagasinOptionsCles::Ouvrir(std::string& erreur)
+{
+    if (!charge_) {
+        charge_ = true;
+        std::string texte;
+        const MagasinCles::Lecture l = cles_.Lire(cle_, texte, erreur);
+        if (l == MagasinCles::Lecture::Erreur) {
+            // The key is there, but nothing of it could be read: the options start empty.
+            std::string ignoree;
+            MagasinMemoire::Ouvrir(ignoree);
+            MagasinMemoire::Fermer(ignoree);
+            return false;
+        }
+        if (l == MagasinCles::Lecture::Ok)
+            OptionsDepuisTexte(texte, valeurs);
+        connues_ = valeurs;
+    }
+    return MagasinMemoire::Ouvrir(erreur);
+}
+
+bool MagasinOptionsCles::Fermer(std::string& erreur)
+{
+    MagasinMemoire::Fermer(erreur);
+    std::map<std::string, Valeur> changees;
+    for (const auto& [nom, v] : valeurs) {
+        const auto connue = connues_.find(nom);
+        if (connue == connues_.end() || !MemeValeur(connue->second, v))
+            changees[nom] = v;
+    }
+    if (changees.empty())
+        return true;
+    // What another copy wrote since stays, but for the values changed here.
+    std::string texte;
+    std::map<std::string, Valeur> stockees;
+    const MagasinCles::Lecture l = cles_.Lire(cle_, texte, erreur);
+    if (l == MagasinCles::Lecture::Erreur)
+        return false;
+    if (l == MagasinCles::Lecture::Ok)
+        OptionsDepuisTexte(texte, stockees);
+    for (const auto& [nom, v] : changees)
+        stockees[nom] = v;
+    if (!cles_.Ecrire(cle_, OptionsEnTexte(stockees), erreur))
+        return false;
+    for (const auto& [nom, v] : changees)
+        connues_[nom] = v;
     return true;
 }
 
