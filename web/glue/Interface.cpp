@@ -57,11 +57,16 @@ enum Commande {
 
 struct Application;
 std::string ModeleJson();
+bool ScoresNonEnregistres();
 
 class PortsWeb : public Ports {
 public:
     void Message(const std::string& texte) override { Boite(0, titre, texte); }
-    bool Question(const std::string& t, const std::string& texte) override { return Boite(1, t, texte) != 0; }
+    bool Question(const std::string& t, const std::string& texte) override
+    {
+        derniereReponse = Boite(1, t, texte) != 0;
+        return derniereReponse;
+    }
     bool QuestionOuiNon(const std::string& t, const std::string& texte, const std::string& oui,
         const std::string& non) override
     {
@@ -76,10 +81,16 @@ public:
                 return;
             refusNavigateurSignale = true;
         }
-        Boite(2, titre, texte);
+        // While records are not stored, the message offers to export them.
+        if (!ScoresNonEnregistres())
+            Boite(2, titre, texte);
+        else if (Boite(3, titre, texte, "Exporter", "OK") == 1)
+            exporter = true;
     }
     int MillisecondesDuJour() override { return cg_js_millisecondes(); }
     std::string titre = "COGITELLE I";
+    bool derniereReponse = false;   // the answer to the last Yes/No question
+    bool exporter = false;          // the player asked to export the records
 
 private:
     int Boite(int sorte, const std::string& t, const std::string& texte, const std::string& oui = "Oui",
@@ -113,13 +124,18 @@ struct Application {
     PuzzleRandom hasard;
     std::unique_ptr<Controles> controles = std::make_unique<Controles>();
     PortsWeb ports;
-    MagasinWeb magasin;
-    FichiersWeb fichiers;
-    Contexte ctx{*etat, hasard, *controles, ports, magasin, "scoresI"};
+    MagasinClesNavigateur stockage;
+    SystemeFichiersCles fichiers{stockage, CheminScoresWeb};
+    MagasinOptionsCles magasin{stockage, CleOptionsWeb};
+    Contexte ctx{*etat, hasard, *controles, ports, magasin, CheminScoresWeb};
     ActionsWeb actions;
     FenetrePrincipale fenetre{ctx, actions};
     ChoixTableau choix{ctx};
     bool partieLancee = false;
+    // The table was replaced whole at the player's request (re-created, imported): until it is
+    // stored, closing the page loses it.
+    bool tableDuJoueur = false;
+    std::vector<std::string> copiesVues;   // the kept copies of a damaged table the page knows of
 
     // Every control the page draws, in painting order, and what the page last read of each.
     std::vector<Controle*> liste;
@@ -134,6 +150,14 @@ struct Application {
 
 Application* app = nullptr;
 std::string tampon;   // the text returned by the last call
+
+bool ScoresNonEnregistres()
+{
+    const SuiviSauvegardes& s = app->ctx.Sauvegardes;
+    if (!s.tableEntiereAEcrire)
+        app->tableDuJoueur = false;
+    return !s.scoresAEnregistrer.empty() || (s.tableEntiereAEcrire && app->tableDuJoueur);
+}
 SaisieNumero saisieNumero;   // the digits typed on the chooser's scroll bar
 
 const char* Rendre(std::string s)
@@ -223,7 +247,20 @@ std::string ModeleJson()
     for (const std::string& d : a.actions.demandes)
         j.Texte(d);
     a.actions.demandes.clear();
+    if (a.ports.exporter)
+        j.Texte("exporter");
+    a.ports.exporter = false;
     j.Fin();
+    j.Cle("attente").Entier(ScoresNonEnregistres());
+    // The copies of a damaged table, when they changed (another tab may have kept one too).
+    std::vector<std::string> copies = a.fichiers.Copies();
+    if (copies != a.copiesVues) {
+        j.Cle("copies").Tableau();
+        for (const std::string& chemin : copies)
+            j.Texte(chemin);
+        j.Fin();
+        a.copiesVues = std::move(copies);
+    }
     j.Fin();
     return j.Texte();
 }
@@ -319,7 +356,6 @@ EMSCRIPTEN_KEEPALIVE const char* cg_demarrer(int32_t largeur, int32_t hauteur, d
         CreerEcranDemarrage(app->ctx);
         app->ports.titre = app->etat->Titre;
         ConstruireListe(*app);
-        ChargerScoresDuNavigateur(app->fichiers, app->ctx.CheminScores);
         app->fenetre.FormCreate(largeur, hauteur, pixelsParPouce);
     }
     return Rendre(DescriptionJson());
@@ -346,7 +382,11 @@ EMSCRIPTEN_KEEPALIVE void cg_commande(int32_t commande)
     switch (commande) {
     case cmdQuitter: f.Quitter1Click(); break;
     case cmdDetailScores: f.panelDetailHighScoresClick(); break;
-    case cmdRecreerScores: f.menuRecreerHighScoresClick(); break;
+    case cmdRecreerScores:
+        app->ports.derniereReponse = false;
+        f.menuRecreerHighScoresClick();
+        app->tableDuJoueur = app->tableDuJoueur || app->ports.derniereReponse;
+        break;
     case cmdCouleurFond: f.menuCouleurFondEcranClick(); break;
     case cmdCouleurTableau: f.menuCouleurTableauDeJeuClick(); break;
     case cmdSommaire: f.menuSommaireClick(); break;
@@ -519,12 +559,26 @@ EMSCRIPTEN_KEEPALIVE int32_t cg_importer(const uint8_t* octets, int32_t lus, dou
     // The imported table replaces the whole one, as "Recréer les meilleurs scores" does.
     app->etat->MeilleursScores = *table;
     app->ctx.Sauvegardes.tableEntiereAEcrire = true;
+    app->tableDuJoueur = true;
     EcrireMeilleursScores(app->ctx);
     if (app->controles->superPanelDroite.Visible())
         AfficherMeilleursScores(app->ctx);
     app->ports.Message("Les meilleurs scores du fichier ont été importés.");
     return 1;
 }
+
+EMSCRIPTEN_KEEPALIVE const uint8_t* cg_exporter_copie(const char* chemin)
+{
+    // A copy is given back as the bytes it holds, or as its text when that is not base64.
+    std::string texte, raison;
+    tampon.clear();
+    if (chemin && app->fichiers.Garde(chemin) && app->stockage.Lire(chemin, texte, raison) == MagasinCles::Lecture::Ok &&
+        !DepuisBase64(texte, tampon))
+        tampon = texte;
+    return reinterpret_cast<const uint8_t*>(tampon.data());
+}
+
+EMSCRIPTEN_KEEPALIVE void cg_scores_stockes() { PrendreTableDuFichier(app->ctx); }
 
 EMSCRIPTEN_KEEPALIVE double cg_facteur_dialogue(int32_t largeur, int32_t hauteur, int32_t largeurLibre,
     int32_t hauteurLibre, int32_t hauteurTitre)

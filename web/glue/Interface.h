@@ -12,7 +12,9 @@
 //                cg_description()'s list, with rect, caption, colours, font, bevels, cursor,
 //                hint, visibility, enabled,
 //   "zones": the board rectangles to repaint, or "tout": true,
-//   "actions": what the rules asked of the windows (chooser, viewer, help, close).
+//   "actions": what the rules asked of the windows (chooser, viewer, help, close, export),
+//   "attente": 1 while records the player made are not stored,
+//   "copies":  the storage keys of the kept copies of a damaged table, when they changed.
 #pragma once
 
 #include <cstdint>
@@ -73,6 +75,11 @@ int32_t cg_taille_export();
 // (the page does not read a file far larger than a score file): 1 when loaded and saved;
 // otherwise 0, a message says why and nothing changed.
 int32_t cg_importer(const uint8_t* octets, int32_t lus, double tailleFichier);
+// A kept copy of a damaged table (a key of the model's "copies"): its bytes, or its text when it is
+// not base64. Its size is cg_taille_export().
+const uint8_t* cg_exporter_copie(const char* chemin);
+// Another tab stored the table: this tab takes it, its own unsaved scores added by a save.
+void cg_scores_stockes();
 
 // The dialogs' scaling and keys, the rules the desktop's dialogs follow.
 // The factor by which a dialog designed at `largeur` x `hauteur` is scaled whole on this screen

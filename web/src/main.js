@@ -5,22 +5,9 @@ import CreerCogitelle from './cogitelle.mjs';
 import { dimensionner, peindreCadre, peindreEtiquette, peindrePanneau, police, versCss } from './peinture.js';
 import { boite, choisirCouleur, choixTableau, meilleursScores, ouverts } from './dialogues.js';
 import { peindreDemarrage } from './demarrage.js';
+import { brancherStockage, exporterCopies, stockage, suivreStockage, telecharger, verrous } from './stockage.js';
 
 const parametres = new URLSearchParams(location.search);
-
-// The browser's storage as the core uses it. For the tests, `?stockage=refuse` makes every write
-// fail as a full storage does, `?stockage=bloque` every read and write as a blocked one does.
-const stockage = {
-  lire(cle) {
-    if (parametres.get('stockage') === 'bloque') throw new DOMException("L'accès au stockage est bloqué", 'SecurityError');
-    return window.localStorage.getItem(cle);
-  },
-  ecrire(cle, valeur) {
-    if (parametres.get('stockage') === 'bloque') throw new DOMException("L'accès au stockage est bloqué", 'SecurityError');
-    if (parametres.get('stockage') === 'refuse') throw new DOMException('Le quota de stockage est dépassé', 'QuotaExceededError');
-    window.localStorage.setItem(cle, valeur);
-  },
-};
 
 // Kinds of the controls in the description.
 const CASE = 0, CADRE = 1, MUR_DROIT = 2, MUR_BAS = 3, MUR_BAS_DROIT = 4, PLATEAU = 5, PANNEAU = 6;
@@ -88,6 +75,7 @@ function appliquer(texte) {
   }
   fenetre = m.fenetre;
   majMenus();
+  suivreStockage(m);
   for (const t of m.minuteries) suivreMinuterie(t);
   if (!document.getElementById('principale').hidden) {
     if (toutRepeindre) peindre(null);
@@ -125,6 +113,8 @@ async function action(a) {
     await meilleursScores(noyau, echelle);
   } else if (a === 'fermer') {
     fermer();
+  } else if (a === 'exporter') {
+    exporter();
   }
 }
 
@@ -448,6 +438,7 @@ function construireMenus() {
     null,
     { id: 'menuExporter', texte: 'Exporter les meilleurs scores (scoresI)', action: exporter },
     { id: 'menuImporter', texte: 'Importer des meilleurs scores…', action: () => document.getElementById('fichierImport').click() },
+    { id: 'menuExporterCopies', texte: 'Exporter les meilleurs scores abîmés gardés', action: exporterCopies },
   ]);
   menu('Options', [
     { id: 'menuCouleurFondEcran', texte: "Couleur du fond d'écran", action: commande(13) },
@@ -475,19 +466,17 @@ function majMenus() {
 
 // ---- Export and import of the records --------------------------------------------------------
 
-async function exporter() {
-  const octets = await file.then(() => {
-    const p = M.ccall('cg_exporter', 'number', [], []);
+// The bytes a core call leaves for export, read in turn with the other calls.
+function octetsExportes(nom, types = [], args = []) {
+  return file.then(() => {
+    const p = M.ccall(nom, 'number', types, args);
     const n = M.ccall('cg_taille_export', 'number', [], []);
     return M.HEAPU8.slice(p, p + n);
   });
-  const lien = document.createElement('a');
-  lien.href = URL.createObjectURL(new Blob([octets], { type: 'application/octet-stream' }));
-  lien.download = 'scoresI';
-  document.body.append(lien);
-  lien.click();
-  lien.remove();
-  setTimeout(() => URL.revokeObjectURL(lien.href), 10000);
+}
+
+async function exporter() {
+  telecharger(await octetsExportes('cg_exporter'), 'scoresI');
 }
 
 function brancherImport() {
@@ -616,6 +605,7 @@ async function charger() {
     },
     cgAide: (fichier) => window.open(`help/${fichier}`, '_blank', 'noopener'),
     cgStockage: stockage,
+    cgVerrous: verrous,
   });
   window.cogitelleModulePret = performance.now();
   const [l, h] = ecranDeReference();
@@ -646,6 +636,7 @@ function principal() {
   brancherSouris();
   brancherClavier();
   brancherImport();
+  brancherStockage(appel, (cle) => octetsExportes('cg_exporter_copie', ['string'], [cle]));
   document.getElementById('rejouer').addEventListener('click', () => location.reload());
   if ('serviceWorker' in navigator && location.protocol !== 'file:')
     navigator.serviceWorker.register('sw.js').catch(() => {});
