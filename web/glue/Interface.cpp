@@ -16,6 +16,7 @@
 #include "session/Echelles.h"
 #include "session/Entrees.h"
 #include "session/FenetrePrincipale.h"
+#include "session/Importation.h"
 #include "session/NouvellePartie.h"
 #include "core/Score.h"
 #include "games/Labyrinthe.h"
@@ -543,28 +544,14 @@ EMSCRIPTEN_KEEPALIVE const uint8_t* cg_exporter()
 
 EMSCRIPTEN_KEEPALIVE int32_t cg_taille_export() { return static_cast<int32_t>(tampon.size()); }
 
-EMSCRIPTEN_KEEPALIVE int32_t cg_importer(const uint8_t* octets, int32_t lus, double tailleFichier)
+EMSCRIPTEN_KEEPALIVE int32_t cg_importer(const uint8_t* octets, int32_t lus, double tailleFichier, const char* erreurLecture)
 {
     const std::string donnees(reinterpret_cast<const char*>(octets), lus > 0 ? static_cast<size_t>(lus) : 0);
-    std::string raison;
-    auto table = std::make_unique<TableMeilleursScores>();
-    if (tailleFichier != static_cast<double>(donnees.size()))
-        raison = "un fichier des meilleurs scores a " + std::to_string(TailleFichierScores) + " octets, celui-ci en a " +
-            std::to_string(static_cast<uint64_t>(tailleFichier));
-    if (!raison.empty() || !LireFichierImporte(donnees, *table, raison)) {
-        app->ports.Erreur("Ce fichier n'a pas été importé : " + raison +
-            ". Les meilleurs scores sont restés tels qu'ils étaient.");
-        return 0;
-    }
-    // The imported table replaces the whole one, as "Recréer les meilleurs scores" does.
-    app->etat->MeilleursScores = *table;
-    app->ctx.Sauvegardes.tableEntiereAEcrire = true;
-    app->tableDuJoueur = true;
-    EcrireMeilleursScores(app->ctx);
-    if (app->controles->superPanelDroite.Visible())
-        AfficherMeilleursScores(app->ctx);
-    app->ports.Message("Les meilleurs scores du fichier ont été importés.");
-    return 1;
+    const auto taille = static_cast<uint64_t>(std::max(0.0, tailleFichier));
+    const ResultatImport r = ImporterMeilleursScores(app->ctx, donnees, taille, erreurLecture ? erreurLecture : "");
+    if (r == ResultatImport::Importe || r == ResultatImport::NonEnregistre)
+        app->tableDuJoueur = true;
+    return r == ResultatImport::Importe ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE const uint8_t* cg_exporter_copie(const char* chemin)

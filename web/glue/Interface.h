@@ -72,9 +72,9 @@ const char* cg_scores(int32_t type, int32_t numero);
 const uint8_t* cg_exporter();
 int32_t cg_taille_export();
 // A score file chosen by the player, of `tailleFichier` bytes of which the first `lus` are given
-// (the page does not read a file far larger than a score file): 1 when loaded and saved;
-// otherwise 0, a message says why and nothing changed.
-int32_t cg_importer(const uint8_t* octets, int32_t lus, double tailleFichier);
+// (the page does not read a file far larger than a score file), or the reason it could not be read
+// (`erreurLecture`, else empty): the rules of session/Importation. 1 when imported and saved.
+int32_t cg_importer(const uint8_t* octets, int32_t lus, double tailleFichier, const char* erreurLecture);
 // A kept copy of a damaged table (a key of the model's "copies"): its bytes, or its text when it is
 // not base64. Its size is cg_taille_export().
 const uint8_t* cg_exporter_copie(const char* chemin);

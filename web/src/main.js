@@ -486,12 +486,17 @@ function brancherImport() {
     entree.value = '';
     if (!fichier) return;
     // A file far larger than a score file is refused by its size alone, without reading it.
-    const octets = new Uint8Array(fichier.size > 1000000 ? 0 : await fichier.arrayBuffer());
+    let octets = new Uint8Array(0), erreur = '';
+    try {
+      if (fichier.size <= 1000000) octets = new Uint8Array(await fichier.arrayBuffer());
+    } catch (e) {
+      erreur = (e && e.message) || String(e);
+    }
     await file;
     const p = M._malloc(Math.max(1, octets.length));
     M.HEAPU8.set(octets, p);
     try {
-      await appel('cg_importer', [p, octets.length, fichier.size], 'number');
+      await appel('cg_importer', [p, octets.length, fichier.size, erreur], 'number', ['number', 'number', 'number', 'string']);
     } finally {
       M._free(p);
     }

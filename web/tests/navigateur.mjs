@@ -5,7 +5,7 @@
 // usage: node navigateur.mjs WEB_DIR ARTEFACTS_DIR DESKTOP_FIRST_RUN_SCORES DESKTOP_SCORES_WITH_RECORD NATIVE_PUZZLE_PRINTER
 import { chromium } from 'playwright-core';
 import { createServer } from 'node:http';
-import { mkdtempSync, readFileSync, rmSync, mkdirSync, existsSync, statSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, mkdirSync, existsSync, statSync, cpSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, extname, resolve, normalize } from 'node:path';
 import assert from 'node:assert/strict';
@@ -18,16 +18,22 @@ mkdirSync(artefacts, { recursive: true });
 
 const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.wasm': 'application/wasm',
   '.css': 'text/css', '.png': 'image/png', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json' };
-const serveur = createServer((req, res) => {
-  const chemin = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)).replace(/^(\.\.[/\\])+/, '');
-  let fichier = join(dossierWeb, chemin);
-  if (existsSync(fichier) && statSync(fichier).isDirectory()) fichier = join(fichier, 'index.html');
-  if (!fichier.startsWith(dossierWeb) || !existsSync(fichier)) { res.writeHead(404); res.end(); return; }
-  res.writeHead(200, { 'Content-Type': TYPES[extname(fichier)] || 'application/octet-stream' });
-  res.end(readFileSync(fichier));
-});
-await new Promise((r) => serveur.listen(0, '127.0.0.1', r));
-const ADRESSE = `http://127.0.0.1:${serveur.address().port}/`;
+// Serves `servi.dossier` (which a test may change to serve another build), with `entetes` added.
+async function servir(dossier, entetes = {}) {
+  const servi = { dossier };
+  servi.serveur = createServer((req, res) => {
+    const chemin = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)).replace(/^(\.\.[/\\])+/, '');
+    let fichier = join(servi.dossier, chemin);
+    if (existsSync(fichier) && statSync(fichier).isDirectory()) fichier = join(fichier, 'index.html');
+    if (!fichier.startsWith(servi.dossier) || !existsSync(fichier)) { res.writeHead(404); res.end(); return; }
+    res.writeHead(200, { 'Content-Type': TYPES[extname(fichier)] || 'application/octet-stream', ...entetes });
+    res.end(readFileSync(fichier));
+  });
+  await new Promise((r) => servi.serveur.listen(0, '127.0.0.1', r));
+  servi.adresse = `http://127.0.0.1:${servi.serveur.address().port}/`;
+  return servi;
+}
+const { serveur, adresse: ADRESSE } = await servir(dossierWeb);
 
 const DRAPEAUX = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync'];
@@ -438,6 +444,8 @@ test('Import of a desktop file shows its records; a short or foreign file is ref
     assert.equal(await page.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t), avant);
 
     await page.locator('#fichierImport').setInputFiles(scoresAvecRecord);
+    // The question "Recréer les meilleurs scores" asks, for the file's records.
+    assert.equal((await boite(page, 'Oui')).sorte, 'question');
     assert.match((await boite(page, 'OK')).texte, /importés/);
     await inactif(page);
     assert.equal(await page.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t), '9999');
