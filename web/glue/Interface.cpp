@@ -88,6 +88,7 @@ public:
         else if (Boite(3, titre, texte, "Exporter", "OK") == 1)
             exporter = true;
     }
+    void MinuterieChangee(const Minuterie& m) override;
     int MillisecondesDuJour() override { return cg_js_millisecondes(); }
     std::string titre = "COGITELLE I";
     bool derniereReponse = false;   // the answer to the last Yes/No question
@@ -136,6 +137,9 @@ struct Application {
     // The table was replaced whole at the player's request (re-created, imported): until it is
     // stored, closing the page loses it.
     bool tableDuJoueur = false;
+    // The score clock: when it last started (performance.now(), in ms) and the ticks counted since.
+    double debutHorloge = 0;
+    int64_t ticsHorloge = 0;
     std::vector<std::string> copiesVues;   // the kept copies of a damaged table the page knows of
 
     // Every control the page draws, in painting order, and what the page last read of each.
@@ -151,6 +155,15 @@ struct Application {
 
 Application* app = nullptr;
 std::string tampon;   // the text returned by the last call
+
+void PortsWeb::MinuterieChangee(const Minuterie& m)
+{
+    // A start (or a new interval) begins the count of the score clock's seconds anew.
+    if (m.id == Minuterie::Score && m.Enabled) {
+        app->debutHorloge = emscripten_get_now();
+        app->ticsHorloge = 0;
+    }
+}
 
 bool ScoresNonEnregistres()
 {
@@ -463,7 +476,6 @@ EMSCRIPTEN_KEEPALIVE void cg_tic(int32_t id)
     Controles& k = c.controles;
     // A tick that was already queued when its timer stopped does nothing, as with a QTimer.
     switch (id) {
-    case Minuterie::Score: if (k.timerScore.Enabled) timerScoreTimer(c); break;
     case Minuterie::RefreshMemoire: if (k.timerRefreshMemoire.Enabled) timerRefreshMemoireTimer(c); break;
     case Minuterie::Lab: if (k.timerLab.Enabled) timerLabTimer(c); break;
     default: break;
@@ -566,6 +578,21 @@ EMSCRIPTEN_KEEPALIVE const uint8_t* cg_exporter_copie(const char* chemin)
 }
 
 EMSCRIPTEN_KEEPALIVE void cg_scores_stockes() { PrendreTableDuFichier(app->ctx); }
+
+EMSCRIPTEN_KEEPALIVE double cg_horloge()
+{
+    Contexte& c = app->ctx;
+    const Minuterie& m = c.controles.timerScore;
+    if (!m.Enabled || m.Interval <= 0)
+        return -1;
+    const double ecoule = emscripten_get_now() - app->debutHorloge;
+    const auto dus = static_cast<int64_t>(ecoule / m.Interval);
+    while (app->ticsHorloge < dus && m.Enabled) {
+        ++app->ticsHorloge;
+        timerScoreTimer(c);
+    }
+    return m.Enabled ? static_cast<double>(app->ticsHorloge + 1) * m.Interval - ecoule : -1;
+}
 
 EMSCRIPTEN_KEEPALIVE double cg_facteur_dialogue(int32_t largeur, int32_t hauteur, int32_t largeurLibre,
     int32_t hauteurLibre, int32_t hauteurTitre)

@@ -47,8 +47,12 @@ void cg_mur(int32_t type, int32_t tag, int32_t action);   // 0 press, 1 release,
 // Keys: an arrow (0 left, 1 right, 2 up, 3 down) or a typed character.
 void cg_fleche(int32_t fleche);
 void cg_caractere(int32_t caractere);
-// A timer of the model (Minuterie::Id) fired.
+// The memory game's refresh timer or the maze's timer (Minuterie::Id) fired.
 void cg_tic(int32_t id);
+// The score clock: each second that really passed since the timer started (performance.now()) is
+// one tick of it, so a hidden or frozen page loses its points all the same. Returns the
+// milliseconds to its next tick, or -1 while it is stopped.
+double cg_horloge();
 
 // The puzzle chooser. cg_choix() returns its fields as JSON.
 void cg_choix_activer();

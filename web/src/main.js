@@ -6,6 +6,7 @@ import { dimensionner, peindreCadre, peindreEtiquette, peindrePanneau, police, v
 import { boite, choisirCouleur, choixTableau, meilleursScores, ouverts } from './dialogues.js';
 import { peindreDemarrage } from './demarrage.js';
 import { brancherStockage, exporterCopies, stockage, suivreStockage, telecharger, verrous } from './stockage.js';
+import { creerHorloge } from './horloge.js';
 
 const parametres = new URLSearchParams(location.search);
 
@@ -84,7 +85,13 @@ function appliquer(texte) {
   for (const a of m.actions) file.then(() => action(a));
 }
 
+const horloge = creerHorloge(appel);
+
 function suivreMinuterie(t) {
+  if (t.id === 0) {
+    horloge.suivre(t);
+    return;
+  }
   const v = minuteries[t.id];
   if (!t.actif) {
     if (v.h) clearInterval(v.h);
@@ -93,10 +100,9 @@ function suivreMinuterie(t) {
     // A start from stopped, or a new interval, begins a whole new interval.
     if (v.h) clearInterval(v.h);
     v.h = setInterval(() => {
-      // While a rule waits for a box, the ticks wait behind it: every second of the score clock
-      // is counted once the box closes, as the desktop counts it under its box. The other
-      // timers' ticks only refresh the board, so one waiting is enough.
-      if (v.attente && t.id !== 0) return;
+      // While a rule waits for a box, the ticks wait behind it; these timers' ticks only refresh
+      // the board, so one waiting is enough.
+      if (v.attente) return;
       v.attente = true;
       appel('cg_tic', [t.id]).finally(() => { v.attente = false; });
     }, t.intervalle);

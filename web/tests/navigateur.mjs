@@ -700,6 +700,27 @@ test('the menus: F1 opens the help, F9 asks before quitting, A propos shows both
   }
 });
 
+test('a page whose timers the browser holds back (a hidden tab, a phone asleep) loses a point a second all the same', async () => {
+  const n = await navigateur();
+  const { page } = n;
+  try {
+    // The browser's clock, which the test moves on as a hidden tab's would go.
+    await page.clock.install();
+    await ouvrir(page);
+    await demarrer(page);
+    await choisir(page, { nom: 'CACHE', type: 5, numero: 3 });
+    const avant = (await etat(page)).score;
+    // A minute in which the page's timers fire once at most, as in a hidden or suspended tab.
+    await page.clock.fastForward(60000);
+    await page.waitForTimeout(100);
+    const perdus = avant - (await etat(page)).score;
+    assert.ok(perdus >= 60 && perdus <= 61, `${perdus} points for a minute`);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
 // ---- Running ---------------------------------------------------------------------------------
 
 let reussis = 0, echoues = 0;
