@@ -7,6 +7,7 @@ import { boite, choisirCouleur, choixTableau, meilleursScores, ouverts } from '.
 import { peindreDemarrage } from './demarrage.js';
 import { brancherStockage, exporterCopies, stockage, suivreStockage, telecharger, verrous } from './stockage.js';
 import { creerHorloge } from './horloge.js';
+import { surveillerVersions } from './version.js';
 
 const parametres = new URLSearchParams(location.search);
 
@@ -649,8 +650,7 @@ function principal() {
   brancherImport();
   brancherStockage(appel, (cle) => octetsExportes('cg_exporter_copie', ['string'], [cle]));
   document.getElementById('rejouer').addEventListener('click', () => location.reload());
-  if ('serviceWorker' in navigator && location.protocol !== 'file:')
-    navigator.serviceWorker.register('sw.js').catch(() => {});
+  surveillerVersions();
   // What the browser tests read of the game; every move still goes through the page's events.
   if (parametres.has('test')) {
     window.cogitelleTest = {

@@ -721,6 +721,58 @@ test('a page whose timers the browser holds back (a hidden tab, a phone asleep) 
   }
 });
 
+test('a new version served to an open page is offered, fetched from the server itself, and never mixed with the old', async () => {
+  // The second build: the same files, with a mark in the page and its style sheet, and its own version.
+  const v2 = mkdtempSync(join(tmpdir(), 'cogitelle-v2-'));
+  cpSync(dossierWeb, v2, { recursive: true });
+  const marquer = (f, avant, apres) => writeFileSync(join(v2, f), readFileSync(join(v2, f), 'utf8').replace(avant, apres));
+  marquer('index.html', '<title>', '<meta name="cogitelle-version" content="2"><title>');
+  marquer('style.css', /$/, '\n/* version 2 */\n');
+  marquer('sw.js', /const VERSION = '([^']*)'/, "const VERSION = '$1-2'");
+  // A server whose files the browser's HTTP cache keeps for an hour.
+  const servi = await servir(dossierWeb, { 'Cache-Control': 'max-age=3600' });
+  const n = await navigateur();
+  const { page, contexte } = n;
+  // Which version a page runs: its document, and the style sheet it is served now.
+  const version = (p) => p.evaluate(async () => [document.querySelector('meta[name=cogitelle-version]') ? 2 : 1,
+    (await (await fetch('style.css')).text()).includes('version 2') ? 2 : 1]);
+  try {
+    await page.goto(`${servi.adresse}?test`);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.waitForFunction(() => navigator.serviceWorker.controller);
+    assert.deepEqual(await version(page), [1, 1]);
+
+    servi.dossier = v2;
+    await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()));
+    const offre = page.locator('#nouvelleVersion');
+    await offre.waitFor();
+    assert.equal(await offre.textContent(), 'Nouvelle version — recharger');
+    // Until the player says so, every page runs the version in use: this one, and one opened now.
+    assert.deepEqual(await version(page), [1, 1]);
+    const autre = await contexte.newPage();
+    await autre.goto(`${servi.adresse}?test`);
+    await autre.waitForFunction(() => window.cogitelleTest);
+    assert.deepEqual(await version(autre), [1, 1]);
+    await autre.locator('#nouvelleVersion').waitFor();
+
+    // The player's click: the page loads again, all of it from the new version, which was fetched
+    // from the server and not from the browser's cache of the old one.
+    await Promise.all([page.waitForEvent('load'), offre.click()]);
+    await page.waitForFunction(() => window.cogitelleTest);
+    assert.deepEqual(await version(page), [2, 2]);
+    // The other page, already running, goes on and offers to load the new version.
+    await autre.waitForFunction(() => document.querySelector('#nouvelleVersion:not([disabled])'));
+    await Promise.all([autre.waitForEvent('load'), autre.locator('#nouvelleVersion').click()]);
+    await autre.waitForFunction(() => window.cogitelleTest);
+    assert.deepEqual(await version(autre), [2, 2]);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+    servi.serveur.close();
+    rmSync(v2, { recursive: true, force: true });
+  }
+});
+
 // ---- Running ---------------------------------------------------------------------------------
 
 let reussis = 0, echoues = 0;
