@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "session/ChoixTableau.h"
@@ -18,6 +19,7 @@
 #include "session/FenetrePrincipale.h"
 #include "session/Importation.h"
 #include "session/NouvellePartie.h"
+#include "core/Plateau.h"
 #include "core/Score.h"
 #include "games/Labyrinthe.h"
 #include "games/Memoire.h"
@@ -40,6 +42,11 @@ EM_ASYNC_JS(int, cg_js_couleur, (int initiale, const char* modele), {
 });
 EM_JS(void, cg_js_aide, (const char* fichier), { Module.cgAide(UTF8ToString(fichier)); });
 EM_JS(int, cg_js_tient, (int taille), { return Module.cgTient(taille) ? 1 : 0; });
+// Whether a caption fits a face of `largeur` x `hauteur` at `taille` points, measured by the page
+// in the fonts it paints with; `lignes`: word-wrapped.
+EM_JS(int, cg_js_tient_legende, (const char* texte, int taille, int times, int gras, int largeur, int hauteur, int lignes), {
+    return Module.cgTientLegende(UTF8ToString(texte), taille, times, gras, largeur, hauteur, lignes) ? 1 : 0;
+});
 EM_JS(int, cg_js_millisecondes, (), {
     const d = new Date();
     return ((d.getUTCHours() * 60 + d.getUTCMinutes()) * 60 + d.getUTCSeconds()) * 1000 + d.getUTCMilliseconds();
@@ -149,6 +156,8 @@ struct Application {
     std::vector<bool> policesTimes;
     std::vector<Controle> vus;
     bool toutEnvoye = false;
+    // The sizes captions fit at, by size, face, font and caption.
+    std::unordered_map<std::string, int32_t> ajustees;
 
     Application() { ctx.Sauvegardes.fichiers = &fichiers; }
 };
@@ -191,7 +200,36 @@ bool MemeControle(const Controle& a, const Controle& b)
         a.LargeurStylo() == b.LargeurStylo();
 }
 
-void EcrireControle(Json& j, int i, const Controle& c)
+// The size a caption is painted at: its control's, or the largest below it at which it fits the
+// control's face whole (inside its bevels), by the rule the desktop paints with. Cells and side
+// panels fit their captions; the board panel and the walls have none to fit.
+int32_t TaillePeinte(Application& a, size_t i, const Controle& c)
+{
+    const int sorte = a.sortes[i];
+    if (c.Caption().empty() || c.sorte() == cogitelle::Sorte::Cadre || (sorte != sCase && sorte != sPanneau))
+        return c.TaillePolice();
+    const bool lignes = c.sorte() == cogitelle::Sorte::Etiquette;
+    const bool times = sorte == sCase || a.policesTimes[i];
+    const bool gras = sorte != sCase && c.Gras();
+    const int32_t bord = (c.BiseauExterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0) +
+        (c.BiseauInterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0);
+    const int32_t largeur = c.rect().width - 2 * bord, hauteur = c.rect().height - 2 * bord;
+    const std::string cle = std::to_string(c.TaillePolice()) + "|" + std::to_string(largeur) + "|" +
+        std::to_string(hauteur) + "|" + std::to_string(times * 4 + gras * 2 + lignes) + "|" + c.Caption();
+    const auto trouvee = a.ajustees.find(cle);
+    if (trouvee != a.ajustees.end())
+        return trouvee->second;
+    // A bound on the memory: each new board brings its own sizes.
+    if (a.ajustees.size() >= 4096)
+        a.ajustees.clear();
+    const int32_t taille = TailleQuiTient(c.TaillePolice(), [&](int32_t t) {
+        return cg_js_tient_legende(c.Caption().c_str(), t, times, gras, largeur, hauteur, lignes) != 0;
+    });
+    a.ajustees.emplace(cle, taille);
+    return taille;
+}
+
+void EcrireControle(Json& j, int i, const Controle& c, int32_t taillePeinte)
 {
     const Rect& r = c.rect();
     j.Objet();
@@ -203,6 +241,7 @@ void EcrireControle(Json& j, int i, const Controle& c)
     j.Cle("k").Entier(static_cast<int64_t>(c.couleur()));
     j.Cle("kp").Entier(static_cast<int64_t>(c.CouleurPolice()));
     j.Cle("p").Entier(c.TaillePolice());
+    j.Cle("pa").Entier(taillePeinte);
     j.Cle("g").Entier(c.Gras());
     j.Cle("bi").Entier(static_cast<int>(c.BiseauInterieur()));
     j.Cle("be").Entier(static_cast<int>(c.BiseauExterieur()));
@@ -245,7 +284,7 @@ std::string ModeleJson()
         if (a.toutEnvoye && MemeControle(c, a.vus[i]))
             continue;
         a.vus[i] = c;
-        EcrireControle(j, static_cast<int>(i), c);
+        EcrireControle(j, static_cast<int>(i), c, TaillePeinte(a, i, c));
     }
     j.Fin();
     const bool tout = k.ToutSale() || !a.toutEnvoye;
@@ -341,6 +380,8 @@ std::string DescriptionJson()
         j.Cle("times").Entier(a.policesTimes[i]).Cle("commande").Entier(a.commandes[i]).Fin();
     }
     j.Fin().Cle("facteurX").Reel(a.etat->FacteurEcranX).Cle("facteurY").Reel(a.etat->FacteurEcranY);
+    // The main window's client area, 800 x 534 at the design's scale, rounded as the core rounds.
+    j.Cle("largeur").Entier(Arrondi(800 * a.etat->FacteurEcranX)).Cle("hauteur").Entier(Arrondi(534 * a.etat->FacteurEcranY));
     j.Cle("titre").Texte(a.etat->Titre).Fin();
     return j.Texte();
 }

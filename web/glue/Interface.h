@@ -9,8 +9,9 @@
 //   "fenetre": caption, window colour, menu captions and check marks,
 //   "minuteries": the three timers (enabled, interval, starts),
 //   "controles": every control whose look changed since the last read, by index into
-//                cg_description()'s list, with rect, caption, colours, font, bevels, cursor,
-//                hint, visibility, enabled,
+//                cg_description()'s list, with rect, caption, colours, font, the font size its
+//                caption is painted at to fit its face (Module.cgTientLegende measures), bevels,
+//                cursor, hint, visibility, enabled,
 //   "zones": the board rectangles to repaint, or "tout": true,
 //   "actions": what the rules asked of the windows (chooser, viewer, help, close, export),
 //   "attente": 1 while records the player made are not stored,

@@ -2,7 +2,7 @@
 // controls model), the routing of mouse, touch, keys and timers to the core, and the browser's
 // side of the storage. The rules all run in the core (cogitelle.wasm).
 import CreerCogitelle from './cogitelle.mjs';
-import { dimensionner, peindreCadre, peindreEtiquette, peindrePanneau, police, versCss } from './peinture.js';
+import { dimensionner, peindreCadre, peindreEtiquette, peindrePanneau, police, tientLegende, versCss } from './peinture.js';
 import { boite, choisirCouleur, choixTableau, meilleursScores, ouverts } from './dialogues.js';
 import { peindreDemarrage } from './demarrage.js';
 import { brancherStockage, exporterCopies, stockage, suivreStockage, telecharger, verrous } from './stockage.js';
@@ -186,7 +186,7 @@ function peindre(zones) {
       const r = { x: rp.x + c.r[0], y: rp.y + c.r[1], w: c.r[2], h: c.r[3] };
       if (zones && !zones.some((z) => r.x < rp.x + z[0] + z[2] && r.x + r.w > rp.x + z[0] && r.y < rp.y + z[1] + z[3] && r.y + r.h > rp.y + z[1])) continue;
       if (d.sorte === CADRE) peindreCadre(ctx, r, c, a);
-      else peindrePanneau(ctx, r, c, police(c.p, true, false), a);
+      else peindrePanneau(ctx, r, c, police(c.pa, true, false), a);
     }
     ctx.restore();
   }
@@ -196,7 +196,7 @@ function peindre(zones) {
       if (d.sorte !== PANNEAU || !visible(i)) continue;
       const c = controles[i];
       const r = rectAbsolu(i);
-      const fonte = police(c.p, d.times, !!c.g);
+      const fonte = police(c.pa, d.times, !!c.g);
       if (d.nom === 'Shape1') peindreCadre(ctx, r, c, a);
       else if (d.nom === 'lblInfos') peindreEtiquette(ctx, r, c, fonte, a);
       else peindrePanneau(ctx, r, c, fonte, a);
@@ -292,8 +292,9 @@ function brancherSouris() {
     if (e.button in BOUTONS) {
       const [x, y] = point(e);
       const b = BOUTONS[e.button];
-      // The desktop calls every second press of a run of clicks a double click.
-      appuyer(x, y, b, etatSouris(e, e.buttons, e.detail === 2), e.detail >= 2 && e.detail % 2 === 0);
+      // The desktop calls every second press of a run of clicks a double click, on a cell too.
+      const seconde = e.detail >= 2 && e.detail % 2 === 0;
+      appuyer(x, y, b, etatSouris(e, e.buttons, seconde), seconde);
     }
   });
   window.addEventListener('mouseup', (e) => {
@@ -616,6 +617,7 @@ async function charger() {
       return choisirCouleur(initiale);
     },
     cgAide: (fichier) => window.open(`help/${fichier}`, '_blank', 'noopener'),
+    cgTientLegende: tientLegende,
     cgStockage: stockage,
     cgVerrous: verrous,
   });
@@ -632,8 +634,8 @@ async function charger() {
   const d = JSON.parse(M.ccall('cg_description', 'string', [], []));
   facteurs = { x: d.facteurX, y: d.facteurY };
   secondeAgit = await Promise.all([0, 1, 2].map((cible) => appel('cg_seconde_pression_agit', [cible], 'number')));
-  largeurFenetre = Math.round(800 * facteurs.x);
-  hauteurFenetre = Math.round(534 * facteurs.y);
+  largeurFenetre = d.largeur;
+  hauteurFenetre = d.hauteur;
   hauteurMenus = Math.max(20, Math.round(20 * facteurs.y));
   for (const m of modelesEnAttente.splice(0)) appliquer(m);
   appliquer(M.ccall('cg_modele', 'string', [], []));
@@ -660,14 +662,16 @@ function principal() {
       inactif: async () => {
         while (enCours && !document.querySelector('.dialogue.boite, .dialogue.couleur')) await new Promise((r) => setTimeout(r, 5));
       },
+      // A control as the page last read it, with its place on the window and the font its caption is painted in.
       controle: (nom) => {
         const i = description.findIndex((d) => d.nom === nom);
-        return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };
+        return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle, fonte: police(controles[i].pa, description[i].times, !!controles[i].g) };
       },
       caseA: (tag) => {
         const i = description.findIndex((d) => d.sorte === CASE && d.tag === tag);
-        return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };
+        return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle, fonte: police(controles[i].pa, true, false) };
       },
+      fenetre: () => ({ largeur: largeurFenetre, hauteur: hauteurFenetre }),
       mur: (type, tag) => {
         const i = description.findIndex((d) => d.sorte === MUR_DROIT + type && d.tag === tag);
         return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };

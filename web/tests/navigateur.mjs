@@ -773,6 +773,67 @@ test('a new version served to an open page is offered, fetched from the server i
   }
 });
 
+test('as on the desktop: the window rounded as the core rounds, captions shrunk to fit, every second press on a cell a double click', async () => {
+  const n = await navigateur({ viewport: { width: 800, height: 650 } });
+  const { page } = n;
+  try {
+    await ouvrir(page);
+    await demarrer(page);
+    // 534 x 650 / 600 = 578.5, which the core rounds to the even neighbour.
+    assert.deepEqual(await page.evaluate(() => window.cogitelleTest.fenetre()), { largeur: 800, hauteur: 578 });
+
+    // A caption too wide for its face at its size is painted smaller, whole: a name of twelve
+    // wide letters, the magic square's sums; measured here by the page's own layout of the text.
+    await page.locator('#rbTypeJeu2').check();
+    await page.locator('#scrollBarChoixTableau').press('End');
+    await choisir(page, { nom: 'WWWWWWWWWWWW' });
+    assert.deepEqual(Object.values(await etat(page)).slice(0, 2), [2, 500]);
+    const legendes = await page.evaluate(() => {
+      const t = window.cogitelleTest;
+      const largeur = (c) => {
+        const s = document.createElement('span');
+        Object.assign(s.style, { font: c.fonte, whiteSpace: 'pre', position: 'absolute' });
+        s.textContent = c.t;
+        document.body.append(s);
+        const l = s.getBoundingClientRect().width;
+        s.remove();
+        return l;
+      };
+      const controles = [t.controle('panelNomJoueur')];
+      for (let x = 0; x < 16; ++x) for (let y = 0; y < 16; ++y) {
+        const c = t.caseA(100 * x + y);
+        if (c && c.v && c.t) controles.push(c);
+      }
+      return controles.map((c) => ({ t: c.t, p: c.p, pa: c.pa, largeur: largeur(c), face: c.r[2] - 2 * ((c.be ? c.lb : 0) + (c.bi ? c.lb : 0)) }));
+    });
+    for (const l of legendes) assert.ok(l.largeur <= l.face + 0.5, JSON.stringify(l));
+    assert.equal(legendes[0].t, 'WWWWWWWWWWWW');
+    assert.ok(legendes[0].pa < legendes[0].p, JSON.stringify(legendes[0]));
+    assert.ok(legendes.some((l) => /^[+-]\d{3}$/.test(l.t) && l.pa < l.p), 'a sum of three digits painted smaller');
+
+    // A run of four quick presses, as the browser counts them, over four face-down cards of the
+    // memory game: the first and the third turn their cards; the second and the fourth are double
+    // clicks, which a cell leaves to the rule, and the rule ignores.
+    await panneau(page, 'panelMemoire');
+    await choisir(page, { type: 5, numero: 1 });
+    const avant = (await etat(page)).score;
+    for (let k = 1; k <= 4; ++k) {
+      const [x, y] = await centre(page, 'caseA', k * 100 + 1);
+      await page.mouse.move(x, y);
+      await page.mouse.down({ clickCount: k });
+      await page.mouse.up({ clickCount: k });
+    }
+    await inactif(page);
+    const apres = await etat(page);
+    assert.deepEqual(apres.etats[0].slice(0, 4).map((e) => e !== 0), [true, false, true, false]);
+    // Two cards turned, at 3 points each; the clock may take a point meanwhile.
+    assert.ok([6, 7].includes(avant - apres.score), `${avant} -> ${apres.score}`);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
 // ---- Running ---------------------------------------------------------------------------------
 
 let reussis = 0, echoues = 0;
