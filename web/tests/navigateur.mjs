@@ -75,6 +75,46 @@ async function demarrer(page, langue = 1) {
   await page.locator('#editYourName').waitFor();
 }
 
+// Loads the page and answers the boxes its start-up shows; their texts.
+async function boitesAuChargement(page, requete = '') {
+  await ouvrir(page, requete, false);
+  await page.evaluate(() => { window.pretVu = false; window.cogitelleTest.pret.then(() => { window.pretVu = true; }); });
+  const textes = [];
+  while (!(await page.evaluate(() => window.pretVu))) {
+    if (await page.locator('.dialogue.boite').count()) textes.push((await boite(page, 'OK')).texte);
+    else await page.waitForTimeout(20);
+  }
+  return textes;
+}
+
+// The storage key of the records, and one puzzle's list as the storage holds it, read from the
+// stored bytes themselves.
+const CLE_SCORES = 'Ludivex/COGITELLE I/scoresI';
+async function listeStockee(page, type, numero) {
+  return listeDuFichier(Buffer.from(await page.evaluate((cle) => localStorage.getItem(cle), CLE_SCORES), 'base64'), type, numero);
+}
+
+// One puzzle's list in the bytes of a score file (names in ASCII here).
+function listeDuFichier(octets, t, p) {
+  const vue = new DataView(octets.buffer, octets.byteOffset, octets.byteLength);
+  const liste = [];
+  for (let r = 1; r <= 10; ++r) {
+    const i = ((t - 1) * 5000 + (p - 1) * 10 + (r - 1)) * 16;
+    let nom = '';
+    for (let k = 0; k < 12 && octets[i + k]; ++k) nom += String.fromCharCode(octets[i + k]);
+    liste.push([nom, vue.getInt32(i + 12, true)]);
+  }
+  return liste;
+}
+
+// The ten rows of the open viewer.
+async function lignesVisionneuse(page) {
+  const d = page.locator('.dialogue.scores');
+  const noms = await d.locator('.nom').allTextContents();
+  const scores = await d.locator('.score').allTextContents();
+  return noms.map((nom, i) => [nom, Number(scores[i])]);
+}
+
 async function inactif(page) { await page.evaluate(() => window.cogitelleTest.inactif()); }
 
 // The box on show: its kind and text; `bouton` answers it.
@@ -472,14 +512,8 @@ for (const panne of ['refuse', 'bloque']) test(`a storage that ${panne === 'refu
   const n = await navigateur();
   const { page } = n;
   try {
-    await ouvrir(page, `&stockage=${panne}`, false);
     // The start-up's saves fail: the boxes say so, then the start screen is ready.
-    await page.evaluate(() => { window.pretVu = false; window.cogitelleTest.pret.then(() => { window.pretVu = true; }); });
-    const textes = [];
-    while (!(await page.evaluate(() => window.pretVu))) {
-      if (await page.locator('.dialogue.boite').count()) textes.push((await boite(page, 'OK')).texte);
-      else await page.waitForTimeout(20);
-    }
+    const textes = await boitesAuChargement(page, `&stockage=${panne}`);
     assert.equal(textes.length, 1, textes.join(' / '));
     assert.match(textes[0], panne === 'refuse' ? /stockage du navigateur a refusé de les garder \(Le quota de stockage est dépassé\)/
       : /stockage du navigateur a refusé de les lire \(L'accès au stockage est bloqué\)/);
@@ -828,6 +862,171 @@ test('as on the desktop: the window rounded as the core rounds, captions shrunk 
     assert.deepEqual(apres.etats[0].slice(0, 4).map((e) => e !== 0), [true, false, true, false]);
     // Two cards turned, at 3 points each; the clock may take a point meanwhile.
     assert.ok([6, 7].includes(avant - apres.score), `${avant} -> ${apres.score}`);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
+test('two tabs: each wins, both records are stored, and each tab shows the other\'s as it is stored', async () => {
+  const n = await navigateur();
+  const a = n.page;
+  const b = await n.contexte.newPage();
+  try {
+    await ouvrir(a);
+    await demarrer(a);
+    await choisir(a, { nom: 'ANNA', type: 1, numero: 1 });
+    await ouvrir(b);
+    await demarrer(b);
+    await choisir(b, { nom: 'BRUNO', type: 1, numero: 1 });
+    await gagnerLabyrinthe(a);
+    const ra = await finGagnee(a, 'ANNA');
+    // B read the table before A's record; a new game in B saves its table, A's record kept.
+    await panneau(b, 'panelTableauIdem');
+    assert.deepEqual((await listeStockee(b, 1, 1))[ra.place - 1], ['ANNA', ra.score]);
+
+    // A's viewer stays open on the puzzle while B wins it: it shows B's record once B stored it.
+    await panneau(a, 'panelDetailHighScores');
+    await a.locator('.dialogue.scores').waitFor();
+    await inactif(a);
+    await gagnerLabyrinthe(b);
+    const rb = await finGagnee(b, 'BRUNO');
+    await a.waitForFunction(() => [...document.querySelectorAll('.dialogue.scores .nom')].some((e) => e.textContent === 'BRUNO'));
+    const stockee = await listeStockee(a, 1, 1);
+    assert.deepEqual(stockee[rb.place - 1], ['BRUNO', rb.score]);
+    assert.ok(stockee.some(([nom, score]) => nom === 'ANNA' && score === ra.score), JSON.stringify(stockee));
+    assert.deepEqual(await lignesVisionneuse(a), stockee);
+    await a.locator('#panelOkHighScores').click();
+    // A's side panel shows the stored best, and B's viewer the same list.
+    assert.equal(await a.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t), String(stockee[0][1]));
+    await panneau(b, 'panelDetailHighScores');
+    await b.locator('.dialogue.scores').waitFor();
+    await inactif(b);
+    assert.deepEqual(await lignesVisionneuse(b), stockee);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
+test('a damaged stored table is kept under its own key, named in the message, and exported from the menu', async () => {
+  const n = await navigateur();
+  const { page } = n;
+  try {
+    // A value that is not base64, then a short table: each start keeps it before anything replaces it.
+    const court = readFileSync(scoresAvecRecord).subarray(0, 1000);
+    const messages = [];
+    for (const valeur of ['AAAA*pas du base64', court.toString('base64')]) {
+      await page.goto(`${ADRESSE}manifest.webmanifest`);
+      await page.evaluate(([cle, v]) => localStorage.setItem(cle, v), [CLE_SCORES, valeur]);
+      messages.push(await boitesAuChargement(page));
+    }
+    assert.deepEqual(messages.map((m) => m.length), [1, 1], JSON.stringify(messages));
+    assert.equal(messages[0][0], `Le fichier des meilleurs scores « ${CLE_SCORES} » n'a pas pu être lu (sa valeur n'est pas en base64). ` +
+      `Des meilleurs scores par défaut le remplacent. Le fichier abîmé est gardé dans « ${CLE_SCORES}.bak ».`);
+    assert.equal(messages[1][0], `Le fichier des meilleurs scores « ${CLE_SCORES} » est incomplet (1000 octets au lieu de 400000). ` +
+      `Ses 62 premiers scores ont été lus. Le fichier abîmé est gardé dans « ${CLE_SCORES}.bak.2 ».`);
+
+    // The menu offers the kept copies while there are any, each as a file named after its key.
+    await demarrer(page);
+    await choisir(page, { nom: 'ABEL', type: 1, numero: 1 });
+    const fichiers = [];
+    page.on('download', (d) => fichiers.push(d));
+    await menu(page, 'Meilleurs scores', 'menuExporterCopies');
+    for (let essai = 0; fichiers.length < 2 && essai < 100; ++essai) await page.waitForTimeout(50);
+    const recus = {};
+    for (const d of fichiers) {
+      const chemin = join(artefacts, d.suggestedFilename());
+      await d.saveAs(chemin);
+      recus[d.suggestedFilename()] = readFileSync(chemin);
+    }
+    assert.deepEqual(Object.keys(recus).sort(), ['scoresI.bak', 'scoresI.bak.2']);
+    assert.equal(recus['scoresI.bak'].toString(), 'AAAA*pas du base64');
+    assert.ok(recus['scoresI.bak.2'].equals(court));
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
+test('Import asks before it replaces the records, and says so when the browser cannot read the file', async () => {
+  const n = await navigateur();
+  const { page } = n;
+  try {
+    await ouvrir(page);
+    await demarrer(page);
+    await choisir(page, { nom: 'ANNE', type: 2, numero: 7 });
+    const meilleur = () => page.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t);
+    const avant = await meilleur();
+    await page.locator('#fichierImport').setInputFiles(scoresAvecRecord);
+    const q = await boite(page, 'Non');
+    assert.equal(q.sorte, 'question');
+    assert.equal(q.texte, 'Etes-vous sûr de vouloir remplacer les scores par ceux de ce fichier (vos records disparaîtront) ?');
+    await aucuneBoite(page);
+    assert.equal(await meilleur(), avant);
+    // A file the browser cannot read (moved or changed since it was chosen).
+    await page.evaluate(() => {
+      File.prototype.arrayBuffer = () => Promise.reject(new DOMException('The requested file could not be read', 'NotReadableError'));
+    });
+    await page.locator('#fichierImport').setInputFiles(scoresAvecRecord);
+    const e = await boite(page, 'OK');
+    assert.equal(e.sorte, 'erreur');
+    assert.equal(e.texte, "Ce fichier n'a pas été importé : il n'a pas pu être lu (The requested file could not be read). " +
+      "Les meilleurs scores sont restés tels qu'ils étaient.");
+    await aucuneBoite(page);
+    assert.equal(await meilleur(), avant);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
+test('records the browser will not store: the message offers Export, an Import says they were not stored, closing asks first', async () => {
+  const n = await navigateur();
+  const { page } = n;
+  try {
+    await ouvrir(page);
+    await demarrer(page);
+    await choisir(page, { nom: 'NINA', type: 1, numero: 1 });
+    // From now on the storage is full.
+    await page.evaluate(() => {
+      window.ecrireVraiment = Storage.prototype.setItem;
+      Storage.prototype.setItem = () => { throw new DOMException('The quota has been exceeded.', 'QuotaExceededError'); };
+    });
+    await gagnerLabyrinthe(page);
+    // The save fails first; its message offers the records as a file, which holds the record.
+    const telechargement = page.waitForEvent('download');
+    const echec = await boite(page, 'Exporter');
+    assert.equal(echec.sorte, 'erreur');
+    assert.match(echec.texte, /^Les meilleurs scores n'ont pas pu être enregistrés dans « Ludivex\/COGITELLE I\/scoresI » : le stockage du navigateur a refusé de les garder \(The quota has been exceeded\.\)/);
+    const r = await finGagnee(page, 'NINA');
+    const fichier = join(artefacts, 'scoresI-non-enregistre');
+    await (await telechargement).saveAs(fichier);
+    assert.deepEqual(listeDuFichier(readFileSync(fichier), 1, 1)[r.place - 1], ['NINA', r.score]);
+
+    // An Import now: its records are in play, but the player is not told they were imported.
+    await page.locator('#fichierImport').setInputFiles(scoresAvecRecord);
+    await boite(page, 'Oui');
+    const nonEnregistre = await boite(page, 'OK');
+    assert.equal(nonEnregistre.texte, 'Les meilleurs scores du fichier sont chargés, mais n\'ont pas pu être enregistrés : ils restent en ' +
+      'mémoire et seront enregistrés de nouveau à la prochaine occasion.');
+    await aucuneBoite(page);
+
+    // Closing the page asks first, while the records are not stored.
+    const questions = [];
+    page.on('dialog', (d) => { questions.push(d.type()); d.dismiss(); });
+    await page.close({ runBeforeUnload: true });
+    for (let essai = 0; !questions.length && essai < 100; ++essai) await new Promise((x) => setTimeout(x, 20));
+    assert.deepEqual(questions, ['beforeunload']);
+    assert.equal(page.isClosed(), false);
+    // The storage has room again: the next game stores them, and the page closes without a word.
+    await page.evaluate(() => { Storage.prototype.setItem = window.ecrireVraiment; });
+    await panneau(page, 'panelTableauIdem');
+    assert.deepEqual((await listeStockee(page, 2, 7))[0], ['DESKTOP', 9999]);
+    const fermee = page.waitForEvent('close');
+    await page.close({ runBeforeUnload: true });
+    await fermee;
+    assert.deepEqual(questions, ['beforeunload']);
     assert.deepEqual(n.erreurs, []);
   } finally {
     await n.fermer();
