@@ -57,6 +57,22 @@ async function navigateur(options = {}) {
   };
 }
 
+// A browser with a fresh profile, the page started and a game chosen; `corps(n)` plays on, after
+// which no script error may have happened. `avant(page)` runs before the page loads.
+async function enPartie(choix, corps, { avant = null, ...options } = {}) {
+  const n = await navigateur(options);
+  try {
+    if (avant) await avant(n.page);
+    await ouvrir(n.page);
+    await demarrer(n.page);
+    await choisir(n.page, choix);
+    await corps(n);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+}
+
 // ---- What a player does ----------------------------------------------------------------------
 
 async function ouvrir(page, requete = '', attendre = true) {
@@ -735,24 +751,15 @@ test('the menus: F1 opens the help, F9 asks before quitting, A propos shows both
 });
 
 test('a page whose timers the browser holds back (a hidden tab, a phone asleep) loses a point a second all the same', async () => {
-  const n = await navigateur();
-  const { page } = n;
-  try {
-    // The browser's clock, which the test moves on as a hidden tab's would go.
-    await page.clock.install();
-    await ouvrir(page);
-    await demarrer(page);
-    await choisir(page, { nom: 'CACHE', type: 5, numero: 3 });
+  // The browser's clock, which the test moves on as a hidden tab's would go.
+  await enPartie({ nom: 'CACHE', type: 5, numero: 3 }, async ({ page }) => {
     const avant = (await etat(page)).score;
     // A minute in which the page's timers fire once at most, as in a hidden or suspended tab.
     await page.clock.fastForward(60000);
     await page.waitForTimeout(100);
     const perdus = avant - (await etat(page)).score;
     assert.ok(perdus >= 60 && perdus <= 61, `${perdus} points for a minute`);
-    assert.deepEqual(n.erreurs, []);
-  } finally {
-    await n.fermer();
-  }
+  }, { avant: (page) => page.clock.install() });
 });
 
 test('a new version served to an open page is offered, fetched from the server itself, and never mixed with the old', async () => {
@@ -950,12 +957,7 @@ test('a damaged stored table is kept under its own key, named in the message, an
 });
 
 test('Import asks before it replaces the records, and says so when the browser cannot read the file', async () => {
-  const n = await navigateur();
-  const { page } = n;
-  try {
-    await ouvrir(page);
-    await demarrer(page);
-    await choisir(page, { nom: 'ANNE', type: 2, numero: 7 });
+  await enPartie({ nom: 'ANNE', type: 2, numero: 7 }, async ({ page }) => {
     const meilleur = () => page.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t);
     const avant = await meilleur();
     await page.locator('#fichierImport').setInputFiles(scoresAvecRecord);
@@ -975,19 +977,11 @@ test('Import asks before it replaces the records, and says so when the browser c
       "Les meilleurs scores sont restés tels qu'ils étaient.");
     await aucuneBoite(page);
     assert.equal(await meilleur(), avant);
-    assert.deepEqual(n.erreurs, []);
-  } finally {
-    await n.fermer();
-  }
+  });
 });
 
 test('records the browser will not store: the message offers Export, an Import says they were not stored, closing asks first', async () => {
-  const n = await navigateur();
-  const { page } = n;
-  try {
-    await ouvrir(page);
-    await demarrer(page);
-    await choisir(page, { nom: 'NINA', type: 1, numero: 1 });
+  await enPartie({ nom: 'NINA', type: 1, numero: 1 }, async ({ page }) => {
     // From now on the storage is full.
     await page.evaluate(() => {
       window.ecrireVraiment = Storage.prototype.setItem;
@@ -1027,10 +1021,7 @@ test('records the browser will not store: the message offers Export, an Import s
     await page.close({ runBeforeUnload: true });
     await fermee;
     assert.deepEqual(questions, ['beforeunload']);
-    assert.deepEqual(n.erreurs, []);
-  } finally {
-    await n.fermer();
-  }
+  });
 });
 
 // ---- Running ---------------------------------------------------------------------------------
