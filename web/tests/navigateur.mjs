@@ -910,6 +910,15 @@ test('two tabs: each wins, both records are stored, and each tab shows the other
     await b.locator('.dialogue.scores').waitFor();
     await inactif(b);
     assert.deepEqual(await lignesVisionneuse(b), stockee);
+
+    // The saves' lock is the browser's Web Lock: while B holds it past two seconds, A's save is
+    // reported, then made at A's next game.
+    await b.evaluate((nom) => { navigator.locks.request(nom, () => new Promise((r) => { window.rendreVerrou = r; })); }, `${CLE_SCORES}.lock`);
+    await panneau(a, 'panelTableauIdem');
+    assert.match((await boite(a, 'OK')).texte, /une autre copie du jeu est en train de les enregistrer \(le verrou « Ludivex\/COGITELLE I\/scoresI\.lock » n'a pas été obtenu en 2 s\)/);
+    await b.evaluate(() => window.rendreVerrou());
+    await panneau(a, 'panelTableauIdem');
+    await aucuneBoite(a);
     assert.deepEqual(n.erreurs, []);
   } finally {
     await n.fermer();
