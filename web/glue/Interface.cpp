@@ -181,6 +181,7 @@ bool ScoresNonEnregistres()
         app->tableDuJoueur = false;
     return !s.scoresAEnregistrer.empty() || (s.tableEntiereAEcrire && app->tableDuJoueur);
 }
+
 SaisieNumero saisieNumero;   // the digits typed on the chooser's scroll bar
 
 const char* Rendre(std::string s)
