@@ -436,6 +436,17 @@ void EcrireMeilleursScores(Contexte& c)
     }
 }
 
+void PrendreTableDuFichier(Contexte& c)
+{
+    const SuiviSauvegardes& suivi = c.Sauvegardes;
+    if (!suivi.scoresAEnregistrer.empty() || suivi.tableEntiereAEcrire)
+        EcrireMeilleursScores(c);
+    else
+        ChargerFichierScores(c);
+    if (c.controles.superPanelDroite.Visible())
+        AfficherMeilleursScores(c);
+}
+
 void EnregistrerScoresEnAttente(Contexte& c)
 {
     const SuiviSauvegardes& suivi = c.Sauvegardes;

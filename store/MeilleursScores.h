@@ -33,6 +33,10 @@ void LireMeilleursScores(Contexte& c);
 // that name is left alone. A failure is reported once, then again only after a save has succeeded;
 // the changes not saved are tried again at the next save.
 void EcrireMeilleursScores(Contexte& c);
+// Another copy of the game saved the score file: the table in memory becomes the file's, with this
+// copy's own changes not saved yet applied onto it by a save, and the best-score panels show it
+// when they are on show.
+void PrendreTableDuFichier(Contexte& c);
 // At the end of the program: saves once more when scores entered in this session (or a table
 // drawn anew) are not on disk yet because their save failed. Writes nothing otherwise.
 void EnregistrerScoresEnAttente(Contexte& c);

@@ -10,13 +10,16 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "session/ChoixTableau.h"
 #include "session/Echelles.h"
 #include "session/Entrees.h"
 #include "session/FenetrePrincipale.h"
+#include "session/Importation.h"
 #include "session/NouvellePartie.h"
+#include "core/Plateau.h"
 #include "core/Score.h"
 #include "store/MeilleursScores.h"
 #include "store/Options.h"
@@ -37,6 +40,11 @@ EM_ASYNC_JS(int, cg_js_couleur, (int initiale, const char* modele), {
 });
 EM_JS(void, cg_js_aide, (const char* fichier), { Module.cgAide(UTF8ToString(fichier)); });
 EM_JS(int, cg_js_tient, (int taille), { return Module.cgTient(taille) ? 1 : 0; });
+// Whether a caption fits a face of `largeur` x `hauteur` at `taille` points, measured by the page
+// in the fonts it paints with; `lignes`: word-wrapped.
+EM_JS(int, cg_js_tient_legende, (const char* texte, int taille, int times, int gras, int largeur, int hauteur, int lignes), {
+    return Module.cgTientLegende(UTF8ToString(texte), taille, times, gras, largeur, hauteur, lignes) ? 1 : 0;
+});
 EM_JS(int, cg_js_millisecondes, (), {
     const d = new Date();
     return ((d.getUTCHours() * 60 + d.getUTCMinutes()) * 60 + d.getUTCSeconds()) * 1000 + d.getUTCMilliseconds();
@@ -55,11 +63,16 @@ enum Commande {
 
 struct Application;
 std::string ModeleJson();
+bool ScoresNonEnregistres();
 
 class PortsWeb : public Ports {
 public:
     void Message(const std::string& texte) override { Boite(0, titre, texte); }
-    bool Question(const std::string& t, const std::string& texte) override { return Boite(1, t, texte) != 0; }
+    bool Question(const std::string& t, const std::string& texte) override
+    {
+        derniereReponse = Boite(1, t, texte) != 0;
+        return derniereReponse;
+    }
     bool QuestionOuiNon(const std::string& t, const std::string& texte, const std::string& oui,
         const std::string& non) override
     {
@@ -74,10 +87,17 @@ public:
                 return;
             refusNavigateurSignale = true;
         }
-        Boite(2, titre, texte);
+        // While records are not stored, the message offers to export them.
+        if (!ScoresNonEnregistres())
+            Boite(2, titre, texte);
+        else if (Boite(3, titre, texte, "Exporter", "OK") == 1)
+            exporter = true;
     }
+    void MinuterieChangee(const Minuterie& m) override;
     int MillisecondesDuJour() override { return cg_js_millisecondes(); }
     std::string titre = "COGITELLE I";
+    bool derniereReponse = false;   // the answer to the last Yes/No question
+    bool exporter = false;          // the player asked to export the records
 
 private:
     int Boite(int sorte, const std::string& t, const std::string& texte, const std::string& oui = "Oui",
@@ -111,13 +131,21 @@ struct Application {
     PuzzleRandom hasard;
     std::unique_ptr<Controles> controles = std::make_unique<Controles>();
     PortsWeb ports;
-    MagasinWeb magasin;
-    FichiersWeb fichiers;
-    Contexte ctx{*etat, hasard, *controles, ports, magasin, "scoresI"};
+    MagasinClesNavigateur stockage;
+    SystemeFichiersCles fichiers{stockage, CheminScoresWeb};
+    MagasinOptionsCles magasin{stockage, CleOptionsWeb};
+    Contexte ctx{*etat, hasard, *controles, ports, magasin, CheminScoresWeb};
     ActionsWeb actions;
     FenetrePrincipale fenetre{ctx, actions};
     ChoixTableau choix{ctx};
     bool partieLancee = false;
+    // The table was replaced whole at the player's request (re-created, imported): until it is
+    // stored, closing the page loses it.
+    bool tableDuJoueur = false;
+    // The score clock: when it last started (performance.now(), in ms) and the ticks counted since.
+    double debutHorloge = 0;
+    int64_t ticsHorloge = 0;
+    std::vector<std::string> copiesVues;   // the kept copies of a damaged table the page knows of
 
     // Every control the page draws, in painting order, and what the page last read of each.
     std::vector<Controle*> liste;
@@ -126,12 +154,32 @@ struct Application {
     std::vector<bool> policesTimes;
     std::vector<Controle> vus;
     bool toutEnvoye = false;
+    // The sizes captions fit at, by size, face, font and caption.
+    std::unordered_map<std::string, int32_t> ajustees;
 
     Application() { ctx.Sauvegardes.fichiers = &fichiers; }
 };
 
 Application* app = nullptr;
 std::string tampon;   // the text returned by the last call
+
+void PortsWeb::MinuterieChangee(const Minuterie& m)
+{
+    // A start (or a new interval) begins the count of the score clock's seconds anew.
+    if (m.id == Minuterie::Score && m.Enabled) {
+        app->debutHorloge = emscripten_get_now();
+        app->ticsHorloge = 0;
+    }
+}
+
+bool ScoresNonEnregistres()
+{
+    const SuiviSauvegardes& s = app->ctx.Sauvegardes;
+    if (!s.tableEntiereAEcrire)
+        app->tableDuJoueur = false;
+    return !s.scoresAEnregistrer.empty() || (s.tableEntiereAEcrire && app->tableDuJoueur);
+}
+
 SaisieNumero saisieNumero;   // the digits typed on the chooser's scroll bar
 
 const char* Rendre(std::string s)
@@ -151,7 +199,36 @@ bool MemeControle(const Controle& a, const Controle& b)
         a.LargeurStylo() == b.LargeurStylo();
 }
 
-void EcrireControle(Json& j, int i, const Controle& c)
+// The size a caption is painted at: its control's, or the largest below it at which it fits the
+// control's face whole (inside its bevels), by the rule the desktop paints with. Cells and side
+// panels fit their captions; the board panel and the walls have none to fit.
+int32_t TaillePeinte(Application& a, size_t i, const Controle& c)
+{
+    const int sorte = a.sortes[i];
+    if (c.Caption().empty() || c.sorte() == cogitelle::Sorte::Cadre || (sorte != sCase && sorte != sPanneau))
+        return c.TaillePolice();
+    const bool lignes = c.sorte() == cogitelle::Sorte::Etiquette;
+    const bool times = sorte == sCase || a.policesTimes[i];
+    const bool gras = sorte != sCase && c.Gras();
+    const int32_t bord = (c.BiseauExterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0) +
+        (c.BiseauInterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0);
+    const int32_t largeur = c.rect().width - 2 * bord, hauteur = c.rect().height - 2 * bord;
+    const std::string cle = std::to_string(c.TaillePolice()) + "|" + std::to_string(largeur) + "|" +
+        std::to_string(hauteur) + "|" + std::to_string(times * 4 + gras * 2 + lignes) + "|" + c.Caption();
+    const auto trouvee = a.ajustees.find(cle);
+    if (trouvee != a.ajustees.end())
+        return trouvee->second;
+    // A bound on the memory: each new board brings its own sizes.
+    if (a.ajustees.size() >= 4096)
+        a.ajustees.clear();
+    const int32_t taille = TailleQuiTient(c.TaillePolice(), [&](int32_t t) {
+        return cg_js_tient_legende(c.Caption().c_str(), t, times, gras, largeur, hauteur, lignes) != 0;
+    });
+    a.ajustees.emplace(cle, taille);
+    return taille;
+}
+
+void EcrireControle(Json& j, int i, const Controle& c, int32_t taillePeinte)
 {
     const Rect& r = c.rect();
     j.Objet();
@@ -163,6 +240,7 @@ void EcrireControle(Json& j, int i, const Controle& c)
     j.Cle("k").Entier(static_cast<int64_t>(c.couleur()));
     j.Cle("kp").Entier(static_cast<int64_t>(c.CouleurPolice()));
     j.Cle("p").Entier(c.TaillePolice());
+    j.Cle("pa").Entier(taillePeinte);
     j.Cle("g").Entier(c.Gras());
     j.Cle("bi").Entier(static_cast<int>(c.BiseauInterieur()));
     j.Cle("be").Entier(static_cast<int>(c.BiseauExterieur()));
@@ -205,7 +283,7 @@ std::string ModeleJson()
         if (a.toutEnvoye && MemeControle(c, a.vus[i]))
             continue;
         a.vus[i] = c;
-        EcrireControle(j, static_cast<int>(i), c);
+        EcrireControle(j, static_cast<int>(i), c, TaillePeinte(a, i, c));
     }
     j.Fin();
     const bool tout = k.ToutSale() || !a.toutEnvoye;
@@ -221,7 +299,20 @@ std::string ModeleJson()
     for (const std::string& d : a.actions.demandes)
         j.Texte(d);
     a.actions.demandes.clear();
+    if (a.ports.exporter)
+        j.Texte("exporter");
+    a.ports.exporter = false;
     j.Fin();
+    j.Cle("attente").Entier(ScoresNonEnregistres());
+    // The copies of a damaged table, when they changed (another tab may have kept one too).
+    std::vector<std::string> copies = a.fichiers.Copies();
+    if (copies != a.copiesVues) {
+        j.Cle("copies").Tableau();
+        for (const std::string& chemin : copies)
+            j.Texte(chemin);
+        j.Fin();
+        a.copiesVues = std::move(copies);
+    }
     j.Fin();
     return j.Texte();
 }
@@ -288,6 +379,8 @@ std::string DescriptionJson()
         j.Cle("times").Entier(a.policesTimes[i]).Cle("commande").Entier(a.commandes[i]).Fin();
     }
     j.Fin().Cle("facteurX").Reel(a.etat->FacteurEcranX).Cle("facteurY").Reel(a.etat->FacteurEcranY);
+    // The main window's client area, 800 x 534 at the design's scale, rounded as the core rounds.
+    j.Cle("largeur").Entier(Arrondi(800 * a.etat->FacteurEcranX)).Cle("hauteur").Entier(Arrondi(534 * a.etat->FacteurEcranY));
     j.Cle("titre").Texte(a.etat->Titre).Fin();
     return j.Texte();
 }
@@ -317,7 +410,6 @@ EMSCRIPTEN_KEEPALIVE const char* cg_demarrer(int32_t largeur, int32_t hauteur, d
         CreerEcranDemarrage(app->ctx);
         app->ports.titre = app->etat->Titre;
         ConstruireListe(*app);
-        ChargerScoresDuNavigateur(app->fichiers, app->ctx.CheminScores);
         app->fenetre.FormCreate(largeur, hauteur, pixelsParPouce);
     }
     return Rendre(DescriptionJson());
@@ -344,7 +436,11 @@ EMSCRIPTEN_KEEPALIVE void cg_commande(int32_t commande)
     switch (commande) {
     case cmdQuitter: f.Quitter1Click(); break;
     case cmdDetailScores: f.panelDetailHighScoresClick(); break;
-    case cmdRecreerScores: f.menuRecreerHighScoresClick(); break;
+    case cmdRecreerScores:
+        app->ports.derniereReponse = false;
+        f.menuRecreerHighScoresClick();
+        app->tableDuJoueur = app->tableDuJoueur || app->ports.derniereReponse;
+        break;
     case cmdCouleurFond: f.menuCouleurFondEcranClick(); break;
     case cmdCouleurTableau: f.menuCouleurTableauDeJeuClick(); break;
     case cmdSommaire: f.menuSommaireClick(); break;
@@ -416,6 +512,9 @@ EMSCRIPTEN_KEEPALIVE void cg_caractere(int32_t caractere)
 
 EMSCRIPTEN_KEEPALIVE void cg_tic(int32_t id)
 {
+    // The score clock counts the seconds that really passed (cg_horloge), not its ticks.
+    if (id == Minuterie::Score)
+        return;
     TicMinuterie(app->ctx, id);
 }
 
@@ -493,27 +592,42 @@ EMSCRIPTEN_KEEPALIVE const uint8_t* cg_exporter()
 
 EMSCRIPTEN_KEEPALIVE int32_t cg_taille_export() { return static_cast<int32_t>(tampon.size()); }
 
-EMSCRIPTEN_KEEPALIVE int32_t cg_importer(const uint8_t* octets, int32_t lus, double tailleFichier)
+EMSCRIPTEN_KEEPALIVE int32_t cg_importer(const uint8_t* octets, int32_t lus, double tailleFichier, const char* erreurLecture)
 {
     const std::string donnees(reinterpret_cast<const char*>(octets), lus > 0 ? static_cast<size_t>(lus) : 0);
-    std::string raison;
-    auto table = std::make_unique<TableMeilleursScores>();
-    if (tailleFichier != static_cast<double>(donnees.size()))
-        raison = "un fichier des meilleurs scores a " + std::to_string(TailleFichierScores) + " octets, celui-ci en a " +
-            std::to_string(static_cast<uint64_t>(tailleFichier));
-    if (!raison.empty() || !LireFichierImporte(donnees, *table, raison)) {
-        app->ports.Erreur("Ce fichier n'a pas été importé : " + raison +
-            ". Les meilleurs scores sont restés tels qu'ils étaient.");
-        return 0;
+    const auto taille = static_cast<uint64_t>(std::max(0.0, tailleFichier));
+    const ResultatImport r = ImporterMeilleursScores(app->ctx, donnees, taille, erreurLecture ? erreurLecture : "");
+    if (r == ResultatImport::Importe || r == ResultatImport::NonEnregistre)
+        app->tableDuJoueur = true;
+    return r == ResultatImport::Importe ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const uint8_t* cg_exporter_copie(const char* chemin)
+{
+    // A copy is given back as the bytes it holds, or as its text when that is not base64.
+    std::string texte, raison;
+    tampon.clear();
+    if (chemin && app->fichiers.Garde(chemin) && app->stockage.Lire(chemin, texte, raison) == MagasinCles::Lecture::Ok &&
+        !DepuisBase64(texte, tampon))
+        tampon = texte;
+    return reinterpret_cast<const uint8_t*>(tampon.data());
+}
+
+EMSCRIPTEN_KEEPALIVE void cg_scores_stockes() { PrendreTableDuFichier(app->ctx); }
+
+EMSCRIPTEN_KEEPALIVE double cg_horloge()
+{
+    Contexte& c = app->ctx;
+    const Minuterie& m = c.controles.timerScore;
+    if (!m.Enabled || m.Interval <= 0)
+        return -1;
+    const double ecoule = emscripten_get_now() - app->debutHorloge;
+    const auto dus = static_cast<int64_t>(ecoule / m.Interval);
+    while (app->ticsHorloge < dus && m.Enabled) {
+        ++app->ticsHorloge;
+        timerScoreTimer(c);
     }
-    // The imported table replaces the whole one, as "Recréer les meilleurs scores" does.
-    app->etat->MeilleursScores = *table;
-    app->ctx.Sauvegardes.tableEntiereAEcrire = true;
-    EcrireMeilleursScores(app->ctx);
-    if (app->controles->superPanelDroite.Visible())
-        AfficherMeilleursScores(app->ctx);
-    app->ports.Message("Les meilleurs scores du fichier ont été importés.");
-    return 1;
+    return m.Enabled ? static_cast<double>(app->ticsHorloge + 1) * m.Interval - ecoule : -1;
 }
 
 EMSCRIPTEN_KEEPALIVE double cg_facteur_dialogue(int32_t largeur, int32_t hauteur, int32_t largeurLibre,

@@ -9,10 +9,13 @@
 //   "fenetre": caption, window colour, menu captions and check marks,
 //   "minuteries": the three timers (enabled, interval, starts),
 //   "controles": every control whose look changed since the last read, by index into
-//                cg_description()'s list, with rect, caption, colours, font, bevels, cursor,
-//                hint, visibility, enabled,
+//                cg_description()'s list, with rect, caption, colours, font, the font size its
+//                caption is painted at to fit its face (Module.cgTientLegende measures), bevels,
+//                cursor, hint, visibility, enabled,
 //   "zones": the board rectangles to repaint, or "tout": true,
-//   "actions": what the rules asked of the windows (chooser, viewer, help, close).
+//   "actions": what the rules asked of the windows (chooser, viewer, help, close, export),
+//   "attente": 1 while records the player made are not stored,
+//   "copies":  the storage keys of the kept copies of a damaged table, when they changed.
 #pragma once
 
 #include <cstdint>
@@ -45,8 +48,12 @@ void cg_mur(int32_t type, int32_t tag, int32_t action);   // 0 press, 1 release,
 // Keys: an arrow (0 left, 1 right, 2 up, 3 down) or a typed character.
 void cg_fleche(int32_t fleche);
 void cg_caractere(int32_t caractere);
-// A timer of the model (Minuterie::Id) fired.
+// The memory game's refresh timer or the maze's timer (Minuterie::Id) fired.
 void cg_tic(int32_t id);
+// The score clock: each second that really passed since the timer started (performance.now()) is
+// one tick of it, so a hidden or frozen page loses its points all the same. Returns the
+// milliseconds to its next tick, or -1 while it is stopped.
+double cg_horloge();
 
 // The puzzle chooser. cg_choix() returns its fields as JSON.
 void cg_choix_activer();
@@ -70,9 +77,14 @@ const char* cg_scores(int32_t type, int32_t numero);
 const uint8_t* cg_exporter();
 int32_t cg_taille_export();
 // A score file chosen by the player, of `tailleFichier` bytes of which the first `lus` are given
-// (the page does not read a file far larger than a score file): 1 when loaded and saved;
-// otherwise 0, a message says why and nothing changed.
-int32_t cg_importer(const uint8_t* octets, int32_t lus, double tailleFichier);
+// (the page does not read a file far larger than a score file), or the reason it could not be read
+// (`erreurLecture`, else empty): the rules of session/Importation. 1 when imported and saved.
+int32_t cg_importer(const uint8_t* octets, int32_t lus, double tailleFichier, const char* erreurLecture);
+// A kept copy of a damaged table (a key of the model's "copies"): its bytes, or its text when it is
+// not base64. Its size is cg_taille_export().
+const uint8_t* cg_exporter_copie(const char* chemin);
+// Another tab stored the table: this tab takes it, its own unsaved scores added by a save.
+void cg_scores_stockes();
 
 // The dialogs' scaling and keys, the rules the desktop's dialogs follow.
 // The factor by which a dialog designed at `largeur` x `hauteur` is scaled whole on this screen

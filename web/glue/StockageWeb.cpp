@@ -4,8 +4,6 @@
 
 #include <cstdlib>
 
-#include "store/MeilleursScores.h"
-
 // The page's storage (Module.cgStockage): "V" and the value, "A" when absent, "E" and the reason
 // when the browser refuses. The text is allocated here and freed by the caller.
 EM_JS(char*, cg_js_stockage_lire, (const char* cle), {
@@ -21,10 +19,14 @@ EM_JS(char*, cg_js_stockage_lire, (const char* cle), {
     stringToUTF8(r, p, n);
     return p;
 });
+// Writes the value, or removes the key when `valeur` is null: "" when done, else "E" and the reason.
 EM_JS(char*, cg_js_stockage_ecrire, (const char* cle, const char* valeur), {
     let r = "";
     try {
-        Module.cgStockage.ecrire(UTF8ToString(cle), UTF8ToString(valeur));
+        if (valeur)
+            Module.cgStockage.ecrire(UTF8ToString(cle), UTF8ToString(valeur));
+        else
+            Module.cgStockage.effacer(UTF8ToString(cle));
     } catch (e) {
         r = "E" + (e && e.message ? e.message : String(e));
     }
@@ -33,237 +35,119 @@ EM_JS(char*, cg_js_stockage_ecrire, (const char* cle, const char* valeur), {
     stringToUTF8(r, p, n);
     return p;
 });
+// The keys that begin with `prefixe`, one a line.
+EM_JS(char*, cg_js_stockage_cles, (const char* prefixe), {
+    let r = "";
+    try {
+        r = Module.cgStockage.cles(UTF8ToString(prefixe)).join("\n");
+    } catch (e) {
+    }
+    const n = lengthBytesUTF8(r) + 1;
+    const p = _malloc(n);
+    stringToUTF8(r, p, n);
+    return p;
+});
+// The lock's number once it is held, 0 when another tab kept it past the delay, -1 where the
+// browser has no locks.
+EM_ASYNC_JS(int, cg_js_verrouiller, (const char* nom, int delaiMs), {
+    return await Module.cgVerrous.prendre(UTF8ToString(nom), delaiMs);
+});
+EM_JS(void, cg_js_liberer, (int numero), { Module.cgVerrous.liberer(numero); });
 
 namespace cogitelle {
 
 const char* const CleOptionsWeb = "Ludivex/COGITELLE I";
+const char* const CheminScoresWeb = "Ludivex/COGITELLE I/scoresI";
 bool refusNavigateurSignale = false;
 
 namespace {
 
 const char* const DebutRefus = "le stockage du navigateur a refusé";
 
-std::string CleScores() { return std::string(CleOptionsWeb) + "/scoresI"; }
-
-// 'V' and the value, 'A', or 'E' and the reason.
-std::string LireStockage(const std::string& cle)
+std::string Rendu(char* p)
 {
-    char* p = cg_js_stockage_lire(cle.c_str());
     std::string r(p);
     std::free(p);
     return r;
 }
 
-// Empty when kept, otherwise the reason.
-std::string EcrireStockage(const std::string& cle, const std::string& valeur)
-{
-    char* p = cg_js_stockage_ecrire(cle.c_str(), valeur.c_str());
-    std::string r(p);
-    std::free(p);
-    if (r.empty())
-        refusNavigateurSignale = false;
-    return r.empty() ? r : r.substr(1);
-}
-
-std::string RaisonNavigateur(const std::string& raison, const char* quoi = "de les garder")
+std::string RaisonNavigateur(const std::string& raison, const char* quoi)
 {
     return std::string(DebutRefus) + " " + quoi + " (" + raison + ")";
 }
 
-const char Hex[] = "0123456789abcdef";
+class VerrouNavigateur : public SystemeFichiers::Verrou {
+public:
+    explicit VerrouNavigateur(int numero) : numero_(numero) {}
+    ~VerrouNavigateur() override { cg_js_liberer(numero_); }
 
-std::string EnHexa(const std::string& s)
-{
-    std::string r;
-    for (const char c : s) {
-        r += Hex[(static_cast<unsigned char>(c) >> 4) & 15];
-        r += Hex[static_cast<unsigned char>(c) & 15];
-    }
-    return r;
-}
-
-bool DepuisHexa(const std::string& s, std::string& r)
-{
-    if (s.size() % 2)
-        return false;
-    r.clear();
-    for (size_t i = 0; i < s.size(); i += 2) {
-        const auto chiffre = [](char c) {
-            if (c >= '0' && c <= '9') return c - '0';
-            if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-            return -1;
-        };
-        const int h = chiffre(s[i]), l = chiffre(s[i + 1]);
-        if (h < 0 || l < 0)
-            return false;
-        r += static_cast<char>(h * 16 + l);
-    }
-    return true;
-}
-
-// One value a line: "b" or "s", the name, the bytes in hexadecimal, separated by tabs.
-std::string Serialiser(const std::map<std::string, MagasinMemoire::Valeur>& valeurs)
-{
-    std::string s;
-    for (const auto& [nom, v] : valeurs) {
-        s += v.binaire ? "b\t" : "s\t";
-        s += nom + "\t";
-        s += v.binaire ? EnHexa(std::string(v.octets.begin(), v.octets.end())) : EnHexa(v.texte);
-        s += "\n";
-    }
-    return s;
-}
-
-// A line that cannot be read is left out: the core then finds the value missing.
-void Deserialiser(const std::string& texte, std::map<std::string, MagasinMemoire::Valeur>& valeurs)
-{
-    size_t debut = 0;
-    while (debut < texte.size()) {
-        size_t fin = texte.find('\n', debut);
-        if (fin == std::string::npos)
-            fin = texte.size();
-        const std::string ligne = texte.substr(debut, fin - debut);
-        debut = fin + 1;
-        const size_t t1 = ligne.find('\t');
-        const size_t t2 = t1 == std::string::npos ? t1 : ligne.find('\t', t1 + 1);
-        if (t2 == std::string::npos || (ligne[0] != 'b' && ligne[0] != 's') || t1 != 1)
-            continue;
-        std::string octets;
-        if (!DepuisHexa(ligne.substr(t2 + 1), octets))
-            continue;
-        MagasinMemoire::Valeur v;
-        v.binaire = ligne[0] == 'b';
-        if (v.binaire)
-            v.octets.assign(octets.begin(), octets.end());
-        else
-            v.texte = octets;
-        valeurs[ligne.substr(t1 + 1, t2 - t1 - 1)] = v;
-    }
-}
+private:
+    int numero_;
+};
 
 } // namespace
 
 bool RefusDuNavigateur(const std::string& message) { return message.find(DebutRefus) != std::string::npos; }
 
-bool MagasinWeb::Ouvrir(std::string& erreur)
+MagasinCles::Lecture MagasinClesNavigateur::Lire(const std::string& cle, std::string& valeur, std::string& raison)
 {
-    if (!charge_) {
-        charge_ = true;
-        const std::string r = LireStockage(CleOptionsWeb);
-        if (r[0] == 'E') {
-            MagasinMemoire::Ouvrir(erreur);
-            MagasinMemoire::Fermer(erreur);
-            erreur = RaisonNavigateur(r.substr(1), "de les lire");
-            return false;
-        }
-        if (r[0] == 'V') {
-            Deserialiser(r.substr(1), valeurs);
-            ecrit_ = Serialiser(valeurs);
-        }
+    const std::string r = Rendu(cg_js_stockage_lire(cle.c_str()));
+    if (r[0] == 'A')
+        return Lecture::Absent;
+    if (r[0] == 'E') {
+        raison = RaisonNavigateur(r.substr(1), "de les lire");
+        return Lecture::Erreur;
     }
-    return MagasinMemoire::Ouvrir(erreur);
+    valeur = r.substr(1);
+    return Lecture::Ok;
 }
 
-bool MagasinWeb::Fermer(std::string& erreur)
+bool MagasinClesNavigateur::Ecrire(const std::string& cle, const std::string& valeur, std::string& raison)
 {
-    MagasinMemoire::Fermer(erreur);
-    const std::string texte = Serialiser(valeurs);
-    if (texte == ecrit_)
-        return true;
-    const std::string raison = EcrireStockage(CleOptionsWeb, texte);
-    if (!raison.empty()) {
-        erreur = RaisonNavigateur(raison);
+    const std::string r = Rendu(cg_js_stockage_ecrire(cle.c_str(), valeur.c_str()));
+    if (!r.empty()) {
+        raison = RaisonNavigateur(r.substr(1), "de les garder");
         return false;
     }
-    ecrit_ = texte;
+    refusNavigateurSignale = false;
     return true;
 }
 
-bool FichiersWeb::Remplacer(const std::string& de, const std::string& vers, std::string& raison)
+bool MagasinClesNavigateur::Effacer(const std::string& cle, std::string& raison)
 {
-    if (vers == cheminScores) {
-        std::string octets;
-        if (Lire(de, octets, raison) != Lecture::Ok) {
-            if (raison.empty())
-                raison = "le fichier temporaire a disparu";
-            return false;
-        }
-        const std::string refus = EcrireStockage(CleScores(), EnBase64(octets));
-        if (!refus.empty()) {
-            raison = RaisonNavigateur(refus);
-            return false;
-        }
-    }
-    return SystemeFichiersMemoire::Remplacer(de, vers, raison);
-}
-
-void ChargerScoresDuNavigateur(FichiersWeb& fichiers, const std::string& chemin)
-{
-    const std::string r = LireStockage(CleScores());
-    std::string octets;
-    // Records the browser cannot give back are looked for in vain: the core then draws the
-    // default table, and the options' own read reports the refusal.
-    if (r[0] != 'V' || !DepuisBase64(r.substr(1), octets))
-        return;
-    fichiers.Poser(chemin, std::move(octets));
-}
-
-std::string EnBase64(const std::string& octets)
-{
-    static const char A[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string r;
-    r.reserve((octets.size() + 2) / 3 * 4);
-    size_t i = 0;
-    for (; i + 2 < octets.size(); i += 3) {
-        const uint32_t v = (uint8_t(octets[i]) << 16) | (uint8_t(octets[i + 1]) << 8) | uint8_t(octets[i + 2]);
-        r += A[v >> 18];
-        r += A[(v >> 12) & 63];
-        r += A[(v >> 6) & 63];
-        r += A[v & 63];
-    }
-    if (i < octets.size()) {
-        const bool deux = i + 1 < octets.size();
-        const uint32_t v = (uint8_t(octets[i]) << 16) | (deux ? uint8_t(octets[i + 1]) << 8 : 0);
-        r += A[v >> 18];
-        r += A[(v >> 12) & 63];
-        r += deux ? A[(v >> 6) & 63] : '=';
-        r += '=';
-    }
-    return r;
-}
-
-bool DepuisBase64(const std::string& texte, std::string& octets)
-{
-    if (texte.size() % 4)
+    const std::string r = Rendu(cg_js_stockage_ecrire(cle.c_str(), nullptr));
+    if (!r.empty()) {
+        raison = RaisonNavigateur(r.substr(1), "de les effacer");
         return false;
-    octets.clear();
-    octets.reserve(texte.size() / 4 * 3);
-    const auto valeur = [](char c) -> int {
-        if (c >= 'A' && c <= 'Z') return c - 'A';
-        if (c >= 'a' && c <= 'z') return c - 'a' + 26;
-        if (c >= '0' && c <= '9') return c - '0' + 52;
-        if (c == '+') return 62;
-        if (c == '/') return 63;
-        return -1;
-    };
-    for (size_t i = 0; i < texte.size(); i += 4) {
-        int v[4];
-        int n = 4;
-        for (int k = 0; k < 4; ++k) {
-            v[k] = texte[i + k] == '=' && i + 4 == texte.size() && k >= 2 ? 0 : valeur(texte[i + k]);
-            if (v[k] < 0)
-                return false;
-            if (texte[i + k] == '=')
-                n = std::min(n, k);
-        }
-        const uint32_t x = (v[0] << 18) | (v[1] << 12) | (v[2] << 6) | v[3];
-        octets += static_cast<char>(x >> 16);
-        if (n > 2)
-            octets += static_cast<char>((x >> 8) & 0xFF);
-        if (n > 3)
-            octets += static_cast<char>(x & 0xFF);
     }
     return true;
+}
+
+std::vector<std::string> MagasinClesNavigateur::Cles(const std::string& prefixe)
+{
+    const std::string texte = Rendu(cg_js_stockage_cles(prefixe.c_str()));
+    std::vector<std::string> cles;
+    for (size_t debut = 0; debut < texte.size();) {
+        size_t fin = texte.find('\n', debut);
+        if (fin == std::string::npos)
+            fin = texte.size();
+        if (fin > debut)
+            cles.push_back(texte.substr(debut, fin - debut));
+        debut = fin + 1;
+    }
+    return cles;
+}
+
+MagasinCles::Verrouillage MagasinClesNavigateur::Verrouiller(const std::string& nom, int delaiMs,
+    std::unique_ptr<SystemeFichiers::Verrou>& verrou, std::string& raison)
+{
+    const int numero = cg_js_verrouiller(nom.c_str(), delaiMs);
+    if (numero > 0) {
+        verrou = std::make_unique<VerrouNavigateur>(numero);
+        return Verrouillage::Ok;
+    }
+    raison = numero == 0 ? "le verrou est tenu par un autre onglet" : "le navigateur n'a pas de verrous";
+    return numero == 0 ? Verrouillage::Occupe : Verrouillage::Erreur;
 }
 
 } // namespace cogitelle

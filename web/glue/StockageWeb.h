@@ -1,36 +1,31 @@
-// The browser's storage behind the core's stores: the options under the key named after the
-// registry key, and the score file's bytes beside them. The score file itself lives on an
-// in-memory file system, so the core's own save path (lock, temporary file, rename) runs as on the
-// desktop; each completed save is copied to the browser's storage before the rename, and a copy
-// that fails fails the save, which the core reports once.
+// The browser's local storage and Web Locks behind the core's stores. The options are kept under
+// the key named after the registry key; the score file, and the copies of a damaged one, under
+// that key + "/scoresI", "/scoresI.bak"... Every tab of the site shares them: a save takes the
+// Web Lock, re-reads the stored table and adds this tab's own scores to it, as the desktop's save
+// does with its file, and the other tabs hear of it through the storage event.
 #pragma once
 
 #include <string>
 
-#include "core/GameState.h"
-#include "store/MagasinOptions.h"
-#include "store/SystemeFichiersMemoire.h"
+#include "store/StockageCles.h"
 
 namespace cogitelle {
 
-// The storage key of the options; the records are kept under the same key + "/scoresI".
+// The storage key of the options, and the path (the storage key) of the score file.
 extern const char* const CleOptionsWeb;
+extern const char* const CheminScoresWeb;
 
-class MagasinWeb : public MagasinMemoire {
+// The page's storage (Module.cgStockage) and locks (Module.cgVerrous). The reasons of its
+// failures say that the browser refused.
+class MagasinClesNavigateur : public MagasinCles {
 public:
-    bool Ouvrir(std::string& erreur) override;
-    bool Fermer(std::string& erreur) override;
-
-private:
-    bool charge_ = false;
-    std::string ecrit_;   // the text last kept in the browser
-};
-
-class FichiersWeb : public SystemeFichiersMemoire {
-public:
-    bool Remplacer(const std::string& de, const std::string& vers, std::string& raison) override;
-    // The score file's name: its saves are the ones kept in the browser.
-    std::string cheminScores = "scoresI";
+    Lecture Lire(const std::string& cle, std::string& valeur, std::string& raison) override;
+    bool Ecrire(const std::string& cle, const std::string& valeur, std::string& raison) override;
+    bool Effacer(const std::string& cle, std::string& raison) override;
+    std::vector<std::string> Cles(const std::string& prefixe) override;
+    // Waits for the Web Lock (the module sleeps meanwhile) at most `delaiMs`.
+    Verrouillage Verrouiller(const std::string& nom, int delaiMs, std::unique_ptr<SystemeFichiers::Verrou>& verrou,
+        std::string& raison) override;
 };
 
 // Whether a failed save's message is about the browser refusing to keep the data, and whether
@@ -38,13 +33,5 @@ public:
 // the records are then one storage that failed, reported once.
 bool RefusDuNavigateur(const std::string& message);
 extern bool refusNavigateurSignale;
-
-// Puts the records kept in the browser, if any, at `chemin` before the options are loaded.
-void ChargerScoresDuNavigateur(FichiersWeb& fichiers, const std::string& chemin);
-
-
-// Base64, as the browser's storage keeps text only.
-std::string EnBase64(const std::string& octets);
-bool DepuisBase64(const std::string& texte, std::string& octets);
 
 } // namespace cogitelle

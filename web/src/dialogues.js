@@ -39,16 +39,16 @@ function bouton(texte, action) {
 
 const ICONES = [['i', '#1e64c8'], ['?', '#1e64c8'], ['×', '#c81e1e']];
 
-// sorte 0: information, 1: Yes/No question (its buttons named `oui` and `non`), 2: error.
-// Resolves 1 for OK or Yes, 0 for No.
+// sorte 0: information, 1: Yes/No question (its buttons named `oui` and `non`), 2: error,
+// 3: error with two buttons named `oui` and `non`. Resolves 1 for OK, Yes or `oui`, 0 for No or `non`.
 export function boite(sorte, titre, texte, oui = 'Oui', non = 'Non') {
   return new Promise((resoudre) => {
     const f = ouvrir('boite', titre);
-    f.d.dataset.sorte = ['message', 'question', 'erreur'][sorte] || 'message';
+    f.d.dataset.sorte = ['message', 'question', 'erreur', 'erreur'][sorte] || 'message';
     const icone = document.createElement('div');
     icone.className = 'icone';
-    icone.textContent = ICONES[sorte][0];
-    icone.style.background = ICONES[sorte][1];
+    icone.textContent = ICONES[Math.min(sorte, 2)][0];
+    icone.style.background = ICONES[Math.min(sorte, 2)][1];
     const t = document.createElement('div');
     t.className = 'texte';
     t.textContent = texte;
@@ -57,7 +57,7 @@ export function boite(sorte, titre, texte, oui = 'Oui', non = 'Non') {
     boutons.className = 'boutons';
     const finir = (r) => { f.fermer(); resoudre(r); };
     let premier;
-    if (sorte === 1) {
+    if (sorte === 1 || sorte === 3) {
       premier = bouton(oui, () => finir(1));
       boutons.append(premier, bouton(non, () => finir(0)));
     } else {
@@ -67,7 +67,7 @@ export function boite(sorte, titre, texte, oui = 'Oui', non = 'Non') {
     f.d.append(boutons);
     f.d.addEventListener('keydown', (e) => {
       e.stopPropagation();
-      if (e.key === 'Escape') finir(sorte === 1 ? 0 : 1);
+      if (e.key === 'Escape') finir(sorte === 1 || sorte === 3 ? 0 : 1);
       if (sorte === 1 && e.key.toLowerCase() === oui[0].toLowerCase()) finir(1);
       if (sorte === 1 && e.key.toLowerCase() === non[0].toLowerCase()) finir(0);
     });
@@ -473,7 +473,10 @@ export function meilleursScores(noyau, echelle) {
       lignes[r][1].className += ' nom';
       lignes[r][2].className += ' score';
     }
-    const fermer = () => { if (fen.voile.isConnected) { fen.fermer(); resoudre(); } };
+    // Another tab's records reach the table: the list on show is read again.
+    const relire = () => ordre(() => changer(barreType.valeur, barreNumero.valeur));
+    document.addEventListener('cogitelle-scores', relire);
+    const fermer = () => { if (fen.voile.isConnected) { document.removeEventListener('cogitelle-scores', relire); fen.fermer(); resoudre(); } };
     const ok = panneauBouton(c, f, 8, 310, 415, 41, 'OK', police(27, f, POLICE_TIMES, true), secondeAgit, fermer);
     ok.id = 'panelOkHighScores';
     async function afficher(texte) {

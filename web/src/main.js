@@ -2,25 +2,14 @@
 // controls model), the routing of mouse, touch, keys and timers to the core, and the browser's
 // side of the storage. The rules all run in the core (cogitelle.wasm).
 import CreerCogitelle from './cogitelle.mjs';
-import { dimensionner, peindreCadre, peindreEtiquette, peindrePanneau, police, versCss } from './peinture.js';
+import { dimensionner, peindreCadre, peindreEtiquette, peindrePanneau, police, tientLegende, versCss } from './peinture.js';
 import { boite, choisirCouleur, choixTableau, meilleursScores, ouverts } from './dialogues.js';
 import { peindreDemarrage } from './demarrage.js';
+import { brancherStockage, exporterCopies, stockage, suivreStockage, telecharger, verrous } from './stockage.js';
+import { creerHorloge } from './horloge.js';
+import { surveillerVersions } from './version.js';
 
 const parametres = new URLSearchParams(location.search);
-
-// The browser's storage as the core uses it. For the tests, `?stockage=refuse` makes every write
-// fail as a full storage does, `?stockage=bloque` every read and write as a blocked one does.
-const stockage = {
-  lire(cle) {
-    if (parametres.get('stockage') === 'bloque') throw new DOMException("L'accès au stockage est bloqué", 'SecurityError');
-    return window.localStorage.getItem(cle);
-  },
-  ecrire(cle, valeur) {
-    if (parametres.get('stockage') === 'bloque') throw new DOMException("L'accès au stockage est bloqué", 'SecurityError');
-    if (parametres.get('stockage') === 'refuse') throw new DOMException('Le quota de stockage est dépassé', 'QuotaExceededError');
-    window.localStorage.setItem(cle, valeur);
-  },
-};
 
 // Kinds of the controls in the description.
 const CASE = 0, CADRE = 1, MUR_DROIT = 2, MUR_BAS = 3, MUR_BAS_DROIT = 4, PLATEAU = 5, PANNEAU = 6;
@@ -88,6 +77,7 @@ function appliquer(texte) {
   }
   fenetre = m.fenetre;
   majMenus();
+  suivreStockage(m);
   for (const t of m.minuteries) suivreMinuterie(t);
   if (!document.getElementById('principale').hidden) {
     if (toutRepeindre) peindre(null);
@@ -96,7 +86,13 @@ function appliquer(texte) {
   for (const a of m.actions) file.then(() => action(a));
 }
 
+const horloge = creerHorloge(appel);
+
 function suivreMinuterie(t) {
+  if (t.id === 0) {
+    horloge.suivre(t);
+    return;
+  }
   const v = minuteries[t.id];
   if (!t.actif) {
     if (v.h) clearInterval(v.h);
@@ -105,10 +101,9 @@ function suivreMinuterie(t) {
     // A start from stopped, or a new interval, begins a whole new interval.
     if (v.h) clearInterval(v.h);
     v.h = setInterval(() => {
-      // While a rule waits for a box, the ticks wait behind it: every second of the score clock
-      // is counted once the box closes, as the desktop counts it under its box. The other
-      // timers' ticks only refresh the board, so one waiting is enough.
-      if (v.attente && t.id !== 0) return;
+      // While a rule waits for a box, the ticks wait behind it; these timers' ticks only refresh
+      // the board, so one waiting is enough.
+      if (v.attente) return;
       v.attente = true;
       appel('cg_tic', [t.id]).finally(() => { v.attente = false; });
     }, t.intervalle);
@@ -125,6 +120,8 @@ async function action(a) {
     await meilleursScores(noyau, echelle);
   } else if (a === 'fermer') {
     fermer();
+  } else if (a === 'exporter') {
+    exporter();
   }
 }
 
@@ -189,7 +186,7 @@ function peindre(zones) {
       const r = { x: rp.x + c.r[0], y: rp.y + c.r[1], w: c.r[2], h: c.r[3] };
       if (zones && !zones.some((z) => r.x < rp.x + z[0] + z[2] && r.x + r.w > rp.x + z[0] && r.y < rp.y + z[1] + z[3] && r.y + r.h > rp.y + z[1])) continue;
       if (d.sorte === CADRE) peindreCadre(ctx, r, c, a);
-      else peindrePanneau(ctx, r, c, police(c.p, true, false), a);
+      else peindrePanneau(ctx, r, c, police(c.pa, true, false), a);
     }
     ctx.restore();
   }
@@ -199,7 +196,7 @@ function peindre(zones) {
       if (d.sorte !== PANNEAU || !visible(i)) continue;
       const c = controles[i];
       const r = rectAbsolu(i);
-      const fonte = police(c.p, d.times, !!c.g);
+      const fonte = police(c.pa, d.times, !!c.g);
       if (d.nom === 'Shape1') peindreCadre(ctx, r, c, a);
       else if (d.nom === 'lblInfos') peindreEtiquette(ctx, r, c, fonte, a);
       else peindrePanneau(ctx, r, c, fonte, a);
@@ -295,8 +292,9 @@ function brancherSouris() {
     if (e.button in BOUTONS) {
       const [x, y] = point(e);
       const b = BOUTONS[e.button];
-      // The desktop calls every second press of a run of clicks a double click.
-      appuyer(x, y, b, etatSouris(e, e.buttons, e.detail === 2), e.detail >= 2 && e.detail % 2 === 0);
+      // The desktop calls every second press of a run of clicks a double click, on a cell too.
+      const seconde = e.detail >= 2 && e.detail % 2 === 0;
+      appuyer(x, y, b, etatSouris(e, e.buttons, seconde), seconde);
     }
   });
   window.addEventListener('mouseup', (e) => {
@@ -448,6 +446,7 @@ function construireMenus() {
     null,
     { id: 'menuExporter', texte: 'Exporter les meilleurs scores (scoresI)', action: exporter },
     { id: 'menuImporter', texte: 'Importer des meilleurs scores…', action: () => document.getElementById('fichierImport').click() },
+    { id: 'menuExporterCopies', texte: 'Exporter les meilleurs scores abîmés gardés', action: exporterCopies },
   ]);
   menu('Options', [
     { id: 'menuCouleurFondEcran', texte: "Couleur du fond d'écran", action: commande(13) },
@@ -475,19 +474,17 @@ function majMenus() {
 
 // ---- Export and import of the records --------------------------------------------------------
 
-async function exporter() {
-  const octets = await file.then(() => {
-    const p = M.ccall('cg_exporter', 'number', [], []);
+// The bytes a core call leaves for export, read in turn with the other calls.
+function octetsExportes(nom, types = [], args = []) {
+  return file.then(() => {
+    const p = M.ccall(nom, 'number', types, args);
     const n = M.ccall('cg_taille_export', 'number', [], []);
     return M.HEAPU8.slice(p, p + n);
   });
-  const lien = document.createElement('a');
-  lien.href = URL.createObjectURL(new Blob([octets], { type: 'application/octet-stream' }));
-  lien.download = 'scoresI';
-  document.body.append(lien);
-  lien.click();
-  lien.remove();
-  setTimeout(() => URL.revokeObjectURL(lien.href), 10000);
+}
+
+async function exporter() {
+  telecharger(await octetsExportes('cg_exporter'), 'scoresI');
 }
 
 function brancherImport() {
@@ -497,12 +494,17 @@ function brancherImport() {
     entree.value = '';
     if (!fichier) return;
     // A file far larger than a score file is refused by its size alone, without reading it.
-    const octets = new Uint8Array(fichier.size > 1000000 ? 0 : await fichier.arrayBuffer());
+    let octets = new Uint8Array(0), erreur = '';
+    try {
+      if (fichier.size <= 1000000) octets = new Uint8Array(await fichier.arrayBuffer());
+    } catch (e) {
+      erreur = (e && e.message) || String(e);
+    }
     await file;
     const p = M._malloc(Math.max(1, octets.length));
     M.HEAPU8.set(octets, p);
     try {
-      await appel('cg_importer', [p, octets.length, fichier.size], 'number');
+      await appel('cg_importer', [p, octets.length, fichier.size, erreur], 'number', ['number', 'number', 'number', 'string']);
     } finally {
       M._free(p);
     }
@@ -615,7 +617,9 @@ async function charger() {
       return choisirCouleur(initiale);
     },
     cgAide: (fichier) => window.open(`help/${fichier}`, '_blank', 'noopener'),
+    cgTientLegende: tientLegende,
     cgStockage: stockage,
+    cgVerrous: verrous,
   });
   window.cogitelleModulePret = performance.now();
   const [l, h] = ecranDeReference();
@@ -630,8 +634,8 @@ async function charger() {
   const d = JSON.parse(M.ccall('cg_description', 'string', [], []));
   facteurs = { x: d.facteurX, y: d.facteurY };
   secondeAgit = await Promise.all([0, 1, 2].map((cible) => appel('cg_seconde_pression_agit', [cible], 'number')));
-  largeurFenetre = Math.round(800 * facteurs.x);
-  hauteurFenetre = Math.round(534 * facteurs.y);
+  largeurFenetre = d.largeur;
+  hauteurFenetre = d.hauteur;
   hauteurMenus = Math.max(20, Math.round(20 * facteurs.y));
   for (const m of modelesEnAttente.splice(0)) appliquer(m);
   appliquer(M.ccall('cg_modele', 'string', [], []));
@@ -646,9 +650,9 @@ function principal() {
   brancherSouris();
   brancherClavier();
   brancherImport();
+  brancherStockage(appel, (cle) => octetsExportes('cg_exporter_copie', ['string'], [cle]));
   document.getElementById('rejouer').addEventListener('click', () => location.reload());
-  if ('serviceWorker' in navigator && location.protocol !== 'file:')
-    navigator.serviceWorker.register('sw.js').catch(() => {});
+  surveillerVersions();
   // What the browser tests read of the game; every move still goes through the page's events.
   if (parametres.has('test')) {
     window.cogitelleTest = {
@@ -658,14 +662,16 @@ function principal() {
       inactif: async () => {
         while (enCours && !document.querySelector('.dialogue.boite, .dialogue.couleur')) await new Promise((r) => setTimeout(r, 5));
       },
+      // A control as the page last read it, with its place on the window and the font its caption is painted in.
       controle: (nom) => {
         const i = description.findIndex((d) => d.nom === nom);
-        return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };
+        return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle, fonte: police(controles[i].pa, description[i].times, !!controles[i].g) };
       },
       caseA: (tag) => {
         const i = description.findIndex((d) => d.sorte === CASE && d.tag === tag);
-        return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };
+        return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle, fonte: police(controles[i].pa, true, false) };
       },
+      fenetre: () => ({ largeur: largeurFenetre, hauteur: hauteurFenetre }),
       mur: (type, tag) => {
         const i = description.findIndex((d) => d.sorte === MUR_DROIT + type && d.tag === tag);
         return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };

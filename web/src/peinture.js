@@ -100,6 +100,26 @@ function fondEtTexte(ctx, zone, c, fonte, retour) {
   ctx.restore();
 }
 
+const mesure = document.createElement('canvas').getContext('2d');
+
+// Whether a caption fits a face of largeur x hauteur at `points`: one line, centred as it is
+// painted, with all its ink inside the face; or, wrapped, every line's width and whole height.
+// Half a pixel of leeway for the metrics' rounding.
+export function tientLegende(texte, points, times, gras, largeur, hauteur, lignes) {
+  mesure.font = police(points, times, gras);
+  mesure.textAlign = 'center';
+  mesure.textBaseline = 'middle';
+  if (!lignes) {
+    const m = mesure.measureText(texte);
+    return Math.max(m.actualBoundingBoxLeft, m.actualBoundingBoxRight) <= largeur / 2 + 0.5 &&
+      Math.max(m.actualBoundingBoxAscent, m.actualBoundingBoxDescent) <= hauteur / 2 + 0.5;
+  }
+  const toutes = couper(mesure, texte, largeur);
+  const m = mesure.measureText('Mg');
+  const hauteurLigne = (m.fontBoundingBoxAscent + m.fontBoundingBoxDescent) || points * 1.6;
+  return toutes.every((l) => mesure.measureText(l).width <= largeur + 0.5) && toutes.length * hauteurLigne <= hauteur + 0.5;
+}
+
 export function peindrePanneau(ctx, r, c, fonte, a) {
   const zone = a.aligner(r);
   peindreBiseau(ctx, zone, c.be, c.lb, a);

@@ -5,7 +5,7 @@
 // usage: node navigateur.mjs WEB_DIR ARTEFACTS_DIR DESKTOP_FIRST_RUN_SCORES DESKTOP_SCORES_WITH_RECORD NATIVE_PUZZLE_PRINTER
 import { chromium } from 'playwright-core';
 import { createServer } from 'node:http';
-import { mkdtempSync, readFileSync, rmSync, mkdirSync, existsSync, statSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, mkdirSync, existsSync, statSync, cpSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, extname, resolve, normalize } from 'node:path';
 import assert from 'node:assert/strict';
@@ -18,16 +18,22 @@ mkdirSync(artefacts, { recursive: true });
 
 const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.wasm': 'application/wasm',
   '.css': 'text/css', '.png': 'image/png', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json' };
-const serveur = createServer((req, res) => {
-  const chemin = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)).replace(/^(\.\.[/\\])+/, '');
-  let fichier = join(dossierWeb, chemin);
-  if (existsSync(fichier) && statSync(fichier).isDirectory()) fichier = join(fichier, 'index.html');
-  if (!fichier.startsWith(dossierWeb) || !existsSync(fichier)) { res.writeHead(404); res.end(); return; }
-  res.writeHead(200, { 'Content-Type': TYPES[extname(fichier)] || 'application/octet-stream' });
-  res.end(readFileSync(fichier));
-});
-await new Promise((r) => serveur.listen(0, '127.0.0.1', r));
-const ADRESSE = `http://127.0.0.1:${serveur.address().port}/`;
+// Serves `servi.dossier` (which a test may change to serve another build), with `entetes` added.
+async function servir(dossier, entetes = {}) {
+  const servi = { dossier };
+  servi.serveur = createServer((req, res) => {
+    const chemin = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)).replace(/^(\.\.[/\\])+/, '');
+    let fichier = join(servi.dossier, chemin);
+    if (existsSync(fichier) && statSync(fichier).isDirectory()) fichier = join(fichier, 'index.html');
+    if (!fichier.startsWith(servi.dossier) || !existsSync(fichier)) { res.writeHead(404); res.end(); return; }
+    res.writeHead(200, { 'Content-Type': TYPES[extname(fichier)] || 'application/octet-stream', ...entetes });
+    res.end(readFileSync(fichier));
+  });
+  await new Promise((r) => servi.serveur.listen(0, '127.0.0.1', r));
+  servi.adresse = `http://127.0.0.1:${servi.serveur.address().port}/`;
+  return servi;
+}
+const { serveur, adresse: ADRESSE } = await servir(dossierWeb);
 
 const DRAPEAUX = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync'];
@@ -51,6 +57,22 @@ async function navigateur(options = {}) {
   };
 }
 
+// A browser with a fresh profile, the page started and a game chosen; `corps(n)` plays on, after
+// which no script error may have happened. `avant(page)` runs before the page loads.
+async function enPartie(choix, corps, { avant = null, ...options } = {}) {
+  const n = await navigateur(options);
+  try {
+    if (avant) await avant(n.page);
+    await ouvrir(n.page);
+    await demarrer(n.page);
+    await choisir(n.page, choix);
+    await corps(n);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+}
+
 // ---- What a player does ----------------------------------------------------------------------
 
 async function ouvrir(page, requete = '', attendre = true) {
@@ -67,6 +89,46 @@ async function demarrer(page, langue = 1) {
   if (await page.evaluate(() => matchMedia('(pointer: coarse)').matches)) await page.touchscreen.tap(x, y);
   else await page.mouse.click(x, y);
   await page.locator('#editYourName').waitFor();
+}
+
+// Loads the page and answers the boxes its start-up shows; their texts.
+async function boitesAuChargement(page, requete = '') {
+  await ouvrir(page, requete, false);
+  await page.evaluate(() => { window.pretVu = false; window.cogitelleTest.pret.then(() => { window.pretVu = true; }); });
+  const textes = [];
+  while (!(await page.evaluate(() => window.pretVu))) {
+    if (await page.locator('.dialogue.boite').count()) textes.push((await boite(page, 'OK')).texte);
+    else await page.waitForTimeout(20);
+  }
+  return textes;
+}
+
+// The storage key of the records, and one puzzle's list as the storage holds it, read from the
+// stored bytes themselves.
+const CLE_SCORES = 'Ludivex/COGITELLE I/scoresI';
+async function listeStockee(page, type, numero) {
+  return listeDuFichier(Buffer.from(await page.evaluate((cle) => localStorage.getItem(cle), CLE_SCORES), 'base64'), type, numero);
+}
+
+// One puzzle's list in the bytes of a score file (names in ASCII here).
+function listeDuFichier(octets, t, p) {
+  const vue = new DataView(octets.buffer, octets.byteOffset, octets.byteLength);
+  const liste = [];
+  for (let r = 1; r <= 10; ++r) {
+    const i = ((t - 1) * 5000 + (p - 1) * 10 + (r - 1)) * 16;
+    let nom = '';
+    for (let k = 0; k < 12 && octets[i + k]; ++k) nom += String.fromCharCode(octets[i + k]);
+    liste.push([nom, vue.getInt32(i + 12, true)]);
+  }
+  return liste;
+}
+
+// The ten rows of the open viewer.
+async function lignesVisionneuse(page) {
+  const d = page.locator('.dialogue.scores');
+  const noms = await d.locator('.nom').allTextContents();
+  const scores = await d.locator('.score').allTextContents();
+  return noms.map((nom, i) => [nom, Number(scores[i])]);
 }
 
 async function inactif(page) { await page.evaluate(() => window.cogitelleTest.inactif()); }
@@ -438,6 +500,8 @@ test('Import of a desktop file shows its records; a short or foreign file is ref
     assert.equal(await page.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t), avant);
 
     await page.locator('#fichierImport').setInputFiles(scoresAvecRecord);
+    // The question "Recréer les meilleurs scores" asks, for the file's records.
+    assert.equal((await boite(page, 'Oui')).sorte, 'question');
     assert.match((await boite(page, 'OK')).texte, /importés/);
     await inactif(page);
     assert.equal(await page.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t), '9999');
@@ -464,14 +528,8 @@ for (const panne of ['refuse', 'bloque']) test(`a storage that ${panne === 'refu
   const n = await navigateur();
   const { page } = n;
   try {
-    await ouvrir(page, `&stockage=${panne}`, false);
     // The start-up's saves fail: the boxes say so, then the start screen is ready.
-    await page.evaluate(() => { window.pretVu = false; window.cogitelleTest.pret.then(() => { window.pretVu = true; }); });
-    const textes = [];
-    while (!(await page.evaluate(() => window.pretVu))) {
-      if (await page.locator('.dialogue.boite').count()) textes.push((await boite(page, 'OK')).texte);
-      else await page.waitForTimeout(20);
-    }
+    const textes = await boitesAuChargement(page, `&stockage=${panne}`);
     assert.equal(textes.length, 1, textes.join(' / '));
     assert.match(textes[0], panne === 'refuse' ? /stockage du navigateur a refusé de les garder \(Le quota de stockage est dépassé\)/
       : /stockage du navigateur a refusé de les lire \(L'accès au stockage est bloqué\)/);
@@ -690,6 +748,289 @@ test('the menus: F1 opens the help, F9 asks before quitting, A propos shows both
   } finally {
     await n.fermer();
   }
+});
+
+test('a page whose timers the browser holds back (a hidden tab, a phone asleep) loses a point a second all the same', async () => {
+  // The browser's clock, which the test moves on as a hidden tab's would go.
+  await enPartie({ nom: 'CACHE', type: 5, numero: 3 }, async ({ page }) => {
+    const avant = (await etat(page)).score;
+    // A minute in which the page's timers fire once at most, as in a hidden or suspended tab.
+    await page.clock.fastForward(60000);
+    await page.waitForTimeout(100);
+    const perdus = avant - (await etat(page)).score;
+    assert.ok(perdus >= 60 && perdus <= 61, `${perdus} points for a minute`);
+  }, { avant: (page) => page.clock.install() });
+});
+
+test('a new version served to an open page is offered, fetched from the server itself, and never mixed with the old', async () => {
+  // The second build: the same files, with a mark in the page and its style sheet, and its own version.
+  const v2 = mkdtempSync(join(tmpdir(), 'cogitelle-v2-'));
+  cpSync(dossierWeb, v2, { recursive: true });
+  const marquer = (f, avant, apres) => writeFileSync(join(v2, f), readFileSync(join(v2, f), 'utf8').replace(avant, apres));
+  marquer('index.html', '<title>', '<meta name="cogitelle-version" content="2"><title>');
+  marquer('style.css', /$/, '\n/* version 2 */\n');
+  marquer('sw.js', /const VERSION = '([^']*)'/, "const VERSION = '$1-2'");
+  // A server whose files the browser's HTTP cache keeps for an hour.
+  const servi = await servir(dossierWeb, { 'Cache-Control': 'max-age=3600' });
+  const n = await navigateur();
+  const { page, contexte } = n;
+  // Which version a page runs: its document, and the style sheet it is served now.
+  const version = (p) => p.evaluate(async () => [document.querySelector('meta[name=cogitelle-version]') ? 2 : 1,
+    (await (await fetch('style.css')).text()).includes('version 2') ? 2 : 1]);
+  try {
+    await page.goto(`${servi.adresse}?test`);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.waitForFunction(() => navigator.serviceWorker.controller);
+    assert.deepEqual(await version(page), [1, 1]);
+
+    servi.dossier = v2;
+    await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()));
+    const offre = page.locator('#nouvelleVersion');
+    await offre.waitFor();
+    assert.equal(await offre.textContent(), 'Nouvelle version — recharger');
+    // Until the player says so, every page runs the version in use: this one, and one opened now.
+    assert.deepEqual(await version(page), [1, 1]);
+    const autre = await contexte.newPage();
+    await autre.goto(`${servi.adresse}?test`);
+    await autre.waitForFunction(() => window.cogitelleTest);
+    assert.deepEqual(await version(autre), [1, 1]);
+    await autre.locator('#nouvelleVersion').waitFor();
+
+    // The player's click: the page loads again, all of it from the new version, which was fetched
+    // from the server and not from the browser's cache of the old one.
+    await Promise.all([page.waitForEvent('load'), offre.click()]);
+    await page.waitForFunction(() => window.cogitelleTest);
+    assert.deepEqual(await version(page), [2, 2]);
+    // The other page, already running, goes on and offers to load the new version.
+    await autre.waitForFunction(() => document.querySelector('#nouvelleVersion:not([disabled])'));
+    await Promise.all([autre.waitForEvent('load'), autre.locator('#nouvelleVersion').click()]);
+    await autre.waitForFunction(() => window.cogitelleTest);
+    assert.deepEqual(await version(autre), [2, 2]);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+    servi.serveur.close();
+    rmSync(v2, { recursive: true, force: true });
+  }
+});
+
+test('as on the desktop: the window rounded as the core rounds, captions shrunk to fit, every second press on a cell a double click', async () => {
+  const n = await navigateur({ viewport: { width: 800, height: 650 } });
+  const { page } = n;
+  try {
+    await ouvrir(page);
+    await demarrer(page);
+    // 534 x 650 / 600 = 578.5, which the core rounds to the even neighbour.
+    assert.deepEqual(await page.evaluate(() => window.cogitelleTest.fenetre()), { largeur: 800, hauteur: 578 });
+
+    // A caption too wide for its face at its size is painted smaller, whole: a name of twelve
+    // wide letters, the magic square's sums; measured here by the page's own layout of the text.
+    await page.locator('#rbTypeJeu2').check();
+    await page.locator('#scrollBarChoixTableau').press('End');
+    await choisir(page, { nom: 'WWWWWWWWWWWW' });
+    assert.deepEqual(Object.values(await etat(page)).slice(0, 2), [2, 500]);
+    const legendes = await page.evaluate(() => {
+      const t = window.cogitelleTest;
+      const largeur = (c) => {
+        const s = document.createElement('span');
+        Object.assign(s.style, { font: c.fonte, whiteSpace: 'pre', position: 'absolute' });
+        s.textContent = c.t;
+        document.body.append(s);
+        const l = s.getBoundingClientRect().width;
+        s.remove();
+        return l;
+      };
+      const controles = [t.controle('panelNomJoueur')];
+      for (let x = 0; x < 16; ++x) for (let y = 0; y < 16; ++y) {
+        const c = t.caseA(100 * x + y);
+        if (c && c.v && c.t) controles.push(c);
+      }
+      return controles.map((c) => ({ t: c.t, p: c.p, pa: c.pa, largeur: largeur(c), face: c.r[2] - 2 * ((c.be ? c.lb : 0) + (c.bi ? c.lb : 0)) }));
+    });
+    for (const l of legendes) assert.ok(l.largeur <= l.face + 0.5, JSON.stringify(l));
+    assert.equal(legendes[0].t, 'WWWWWWWWWWWW');
+    assert.ok(legendes[0].pa < legendes[0].p, JSON.stringify(legendes[0]));
+    assert.ok(legendes.some((l) => /^[+-]\d{3}$/.test(l.t) && l.pa < l.p), 'a sum of three digits painted smaller');
+
+    // A run of four quick presses, as the browser counts them, over four face-down cards of the
+    // memory game: the first and the third turn their cards; the second and the fourth are double
+    // clicks, which a cell leaves to the rule, and the rule ignores.
+    await panneau(page, 'panelMemoire');
+    await choisir(page, { type: 5, numero: 1 });
+    const avant = (await etat(page)).score;
+    for (let k = 1; k <= 4; ++k) {
+      const [x, y] = await centre(page, 'caseA', k * 100 + 1);
+      await page.mouse.move(x, y);
+      await page.mouse.down({ clickCount: k });
+      await page.mouse.up({ clickCount: k });
+    }
+    await inactif(page);
+    const apres = await etat(page);
+    assert.deepEqual(apres.etats[0].slice(0, 4).map((e) => e !== 0), [true, false, true, false]);
+    // Two cards turned, at 3 points each; the clock may take a point meanwhile.
+    assert.ok([6, 7].includes(avant - apres.score), `${avant} -> ${apres.score}`);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
+test('two tabs: each wins, both records are stored, and each tab shows the other\'s as it is stored', async () => {
+  const n = await navigateur();
+  const a = n.page;
+  const b = await n.contexte.newPage();
+  try {
+    await ouvrir(a);
+    await demarrer(a);
+    await choisir(a, { nom: 'ANNA', type: 1, numero: 1 });
+    await ouvrir(b);
+    await demarrer(b);
+    await choisir(b, { nom: 'BRUNO', type: 1, numero: 1 });
+    await gagnerLabyrinthe(a);
+    const ra = await finGagnee(a, 'ANNA');
+    // B read the table before A's record; a new game in B saves its table, A's record kept.
+    await panneau(b, 'panelTableauIdem');
+    assert.deepEqual((await listeStockee(b, 1, 1))[ra.place - 1], ['ANNA', ra.score]);
+
+    // A's viewer stays open on the puzzle while B wins it: it shows B's record once B stored it.
+    await panneau(a, 'panelDetailHighScores');
+    await a.locator('.dialogue.scores').waitFor();
+    await inactif(a);
+    await gagnerLabyrinthe(b);
+    const rb = await finGagnee(b, 'BRUNO');
+    await a.waitForFunction(() => [...document.querySelectorAll('.dialogue.scores .nom')].some((e) => e.textContent === 'BRUNO'));
+    const stockee = await listeStockee(a, 1, 1);
+    assert.deepEqual(stockee[rb.place - 1], ['BRUNO', rb.score]);
+    assert.ok(stockee.some(([nom, score]) => nom === 'ANNA' && score === ra.score), JSON.stringify(stockee));
+    assert.deepEqual(await lignesVisionneuse(a), stockee);
+    await a.locator('#panelOkHighScores').click();
+    // A's side panel shows the stored best, and B's viewer the same list.
+    assert.equal(await a.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t), String(stockee[0][1]));
+    await panneau(b, 'panelDetailHighScores');
+    await b.locator('.dialogue.scores').waitFor();
+    await inactif(b);
+    assert.deepEqual(await lignesVisionneuse(b), stockee);
+
+    // The saves' lock is the browser's Web Lock: while B holds it past two seconds, A's save is
+    // reported, then made at A's next game.
+    await b.evaluate((nom) => { navigator.locks.request(nom, () => new Promise((r) => { window.rendreVerrou = r; })); }, `${CLE_SCORES}.lock`);
+    await panneau(a, 'panelTableauIdem');
+    assert.match((await boite(a, 'OK')).texte, /une autre copie du jeu est en train de les enregistrer \(le verrou « Ludivex\/COGITELLE I\/scoresI\.lock » n'a pas été obtenu en 2 s\)/);
+    await b.evaluate(() => window.rendreVerrou());
+    await panneau(a, 'panelTableauIdem');
+    await aucuneBoite(a);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
+test('a damaged stored table is kept under its own key, named in the message, and exported from the menu', async () => {
+  const n = await navigateur();
+  const { page } = n;
+  try {
+    // A value that is not base64, then a short table: each start keeps it before anything replaces it.
+    const court = readFileSync(scoresAvecRecord).subarray(0, 1000);
+    const messages = [];
+    for (const valeur of ['AAAA*pas du base64', court.toString('base64')]) {
+      await page.goto(`${ADRESSE}manifest.webmanifest`);
+      await page.evaluate(([cle, v]) => localStorage.setItem(cle, v), [CLE_SCORES, valeur]);
+      messages.push(await boitesAuChargement(page));
+    }
+    assert.deepEqual(messages.map((m) => m.length), [1, 1], JSON.stringify(messages));
+    assert.equal(messages[0][0], `Le fichier des meilleurs scores « ${CLE_SCORES} » n'a pas pu être lu (sa valeur n'est pas en base64). ` +
+      `Des meilleurs scores par défaut le remplacent. Le fichier abîmé est gardé dans « ${CLE_SCORES}.bak ».`);
+    assert.equal(messages[1][0], `Le fichier des meilleurs scores « ${CLE_SCORES} » est incomplet (1000 octets au lieu de 400000). ` +
+      `Ses 62 premiers scores ont été lus. Le fichier abîmé est gardé dans « ${CLE_SCORES}.bak.2 ».`);
+
+    // The menu offers the kept copies while there are any, each as a file named after its key.
+    await demarrer(page);
+    await choisir(page, { nom: 'ABEL', type: 1, numero: 1 });
+    const fichiers = [];
+    page.on('download', (d) => fichiers.push(d));
+    await menu(page, 'Meilleurs scores', 'menuExporterCopies');
+    for (let essai = 0; fichiers.length < 2 && essai < 100; ++essai) await page.waitForTimeout(50);
+    const recus = {};
+    for (const d of fichiers) {
+      const chemin = join(artefacts, d.suggestedFilename());
+      await d.saveAs(chemin);
+      recus[d.suggestedFilename()] = readFileSync(chemin);
+    }
+    assert.deepEqual(Object.keys(recus).sort(), ['scoresI.bak', 'scoresI.bak.2']);
+    assert.equal(recus['scoresI.bak'].toString(), 'AAAA*pas du base64');
+    assert.ok(recus['scoresI.bak.2'].equals(court));
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
+test('Import asks before it replaces the records, and says so when the browser cannot read the file', async () => {
+  await enPartie({ nom: 'ANNE', type: 2, numero: 7 }, async ({ page }) => {
+    const meilleur = () => page.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t);
+    const avant = await meilleur();
+    await page.locator('#fichierImport').setInputFiles(scoresAvecRecord);
+    const q = await boite(page, 'Non');
+    assert.equal(q.sorte, 'question');
+    assert.equal(q.texte, 'Etes-vous sûr de vouloir remplacer les scores par ceux de ce fichier (vos records disparaîtront) ?');
+    await aucuneBoite(page);
+    assert.equal(await meilleur(), avant);
+    // A file the browser cannot read (moved or changed since it was chosen).
+    await page.evaluate(() => {
+      File.prototype.arrayBuffer = () => Promise.reject(new DOMException('The requested file could not be read', 'NotReadableError'));
+    });
+    await page.locator('#fichierImport').setInputFiles(scoresAvecRecord);
+    const e = await boite(page, 'OK');
+    assert.equal(e.sorte, 'erreur');
+    assert.equal(e.texte, "Ce fichier n'a pas été importé : il n'a pas pu être lu (The requested file could not be read). " +
+      "Les meilleurs scores sont restés tels qu'ils étaient.");
+    await aucuneBoite(page);
+    assert.equal(await meilleur(), avant);
+  });
+});
+
+test('records the browser will not store: the message offers Export, an Import says they were not stored, closing asks first', async () => {
+  await enPartie({ nom: 'NINA', type: 1, numero: 1 }, async ({ page }) => {
+    // From now on the storage is full.
+    await page.evaluate(() => {
+      window.ecrireVraiment = Storage.prototype.setItem;
+      Storage.prototype.setItem = () => { throw new DOMException('The quota has been exceeded.', 'QuotaExceededError'); };
+    });
+    await gagnerLabyrinthe(page);
+    // The save fails first; its message offers the records as a file, which holds the record.
+    const telechargement = page.waitForEvent('download');
+    const echec = await boite(page, 'Exporter');
+    assert.equal(echec.sorte, 'erreur');
+    assert.match(echec.texte, /^Les meilleurs scores n'ont pas pu être enregistrés dans « Ludivex\/COGITELLE I\/scoresI » : le stockage du navigateur a refusé de les garder \(The quota has been exceeded\.\)/);
+    const r = await finGagnee(page, 'NINA');
+    const fichier = join(artefacts, 'scoresI-non-enregistre');
+    await (await telechargement).saveAs(fichier);
+    assert.deepEqual(listeDuFichier(readFileSync(fichier), 1, 1)[r.place - 1], ['NINA', r.score]);
+
+    // An Import now: its records are in play, but the player is not told they were imported.
+    await page.locator('#fichierImport').setInputFiles(scoresAvecRecord);
+    await boite(page, 'Oui');
+    const nonEnregistre = await boite(page, 'OK');
+    assert.equal(nonEnregistre.texte, 'Les meilleurs scores du fichier sont chargés, mais n\'ont pas pu être enregistrés : ils restent en ' +
+      'mémoire et seront enregistrés de nouveau à la prochaine occasion.');
+    await aucuneBoite(page);
+
+    // Closing the page asks first, while the records are not stored.
+    const questions = [];
+    page.on('dialog', (d) => { questions.push(d.type()); d.dismiss(); });
+    await page.close({ runBeforeUnload: true });
+    for (let essai = 0; !questions.length && essai < 100; ++essai) await new Promise((x) => setTimeout(x, 20));
+    assert.deepEqual(questions, ['beforeunload']);
+    assert.equal(page.isClosed(), false);
+    // The storage has room again: the next game stores them, and the page closes without a word.
+    await page.evaluate(() => { Storage.prototype.setItem = window.ecrireVraiment; });
+    await panneau(page, 'panelTableauIdem');
+    assert.deepEqual((await listeStockee(page, 2, 7))[0], ['DESKTOP', 9999]);
+    const fermee = page.waitForEvent('close');
+    await page.close({ runBeforeUnload: true });
+    await fermee;
+    assert.deepEqual(questions, ['beforeunload']);
+  });
 });
 
 // ---- Running ---------------------------------------------------------------------------------
