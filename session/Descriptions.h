@@ -64,6 +64,10 @@ struct ControleFenetre {
 };
 
 struct DescriptionFenetre {
+    DescriptionFenetre(std::string n, std::string t, int32_t l, int32_t h, Couleur c, const Police& p)
+        : nom(std::move(n)), titre(std::move(t)), largeur(l), hauteur(h), couleur(c), police(p)
+    {
+    }
     std::string nom;                  // the window's object name
     std::string titre;                // its title bar's caption
     int32_t largeur = 0, hauteur = 0; // its client area at the design size
