@@ -89,10 +89,7 @@ ChoixTableau::ChoixTableau(Contexte& c, FenetrePrincipale* principale)
 
 std::vector<EtatControle> ChoixTableau::Etats() const
 {
-    const DescriptionFenetre& d = Description();
-    std::vector<EtatControle> etats(d.controles.size());
-    for (size_t i = 0; i < etats.size(); ++i)
-        etats[i].caption = d.controles[i].caption;
+    std::vector<EtatControle> etats = EtatsDeConception(Description());
     etats[iGroupe].caption = TitreGroupe;
     for (int t = 1; t <= NbTypesJeu; ++t) {
         EtatControle& e = etats[iRadio1 + t - 1];

@@ -99,6 +99,9 @@ struct EtatControle {
     bool operator==(const EtatControle&) const = default;
 };
 
+// Every control's state as designed: its caption, nothing checked, scroll bars at their minimum.
+std::vector<EtatControle> EtatsDeConception(const DescriptionFenetre& d);
+
 // Every control's place at a dialog's scale, in its parent.
 std::vector<Rect> PlacesALEchelle(const DescriptionFenetre& d, double facteur);
 

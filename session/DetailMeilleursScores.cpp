@@ -95,10 +95,7 @@ std::vector<Rect> DetailMeilleursScores::Places(double facteur)
 
 std::vector<EtatControle> DetailMeilleursScores::Etats() const
 {
-    const DescriptionFenetre& d = Description();
-    std::vector<EtatControle> etats(d.controles.size());
-    for (size_t i = 0; i < etats.size(); ++i)
-        etats[i].caption = d.controles[i].caption;
+    std::vector<EtatControle> etats = EtatsDeConception(Description());
     etats[iTypeJeu].caption = TitreJeu;
     etats[iNumero].caption = TitreNumero;
     auto barre = [&etats](int32_t i, int32_t position, int32_t max) {
