@@ -63,6 +63,8 @@ struct ControleFenetre {
     int32_t longueurMax = 0;
 };
 
+// A dialog: a fixed single border with a title and no title-bar buttons, centred on the screen,
+// scaled whole by one factor (FacteurDialogue).
 struct DescriptionFenetre {
     DescriptionFenetre(std::string n, std::string t, int32_t l, int32_t h, Couleur c, const Police& p)
         : nom(std::move(n)), titre(std::move(t)), largeur(l), hauteur(h), couleur(c), police(p)

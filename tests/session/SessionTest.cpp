@@ -1,5 +1,5 @@
 // The session as a front end drives it: start-up, the chooser of start-up, a game, the main
-// window's commands and timers, the viewer; every window read from its model, no display.
+// window's commands, menus, timers and board; every window read from its model, no display.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -283,6 +283,7 @@ export function choixTableau(noyau, echelle) {
     const fen = ouvrir('choix', 'Choix du jeu et du numéro de cogitelle', true);
     const c = fen.corps;
     const f = await facteurDialogue(noyau, fen, echelle, 370, 256);
+    c.dataset.facteur = String(f);
     const secondeAgit = await noyau.appel('cg_seconde_pression_agit', [noyau.K.cibles.panneau], 'number');
     const ordre = sequence();
     const base = police(11, f);
@@ -436,6 +437,7 @@ export function meilleursScores(noyau, echelle) {
     const fen = ouvrir('scores', 'Détail des meilleurs scores', true);
     const c = fen.corps;
     const f = await facteurDialogue(noyau, fen, echelle, 430, 356);
+    c.dataset.facteur = String(f);
     const secondeAgit = await noyau.appel('cg_seconde_pression_agit', [noyau.K.cibles.panneau], 'number');
     const ordre = sequence();
     Object.assign(c.style, { width: `${Math.round(430 * f)}px`, height: `${Math.round(356 * f)}px`,

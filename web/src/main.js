@@ -61,7 +61,7 @@ function appel(nom, args = [], retour = null, types = null, avant = null) {
   return suite;
 }
 // The dialogs' calls and the rules they ask of the core change nothing the window shows.
-const SANS_MODELE = /^cg_(choix|scores|facteur_dialogue|defilement|saisie|seconde_pression|taille_qui_tient)/;
+const SANS_MODELE = /^cg_(choix|scores|dialogue|facteur_dialogue|defilement|saisie|seconde_pression|taille_qui_tient)/;
 const noyau = {
   appel,
   // The core's largest size up to `taille` at which `tient(size)`, the page's measure, says a text fits.
@@ -666,6 +666,8 @@ function principal() {
     window.cogitelleTest = {
       pret,
       etat: async () => JSON.parse(await appel('cg_test_etat', [], 'string')),
+      // A dialog's description at a scale, as the module serves it.
+      dialogue: async (nom, f) => JSON.parse(await appel('cg_dialogue', [nom, f], 'string', ['string', 'number'])),
       // Idle: no call left to run, or one waits for the player in a box.
       inactif: async () => {
         while (enCours && !document.querySelector('.dialogue.boite, .dialogue.couleur')) await new Promise((r) => setTimeout(r, 5));
