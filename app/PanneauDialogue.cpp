@@ -131,8 +131,6 @@ void PanneauDialogue::keyPressEvent(QKeyEvent* e)
     QWidget::keyPressEvent(e);
 }
 
-int AEchelle(int pixels, double facteur) { return static_cast<int>(std::nearbyint(pixels * facteur)); }
-
 double FacteurDialogueEcran(double fx, double fy, int largeur, int hauteur)
 {
     QRect libre(0, 0, 0, 0);
@@ -255,11 +253,6 @@ void CentrerSurEcran(QWidget* fenetre, QWidget* reference)
     fenetre->move(place.left, place.top);
 }
 
-void EchelleDialogue::Placer(QWidget* w, int left, int top, int width, int height) const
-{
-    w->setGeometry(AEchelle(left, f), AEchelle(top, f), AEchelle(width, f), AEchelle(height, f));
-}
-
 void EchelleDialogue::Styler(QWidget* w) const
 {
     // On the design screen the platform's own look stays as it is.
@@ -285,9 +278,15 @@ std::optional<ToucheDefilement> ToucheDefilementDe(int cle)
     }
 }
 
-void Defiler(QScrollBar* barre, ToucheDefilement touche)
+std::optional<ToucheFenetre> ToucheFenetreDe(int cle)
 {
-    barre->setValue(PositionApresTouche(touche, barre->value(), barre->minimum(), barre->maximum(), barre->pageStep()));
+    switch (cle) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return ToucheFenetre::Entree;
+    case Qt::Key_Escape: return ToucheFenetre::Echappement;
+    case Qt::Key_Space: return ToucheFenetre::Espace;
+    default: return std::nullopt;
+    }
 }
 
 } // namespace cogitelle

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "session/Descriptions.h"
 #include "session/Entrees.h"
 
 class QScrollBar;
@@ -47,10 +48,6 @@ private:
     std::function<void()> clic_;
 };
 
-// Pixel sizes of the dialogs are designed for a screen 800 pixels wide; this scales one by the
-// dialog's factor, rounding to the nearest (halves to even).
-int AEchelle(int pixels, double facteur);
-
 // The factor of a dialog designed at largeur x hauteur on the primary screen: the smaller screen
 // factor, and no more than keeps the dialog and its title bar inside the screen's free area.
 double FacteurDialogueEcran(double fx, double fy, int largeur, int hauteur);
@@ -58,16 +55,11 @@ double FacteurDialogueEcran(double fx, double fy, int largeur, int hauteur);
 // A font by family with fallbacks for systems without it, at a character height in pixels.
 QFont PoliceDialogue(const QString& famille, int hauteurPixels, bool gras = false);
 
-// The dialogs' design sizes brought to the screen by its factor.
+// The dialogs' parts drawn at their factor.
 struct EchelleDialogue {
     double f;
-    void Placer(QWidget* w, int left, int top, int width, int height) const;
     // Scroll bars, their arrows and the radio buttons' dots drawn at the dialog's scale.
     void Styler(QWidget* w) const;
-    QFont Police(const QString& famille, int hauteurPixels, bool gras = false) const
-    {
-        return PoliceDialogue(famille, AEchelle(hauteurPixels, f), gras);
-    }
 };
 
 // Centres a window on the screen of `reference` (or on its own screen when there is none).
@@ -77,7 +69,7 @@ void CentrerSurEcran(QWidget* fenetre, QWidget* reference);
 // any other key.
 std::optional<ToucheDefilement> ToucheDefilementDe(int cle);
 
-// Moves a scroll bar as that key does, within its range.
-void Defiler(QScrollBar* barre, ToucheDefilement touche);
+// Enter, Escape or Space for a key of the toolkit; none for any other key.
+std::optional<ToucheFenetre> ToucheFenetreDe(int cle);
 
 } // namespace cogitelle

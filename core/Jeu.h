@@ -38,7 +38,7 @@ enum class Fleche { Gauche, Droite, Haut, Bas };
 enum class [[nodiscard]] Suite : uint8_t { Rien, TesterFin };
 
 // The end test's answer.
-enum class Issue : uint8_t { EnCours, Reussie, Echouee };
+enum class IssuePartie : uint8_t { EnCours, Reussie, Echouee };
 
 // A colour drawn from the puzzle's generator: blue, then green, then red, each component
 // base + Draw(etendue); without red the red component is 0 and is not drawn.
@@ -108,7 +108,7 @@ public:
     virtual Suite Tic(Contexte& c, Minuterie::Id minuterie) const { return Suite::Rien; }
 
     // The end test.
-    virtual Issue Fin(const GameState& g) const = 0;
+    virtual IssuePartie Fin(const GameState& g) const = 0;
 
     // The puzzle printer: the game's own JSON fields, each after a comma; and the rest of the
     // text's first line after the board's size, then its board for a person.

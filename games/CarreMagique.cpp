@@ -297,18 +297,18 @@ public:
     }
 
     // Every line on the magic sum; row 1 follows from the other rows and the columns.
-    Issue Fin(const GameState& g) const override
+    IssuePartie Fin(const GameState& g) const override
     {
         const int32_t n = g.NbColonnes;
         for (int32_t y = 2; y <= n; ++y)
             if (g.Valeur[n + 1][y] != 0)
-                return Issue::EnCours;
+                return IssuePartie::EnCours;
         for (int32_t x = 1; x <= n; ++x)
             if (g.Valeur[x][n + 1] != 0)
-                return Issue::EnCours;
+                return IssuePartie::EnCours;
         if (g.AvecDiagonales && (g.Valeur[n + 1][n + 1] != 0 || g.Valeur[n + 1][0] != 0))
-            return Issue::EnCours;
-        return Issue::Reussie;
+            return IssuePartie::EnCours;
+        return IssuePartie::Reussie;
     }
 
     void EcrireJson(std::ostream& o, const GameState& g) const override

@@ -413,9 +413,9 @@ public:
     }
 
     // Over when one cell is left, or when the player's cell has no move left.
-    Issue Fin(const GameState& g) const override
+    IssuePartie Fin(const GameState& g) const override
     {
-        return g.CasesRestantes == 1 || g.NbCoupsPossibles[g.PosX][g.PosY] == 0 ? Issue::Reussie : Issue::EnCours;
+        return g.CasesRestantes == 1 || g.NbCoupsPossibles[g.PosX][g.PosY] == 0 ? IssuePartie::Reussie : IssuePartie::EnCours;
     }
 
     void EcrireJson(std::ostream& o, const GameState& g) const override

@@ -687,12 +687,12 @@ public:
     }
 
     // Won on the exit; lost anywhere else once the energy is spent.
-    Issue Fin(const GameState& g) const override
+    IssuePartie Fin(const GameState& g) const override
     {
         const bool surArrivee = g.PosX == g.NbColonnes && g.PosY == g.NbLignes;
         if (!surArrivee && g.CompteurGlouton > 0)
-            return Issue::EnCours;
-        return surArrivee ? Issue::Reussie : Issue::Echouee;
+            return IssuePartie::EnCours;
+        return surArrivee ? IssuePartie::Reussie : IssuePartie::Echouee;
     }
 
     void EcrireJson(std::ostream& o, const GameState& g) const override

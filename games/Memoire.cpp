@@ -215,7 +215,7 @@ public:
         return Suite::TesterFin;
     }
 
-    Issue Fin(const GameState& g) const override { return g.CartesRestantes == 0 ? Issue::Reussie : Issue::EnCours; }
+    IssuePartie Fin(const GameState& g) const override { return g.CartesRestantes == 0 ? IssuePartie::Reussie : IssuePartie::EnCours; }
 
     void EcrireJson(std::ostream& o, const GameState& g) const override
     {

@@ -288,7 +288,7 @@ public:
         return Suite::Rien;
     }
 
-    Issue Fin(const GameState& g) const override { return SerpentinForme(g) ? Issue::Reussie : Issue::EnCours; }
+    IssuePartie Fin(const GameState& g) const override { return SerpentinForme(g) ? IssuePartie::Reussie : IssuePartie::EnCours; }
 
     void EcrireJson(std::ostream& o, const GameState& g) const override
     {

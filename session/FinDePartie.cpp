@@ -12,12 +12,12 @@ void FinDePartie(Contexte& c)
 {
     GameState& g = c.etat;
     const Jeu* jeu = JeuDe(g.TypeJeu);
-    const Issue issue = jeu ? jeu->Fin(g) : Issue::EnCours;
-    if (issue == Issue::EnCours)
+    const IssuePartie issue = jeu ? jeu->Fin(g) : IssuePartie::EnCours;
+    if (issue == IssuePartie::EnCours)
         return;
     g.PartieTerminee = true;
     ArreterMinuteries(c);
-    if (issue == Issue::Echouee) {
+    if (issue == IssuePartie::Echouee) {
         c.ports.Message("Fin de la partie. Vous n'avez pas réussi ce cogitelle...");
         return;
     }

@@ -76,8 +76,7 @@ let copieEnOctets = null;
 export function suivreStockage(modele) {
   enAttente = !!modele.attente;
   if (modele.copies) copies = modele.copies;
-  const entree = document.getElementById('menuExporterCopies');
-  if (entree) entree.hidden = !copies.length;
+  for (const entree of document.querySelectorAll('[data-selon-copies]')) entree.hidden = !copies.length;
 }
 
 // Each kept copy as a file of its key's last part ("scoresI.bak", "scoresI.bak.2"...).

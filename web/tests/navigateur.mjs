@@ -687,6 +687,64 @@ test('at 1920x1080 by the keyboard alone: puzzle 250 chosen by its digits in a c
   }
 });
 
+// Every control of a dialog on show, where the module's description puts it at the dialog's
+// scale: the page's places (left, top, width, height in CSS pixels, in its parent), against the
+// description's, one pixel apart at most.
+async function ecartsALaDescription(page, selecteur, nomDialogue) {
+  return page.evaluate(async ([sel, nom]) => {
+    const corps = document.querySelector(`${sel} .corps`);
+    // The scale the page drew the dialog at, in CSS pixels per design pixel.
+    const f = parseFloat(corps.dataset.facteur);
+    const d = await window.cogitelleTest.dialogue(nom, f);
+    const place = (el) => ['left', 'top', 'width', 'height'].map((k) => parseFloat(el.style[k]));
+    const ecarts = [];
+    let vus = 0;
+    const comparer = (el, c) => {
+      const p = place(el);
+      if (p.some(Number.isNaN)) return;
+      ++vus;
+      if (p.some((v, i) => Math.abs(v - c.place[i]) > 1)) ecarts.push(`${c.nom}: ${p} against ${c.place}`);
+    };
+    if (Math.abs(parseFloat(corps.style.height) - Math.round(d.hauteur * f)) > 1) ecarts.push('the dialog\'s height');
+    for (const c of d.controles) {
+      const el = corps.querySelector(`#${c.nom}`);
+      if (el) comparer(el, c);
+    }
+    // The viewer's grid, row by row: the cells in the central panel, which is trimmed to them.
+    const cellules = [...corps.querySelectorAll('.rang, .nom, .score')];
+    const grille = d.controles.filter((c) => /^panel(Rang|Nom|Score)\d+$/.test(c.nom));
+    if (grille.length) {
+      if (cellules.length !== grille.length) ecarts.push(`${cellules.length} cells`);
+      cellules.forEach((el, i) => comparer(el, grille[i]));
+      comparer(cellules[0].parentElement, d.controles.find((c) => c.nom === 'panelCentral'));
+    }
+    return { ecarts, vus };
+  }, [selecteur, nomDialogue]);
+}
+
+test("the chooser and the viewer lay their controls where the module's descriptions put them", async () => {
+  const n = await navigateur({ viewport: { width: 1366, height: 768 } });
+  const { page } = n;
+  try {
+    await ouvrir(page);
+    await demarrer(page);
+    await inactif(page);
+    const choix = await ecartsALaDescription(page, '.dialogue.choix', 'frmChoixTableau');
+    assert.deepEqual(choix.ecarts, []);
+    assert.ok(choix.vus >= 8, `${choix.vus} controls of the chooser compared`);
+    await choisir(page, { nom: 'PLACES', type: 2, numero: 3 });
+    await menu(page, 'Meilleurs scores', 'menuDetailHighScores');
+    await page.locator('.dialogue.scores').waitFor();
+    await inactif(page);
+    const scores = await ecartsALaDescription(page, '.dialogue.scores', 'frmHighScores');
+    assert.deepEqual(scores.ecarts, []);
+    assert.ok(scores.vus >= 35, `${scores.vus} controls of the viewer compared`);
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
 test('after a first visit the page plays offline, from the service worker', async () => {
   const n = await navigateur();
   const { page, contexte } = n;
