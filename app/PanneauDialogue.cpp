@@ -131,8 +131,6 @@ void PanneauDialogue::keyPressEvent(QKeyEvent* e)
     QWidget::keyPressEvent(e);
 }
 
-int AEchelle(int pixels, double facteur) { return static_cast<int>(std::nearbyint(pixels * facteur)); }
-
 double FacteurDialogueEcran(double fx, double fy, int largeur, int hauteur)
 {
     QRect libre(0, 0, 0, 0);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "session/Descriptions.h"
 #include "session/Entrees.h"
 
 class QScrollBar;
@@ -46,10 +47,6 @@ private:
     Qt::MouseButton boutonTenu_ = Qt::NoButton;
     std::function<void()> clic_;
 };
-
-// Pixel sizes of the dialogs are designed for a screen 800 pixels wide; this scales one by the
-// dialog's factor, rounding to the nearest (halves to even).
-int AEchelle(int pixels, double facteur);
 
 // The factor of a dialog designed at largeur x hauteur on the primary screen: the smaller screen
 // factor, and no more than keeps the dialog and its title bar inside the screen's free area.

@@ -138,7 +138,7 @@ void TfrmMath::CreerPanneaux()
         auto* w = new PanneauWidget(*p.controle, p.policeTimes, parent);
         w->setObjectName(QString::fromLatin1(p.nom));
         panneaux_[p.controle] = w;
-        if (!p.cliquable)
+        if (!p.cliquable())
             continue;
         w->SetCliquable(true);
         Controle* ctl = p.controle;

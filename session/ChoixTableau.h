@@ -2,16 +2,27 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/Contexte.h"
+#include "session/Descriptions.h"
+#include "session/Entrees.h"
 
 namespace cogitelle {
 
-// The chooser's state. Each handler changes the game state and the fields below; the window then
-// copies the fields onto its widgets.
+class FenetrePrincipale;
+
+// The chooser's window and rules. Each handler changes the game state and the fields below; the
+// window then copies the controls' state (Etats) onto its widgets.
 class ChoixTableau {
 public:
-    explicit ChoixTableau(Contexte& c);
+    // `principale`: the main window, which "Annuler" leaves alone while it is disabled (the first
+    // game starts from here) and which a confirmation enables.
+    explicit ChoixTableau(Contexte& c, FenetrePrincipale* principale = nullptr);
+
+    // The window as designed, and what each of its controls shows now.
+    static const DescriptionFenetre& Description();
+    std::vector<EtatControle> Etats() const;
 
     // The selection (TypeJeuDialogue, NumeroTableauSelectionne) onto the controls, with the
     // puzzle's record.
@@ -28,6 +39,25 @@ public:
     // start; false, with a message and nothing changed, when the name is empty.
     bool ValiderChoix();
 
+    // The controls' events, by index into the description: a click on a radio button or a button
+    // panel, a scroll bar moved, a double click, an edit of the name.
+    Issue Clic(int32_t indice);
+    void Change(int32_t indice, int32_t position);
+    void DoubleClic(int32_t indice);
+    // The name field after an edit; returns what it keeps.
+    const std::string& Saisie(const std::string& texte);
+    // Enter confirms from any control; Escape is "Annuler".
+    Issue Touche(ToucheFenetre touche);
+    // OK: the game confirmed starts (the main window enabled), or nothing with the message.
+    Issue Valider();
+    // "Annuler": closes the chooser, unless the main window is disabled.
+    Issue Annuler();
+    // The scroll bar's keys, and digits typed on it: within a second of each other they make one
+    // puzzle number. The next digit after Oublier starts a new one.
+    void Defiler(ToucheDefilement touche);
+    void TaperChiffre(int32_t chiffre, int64_t instantMs);
+    void OublierChiffres() { saisieNumero_.Oublier(); }
+
     // What the controls show.
     std::string TitreGroupe = " Choix du jeu ";
     std::string TitresRadios[6];        // 1..5
@@ -40,8 +70,13 @@ public:
     std::string ScoreRecord;
     std::string Nom;                    // the name field
 
+    // The indices of the controls the rules handle.
+    const int32_t iRadio1, iNom, iNumero, iBarre, iHasard, iAnnuler, iOK, iGroupe, iNomRecord, iScoreRecord;
+
 private:
     Contexte& c_;
+    FenetrePrincipale* principale_;
+    SaisieNumero saisieNumero_;
 };
 
 // The name field after an edit: upper case and only characters Windows-1252 can hold, as

@@ -8,6 +8,9 @@ namespace cogitelle {
 
 enum class ToucheDefilement : uint8_t { Gauche, Droite, Haut, Bas, PagePrecedente, PageSuivante, Debut, Fin };
 
+// The keys the windows act on besides the scroll bars' and the board's.
+enum class ToucheFenetre : uint8_t { Entree, Echappement, Espace };
+
 // The position a scroll bar takes on a key, as on every desktop: Right, Down and PageDown raise
 // it, Left, Up and PageUp lower it, Home and End go to the ends. Always within min..max.
 int32_t PositionApresTouche(ToucheDefilement touche, int32_t position, int32_t min, int32_t max, int32_t pasGrand);

@@ -47,37 +47,40 @@ Rect MettreALEchelle(const Rect& d, double fx, double fy)
 FenetrePrincipale::FenetrePrincipale(Contexte& c, ActionsFenetres& actions) : c_(c), actions_(actions)
 {
     Controles& k = c.controles;
+    auto place = [](Controle& c, Controle* parent, const char* nom, Rect design, Commande commande = cmdAucune,
+                     bool policeTimes = false) { return PlaceControle{&c, parent, nom, design, commande, policeTimes}; };
+    Controle* droite = &k.superPanelDroite;
+    Controle* info = &k.panelInfo;
+    Controle* tableaux = &k.panelTableaux;
+    Controle* jeux = &k.superPanelJeux;
     disposition_ = {
-        {&k.superPanelDroite, nullptr, "superPanelDroite", {612, 208, 183, 121}, false, false},
-        {&k.panelNumeroTableau, &k.superPanelDroite, "panelNumeroTableau", {6, 6, 171, 19}, false, false},
-        {&k.panelNomJoueur, &k.superPanelDroite, "panelNomJoueur", {6, 28, 109, 19}, false, false},
-        {&k.panelScoreMixte, &k.superPanelDroite, "panelScoreMixte", {118, 28, 59, 19}, false, false},
-        {&k.panelTitreMeilleurScore, &k.superPanelDroite, "panelTitreMeilleurScore", {6, 52, 91, 19}, false, false},
-        {&k.panelTitreDernierMeilleurScore, &k.superPanelDroite, "panelTitreDernierMeilleurScore",
-            {100, 52, 77, 19}, false, false},
-        {&k.panelPremierMeilleurScore, &k.superPanelDroite, "panelPremierMeilleurScore", {6, 72, 91, 19}, false,
-            false},
-        {&k.panelDernierMeilleurScore, &k.superPanelDroite, "panelDernierMeilleurScore", {100, 72, 77, 19}, false,
-            false},
-        {&k.panelDetailHighScores, &k.superPanelDroite, "panelDetailHighScores", {6, 94, 171, 23}, true, false},
-        {&k.panelInfo, nullptr, "panelInfo", {612, 334, 183, 195}, false, false},
-        {&k.lblInfos, &k.panelInfo, "lblInfos", {8, 7, 165, 160}, false, true},
-        {&Shape1, &k.panelInfo, "Shape1", {4, 4, 173, 167}, false, false},
-        {&k.panelBut, &k.panelInfo, "panelBut", {4, 174, 57, 16}, true, false},
-        {&k.panelReglesDuJeu, &k.panelInfo, "panelReglesDuJeu", {64, 174, 59, 16}, true, false},
-        {&k.panelCalculScores, &k.panelInfo, "panelCalculScores", {126, 174, 53, 16}, true, false},
-        {&k.panelTableaux, nullptr, "panelTableaux", {612, 124, 183, 79}, false, false},
-        {&k.panelChangerTableau, &k.panelTableaux, "panelChangerTableau", {4, 4, 175, 21}, true, false},
-        {&k.panelTableauAleatoire, &k.panelTableaux, "panelTableauAleatoire", {4, 28, 175, 21}, true, false},
-        {&k.panelTableauPrecedent, &k.panelTableaux, "panelTableauPrecedent", {4, 54, 23, 20}, true, false},
-        {&k.panelTableauIdem, &k.panelTableaux, "panelTableauIdem", {30, 54, 123, 20}, true, false},
-        {&k.panelTableauSuivant, &k.panelTableaux, "panelTableauSuivant", {156, 54, 23, 20}, true, false},
-        {&k.superPanelJeux, nullptr, "superPanelJeux", {610, 4, 187, 117}, false, false},
-        {&k.panelsJeux[1], &k.superPanelJeux, "panelLabyrinthe", {3, 4, 180, 20}, true, false},
-        {&k.panelsJeux[2], &k.superPanelJeux, "panelCarreMagique", {3, 26, 180, 20}, true, false},
-        {&k.panelsJeux[3], &k.superPanelJeux, "panelDifferences", {3, 48, 180, 20}, true, false},
-        {&k.panelsJeux[4], &k.superPanelJeux, "panelSerpentin", {3, 70, 180, 20}, true, false},
-        {&k.panelsJeux[5], &k.superPanelJeux, "panelMemoire", {3, 92, 180, 20}, true, false},
+        place(k.superPanelDroite, nullptr, "superPanelDroite", {612, 208, 183, 121}),
+        place(k.panelNumeroTableau, droite, "panelNumeroTableau", {6, 6, 171, 19}),
+        place(k.panelNomJoueur, droite, "panelNomJoueur", {6, 28, 109, 19}),
+        place(k.panelScoreMixte, droite, "panelScoreMixte", {118, 28, 59, 19}),
+        place(k.panelTitreMeilleurScore, droite, "panelTitreMeilleurScore", {6, 52, 91, 19}),
+        place(k.panelTitreDernierMeilleurScore, droite, "panelTitreDernierMeilleurScore", {100, 52, 77, 19}),
+        place(k.panelPremierMeilleurScore, droite, "panelPremierMeilleurScore", {6, 72, 91, 19}),
+        place(k.panelDernierMeilleurScore, droite, "panelDernierMeilleurScore", {100, 72, 77, 19}),
+        place(k.panelDetailHighScores, droite, "panelDetailHighScores", {6, 94, 171, 23}, cmdDetailScores),
+        place(k.panelInfo, nullptr, "panelInfo", {612, 334, 183, 195}),
+        place(k.lblInfos, info, "lblInfos", {8, 7, 165, 160}, cmdAucune, true),
+        place(Shape1, info, "Shape1", {4, 4, 173, 167}),
+        place(k.panelBut, info, "panelBut", {4, 174, 57, 16}, cmdBut),
+        place(k.panelReglesDuJeu, info, "panelReglesDuJeu", {64, 174, 59, 16}, cmdRegles),
+        place(k.panelCalculScores, info, "panelCalculScores", {126, 174, 53, 16}, cmdScores),
+        place(k.panelTableaux, nullptr, "panelTableaux", {612, 124, 183, 79}),
+        place(k.panelChangerTableau, tableaux, "panelChangerTableau", {4, 4, 175, 21}, cmdChangerTableau),
+        place(k.panelTableauAleatoire, tableaux, "panelTableauAleatoire", {4, 28, 175, 21}, cmdTableauAleatoire),
+        place(k.panelTableauPrecedent, tableaux, "panelTableauPrecedent", {4, 54, 23, 20}, cmdTableauPrecedent),
+        place(k.panelTableauIdem, tableaux, "panelTableauIdem", {30, 54, 123, 20}, cmdTableauIdem),
+        place(k.panelTableauSuivant, tableaux, "panelTableauSuivant", {156, 54, 23, 20}, cmdTableauSuivant),
+        place(k.superPanelJeux, nullptr, "superPanelJeux", {610, 4, 187, 117}),
+        place(k.panelsJeux[1], jeux, "panelLabyrinthe", {3, 4, 180, 20}, CommandeJeu(Labyrinthe)),
+        place(k.panelsJeux[2], jeux, "panelCarreMagique", {3, 26, 180, 20}, CommandeJeu(CarreMagique)),
+        place(k.panelsJeux[3], jeux, "panelDifferences", {3, 48, 180, 20}, CommandeJeu(Differences)),
+        place(k.panelsJeux[4], jeux, "panelSerpentin", {3, 70, 180, 20}, CommandeJeu(Serpentin)),
+        place(k.panelsJeux[5], jeux, "panelMemoire", {3, 92, 180, 20}, CommandeJeu(Memoire)),
     };
     Shape1 = Controle(Sorte::Cadre, 0);
 }
@@ -86,7 +89,7 @@ bool FenetrePrincipale::EstCliquable(const Controle& c) const
 {
     for (const PlaceControle& p : disposition_)
         if (p.controle == &c)
-            return p.cliquable;
+            return p.cliquable();
     return false;
 }
 
@@ -107,7 +110,7 @@ void FenetrePrincipale::FormCreate(int32_t largeurEcran, int32_t hauteurEcran, d
         // smaller factor, so their captions stay whole on a wide screen.
         if (!p.policeTimes)
             p.controle->SetTaillePolice(TaillePolicePanneaux(f.X, f.Y));
-        if (p.cliquable)
+        if (p.cliquable())
             p.controle->SetCurseur(Curseur::FlecheHaut);
     }
     // The board panel as the layout sizes it before each game.
@@ -242,6 +245,35 @@ void FenetrePrincipale::Quitter1Click()
     c_.ports.Message(g.TexteAuRevoir);
     EnregistrerScoresEnAttente(c_);
     actions_.FermerEcranDemarrage();
+}
+
+void FenetrePrincipale::Executer(Commande commande)
+{
+    if (const TTypeJeu type = JeuDeLaCommande(commande)) {
+        ChoisirJeu(type);
+        return;
+    }
+    switch (commande) {
+    case cmdQuitter: Quitter1Click(); break;
+    case cmdDetailScores: panelDetailHighScoresClick(); break;
+    case cmdRecreerScores: menuRecreerHighScoresClick(); break;
+    case cmdCouleurFond: menuCouleurFondEcranClick(); break;
+    case cmdCouleurTableau: menuCouleurTableauDeJeuClick(); break;
+    case cmdSommaire: menuSommaireClick(); break;
+    case cmdAPropos: menuAProposClick(); break;
+    case cmdChangerTableau: panelChangerTableauClick(); break;
+    case cmdTableauAleatoire: panelTableauAleatoireClick(); break;
+    case cmdTableauPrecedent: panelTableauPrecedentClick(); break;
+    case cmdTableauIdem: panelTableauIdemClick(); break;
+    case cmdTableauSuivant: panelTableauSuivantClick(); break;
+    case cmdBut: panelButClick(); break;
+    case cmdRegles: panelReglesDuJeuClick(); break;
+    case cmdScores: panelCalculScoresClick(); break;
+    case cmdFermer: FormClose(); break;
+    case cmdExporterScores: actions_.ExporterMeilleursScores(); break;
+    case cmdImporterScores: actions_.ImporterMeilleursScores(); break;
+    default: break;
+    }
 }
 
 void FenetrePrincipale::AppelPanelMyMouseDown(Controle& panneau) { panneau.SetBiseauExterieur(Biseau::Abaisse); }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Contexte.h"
+#include "session/Commandes.h"
 
 namespace cogitelle {
 
@@ -33,6 +34,10 @@ public:
     virtual bool ChoisirCouleur(Couleur initiale, Couleur& choisie) = 0;
     // The help of the current language at its contents.
     virtual void MontrerAide(const std::string& fichier) = 0;
+    // The records saved as a score file the player chooses where to keep, and a score file chosen
+    // by the player to replace them: the menu offers both only where the front end asks for them.
+    virtual void ExporterMeilleursScores() {}
+    virtual void ImporterMeilleursScores() {}
 };
 
 // One control of the main window's right-hand side, as the window is designed.
@@ -41,12 +46,17 @@ struct PlaceControle {
     Controle* parent;   // nullptr: the window's client area
     const char* nom;    // the control's name, also the Qt object name
     Rect design;
-    bool cliquable;     // up-arrow cursor and the pressed look
+    Commande commande;  // what a click on it runs; cmdAucune: it only shows something
     bool policeTimes;   // "Times New Roman" rather than the window's font
+    // Clickable: up-arrow cursor and the pressed look.
+    bool cliquable() const { return commande != cmdAucune; }
 };
 
 // The window's own font: "MS Sans Serif" at 8 points before scaling.
 constexpr int32_t TaillePoliceFenetre = 8;
+// Its client area on the design screen.
+constexpr int32_t LargeurFenetrePrincipale = 800;
+constexpr int32_t HauteurFenetrePrincipale = 534;
 
 class FenetrePrincipale {
 public:
@@ -58,6 +68,9 @@ public:
     std::string Caption;
     std::string MenuJeux[6];   // captions of the five game menu items, 1..5
     Controle Shape1;           // the frame around the info label
+    // A disabled window takes no input: the main window waits so while the chooser of start-up
+    // is open.
+    bool Enabled = true;
 
     // The right-hand controls in creation order, parents before their children.
     const std::vector<PlaceControle>& Disposition() const { return disposition_; }
@@ -87,6 +100,9 @@ public:
     void menuSommaireClick();
     void menuAProposClick();
     void Quitter1Click();
+
+    // A menu item or a clickable panel, by its command.
+    void Executer(Commande commande);
 
     // The pressed look of a clickable panel while a mouse button is held on it.
     void AppelPanelMyMouseDown(Controle& panneau);

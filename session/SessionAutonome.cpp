@@ -1,12 +1,11 @@
 #include "session/SessionAutonome.h"
 
-#include "session/NouvellePartie.h"
-
 namespace cogitelle {
 
-SessionAutonome::SessionAutonome() : ctx{*etat, hasard, *controles, ports, magasin, std::string()}
+SessionAutonome::SessionAutonome()
+    : session(ports, magasin, std::string()), etat(&session.etat), hasard(session.hasard), controles(&session.controles),
+      ctx(session.ctx)
 {
-    RemplirVoisins(etat->Voisins);
     etat->NumeroTableau = 1;
     etat->Langue = 1;
     etat->Verif = 1;
@@ -16,7 +15,7 @@ void SessionAutonome::Jouer(TTypeJeu type, int32_t numero)
 {
     etat->TypeJeu = type;
     etat->NumeroTableau = numero;
-    NouvellePartie(ctx);
+    session.NouvellePartie();
 }
 
 } // namespace cogitelle

@@ -1,14 +1,12 @@
-// A whole core with no front end: for the puzzle printer, benchmarks and fuzzers. Messages are
+// A whole session with no front end: for the puzzle printer, benchmarks and fuzzers. Messages are
 // kept, questions answered No, timers only change the model, the options stay in memory and the
 // score table is never read from or written to disk.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "core/Contexte.h"
-#include "store/MagasinOptions.h"
+#include "session/Session.h"
 
 namespace cogitelle {
 
@@ -23,12 +21,14 @@ public:
 
 struct SessionAutonome {
     SessionAutonome();
-    std::unique_ptr<GameState> etat = std::make_unique<GameState>();
-    PuzzleRandom hasard;
-    std::unique_ptr<Controles> controles = std::make_unique<Controles>();
     PortsSilencieux ports;
     MagasinMemoire magasin;
-    Contexte ctx;
+    Session session;
+    // The session's objects, by the names the tools use.
+    GameState* const etat;
+    PuzzleRandom& hasard;
+    Controles* const controles;
+    Contexte& ctx;
 
     // Starts puzzle `numero` of game `type`.
     void Jouer(TTypeJeu type, int32_t numero);

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "session/NouvellePartie.h"
+#include "session/Session.h"
 
 namespace cogitelle::test {
 
@@ -24,9 +25,9 @@ DossierTemporaire::~DossierTemporaire()
 }
 
 Banc::Banc(MagasinOptions* autreMagasin)
-    : ctx{*etat, hasard, *controles, ports, autreMagasin ? *autreMagasin : magasin, (dossier.chemin() / "scoresI").string()}
+    : session(ports, autreMagasin ? *autreMagasin : magasin, (dossier.chemin() / "scoresI").string()),
+      etat(&session.etat), hasard(session.hasard), controles(&session.controles), ctx(session.ctx)
 {
-    RemplirVoisins(etat->Voisins);
     etat->NumeroTableau = 1;
     etat->Langue = 1;
     etat->Verif = 1;

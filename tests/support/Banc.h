@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Contexte.h"
+#include "session/Session.h"
 #include "store/MagasinOptions.h"
 
 namespace cogitelle::test {
@@ -64,16 +65,19 @@ private:
     std::filesystem::path chemin_;
 };
 
+// A session with recorded ports, its options in memory and its score file in a private folder.
 struct Banc {
-    // The context uses `autreMagasin` as its settings store when one is given.
+    // The session uses `autreMagasin` as its settings store when one is given.
     explicit Banc(MagasinOptions* autreMagasin = nullptr);
-    std::unique_ptr<GameState> etat = std::make_unique<GameState>();
-    PuzzleRandom hasard;
-    std::unique_ptr<Controles> controles = std::make_unique<Controles>();
     PortsEnregistres ports;
     MagasinMemoire magasin;
     DossierTemporaire dossier;
-    Contexte ctx;
+    Session session;
+    // The session's objects.
+    GameState* const etat;
+    PuzzleRandom& hasard;
+    Controles* const controles;
+    Contexte& ctx;
 
     GameState& g() { return *etat; }
     Controles& k() { return *controles; }

@@ -274,7 +274,7 @@ void ConstruireListe(Application& a)
         for (const auto& [c, n] : clics)
             if (c == p.controle)
                 commande = n;
-        Ajouter(a, *p.controle, sPanneau, parent, p.nom, p.policeTimes, p.cliquable ? commande : -1);
+        Ajouter(a, *p.controle, sPanneau, parent, p.nom, p.policeTimes, p.cliquable() ? commande : -1);
     }
     a.vus.resize(a.liste.size());
 }
