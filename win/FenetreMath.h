@@ -1,15 +1,16 @@
-// The main window: the board, the right-hand panels and the timers, each routed to the rules
-// through the link to the core.
+// The main window: its menu bar, the board, the right-hand panels and the timers, each routed to
+// the session.
 #pragma once
 
 #include "win/Windows.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
 
+#include "session/Session.h"
 #include "win/Ecran.h"
-#include "win/Liaison.h"
 #include "win/Panneau.h"
 #include "win/Plateau.h"
 
@@ -19,8 +20,8 @@ class PortsWin;
 
 class FenetreMath {
 public:
-    // Creates the window, hidden, for the screen `ecran`, and lays out its controls.
-    FenetreMath(Liaison& liaison, PortsWin& ports, const MetriquesEcran& ecran);
+    // Creates the window, hidden, with the session's main window made for the screen `ecran`.
+    FenetreMath(Session& session, PortsWin& ports, const MetriquesEcran& ecran);
     ~FenetreMath();
     FenetreMath(const FenetreMath&) = delete;
     FenetreMath& operator=(const FenetreMath&) = delete;
@@ -32,25 +33,31 @@ public:
 
     // Shown maximised.
     void Montrer();
+    // Runs a rule, then the view follows the model.
+    void Executer(const std::function<void()>& regle);
     // The view follows the model after a call of the rules.
     void RafraichirVue();
     // The keyboard preview: every key typed in this window reaches it first, whichever of its
-    // controls has the focus. Call it for each message before it is dispatched; false: dispatch it.
-    bool Previsualiser(const MSG& message);
+    // controls has the focus, and its shortcut keys (F1, F9) act. Call it for each message before
+    // it is dispatched; true when it was used up.
+    bool Previsualiser(MSG& message);
 
 private:
     static LRESULT CALLBACK Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l);
     LRESULT Traiter(UINT message, WPARAM w, LPARAM l);
+    void CreerMenus();
     void CreerPanneaux();
-    void Executer(const std::function<void()>& regle);
 
-    Liaison& liaison_;
+    Session& session_;
     PortsWin& ports_;
     HWND fenetre_ = nullptr;
     Echelle echelle_;
     std::unique_ptr<Plateau> plateau_;
     std::vector<std::unique_ptr<Panneau>> panneaux_;
     std::map<const Controle*, Panneau*> parControle_;
+    HMENU barre_ = nullptr;
+    HACCEL raccourcis_ = nullptr;
+    std::vector<ElementMenu> menusVus_;   // the items as the menu bar shows them
     Couleur couleurVue_ = 0;
     HBRUSH fond_ = nullptr;
     uint64_t modificationsVues_ = ~uint64_t(0);

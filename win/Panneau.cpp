@@ -37,8 +37,9 @@ void EnregistrerClasse()
 } // namespace
 
 Panneau::Panneau(HWND parent, const Controle& modele, const char* nom, Famille famille, bool cliquable,
-    Evenements evenements)
-    : modele_(modele), vu_(modele), famille_(famille), cliquable_(cliquable), evenements_(std::move(evenements)),
+    Evenements evenements, std::optional<Police> police)
+    : modele_(modele), vu_(modele), famille_(famille), police_(police), cliquable_(cliquable),
+      evenements_(std::move(evenements)),
       echelle_(PppFenetre(parent))
 {
     EnregistrerClasse();
@@ -93,7 +94,7 @@ void Panneau::Peindre(HDC dc)
 {
     RECT r{};
     GetClientRect(fenetre_, &r);
-    PeindreControle(dc, r, modele_, Pinceau{echelle_, polices_, famille_, true});
+    PeindreControle(dc, r, modele_, Pinceau{echelle_, polices_, famille_, true, police_ ? &*police_ : nullptr});
     // The outline shapes above it, in this window's coordinates.
     for (Dessus& d : dessus_) {
         d.vu = *d.cadre;

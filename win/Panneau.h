@@ -6,6 +6,7 @@
 #include "win/Windows.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "win/Ecran.h"
@@ -21,7 +22,9 @@ public:
         std::function<void()> clique;    // the left button went up inside it
     };
 
-    Panneau(HWND parent, const Controle& modele, const char* nom, Famille famille, bool cliquable, Evenements evenements);
+    // `police`: a dialog's type at the dialog's scale, in place of the control's own size.
+    Panneau(HWND parent, const Controle& modele, const char* nom, Famille famille, bool cliquable, Evenements evenements,
+        std::optional<Police> police = std::nullopt);
     ~Panneau();
     Panneau(const Panneau&) = delete;
     Panneau& operator=(const Panneau&) = delete;
@@ -45,6 +48,7 @@ private:
     const Controle& modele_;
     Controle vu_;   // the look last painted
     Famille famille_;
+    std::optional<Police> police_;
     bool cliquable_;
     Evenements evenements_;
     Echelle echelle_;

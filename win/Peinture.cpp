@@ -26,16 +26,20 @@ void Remplir(HDC dc, int gauche, int haut, int droite, int bas, COLORREF couleur
 HFONT PoliceDe(HDC dc, const Controle& c, const std::wstring& texte, const RECT& zone, const Pinceau& p,
     bool plusieursLignes)
 {
-    const int hauteur = p.echelle.HauteurPolice(c.TaillePolice());
-    HFONT police = p.polices.Obtenir(p.famille, hauteur, c.Gras());
+    const Famille famille = p.police ? FamilleDe(*p.police) : p.famille;
+    const bool gras = p.police ? p.police->gras : c.Gras();
+    const int hauteur = !p.police   ? p.echelle.HauteurPolice(c.TaillePolice())
+        : p.police->points          ? p.echelle.HauteurPolice(p.police->taille)
+                                    : p.echelle.X(p.police->taille);
+    HFONT police = p.polices.Obtenir(famille, hauteur, gras);
     if (!p.ajuster || texte.empty())
         return police;
     const int largeur = zone.right - zone.left, haut = zone.bottom - zone.top;
     const int32_t tient = TailleQuiTient(hauteur, [&](int32_t h) {
-        SelectObject(dc, p.polices.Obtenir(p.famille, h, c.Gras()));
+        SelectObject(dc, p.polices.Obtenir(famille, h, gras));
         return TexteTient(dc, texte, largeur, haut, plusieursLignes);
     });
-    return p.polices.Obtenir(p.famille, tient, c.Gras());
+    return p.polices.Obtenir(famille, tient, gras);
 }
 
 void PeindreFondEtTexte(HDC dc, const RECT& zone, const Controle& c, const Pinceau& p, bool plusieursLignes)
@@ -69,6 +73,8 @@ void PeindreFondEtTexte(HDC dc, const RECT& zone, const Controle& c, const Pince
 }
 
 } // namespace
+
+Famille FamilleDe(const Police& police) { return police.famille == FamillePolice::Times ? Famille::Times : Famille::Fenetre; }
 
 COLORREF VersColorref(Couleur c) { return static_cast<COLORREF>(c & 0xFFFFFF); }   // the same byte order
 Couleur DepuisColorref(COLORREF c) { return static_cast<Couleur>(c & 0xFFFFFF); }

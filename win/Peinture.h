@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "core/Controles.h"
+#include "session/Descriptions.h"
 #include "win/Ecran.h"
 
 namespace cogitelle {
@@ -45,7 +46,13 @@ struct Pinceau {
     Polices& polices;
     Famille famille = Famille::Fenetre;
     bool ajuster = false;   // a caption too large for its box is drawn smaller rather than cut
+    // A dialog's type, already at the dialog's scale: it replaces the family, the size and the
+    // weight the control holds.
+    const Police* police = nullptr;
 };
+
+// The family of a described font.
+Famille FamilleDe(const Police& police);
 
 // A bevel of `largeur` lines on the edge of `r` (raised: light top-left, dark bottom-right),
 // which then shrinks to the area inside it.

@@ -30,6 +30,18 @@ BoutonSouris BoutonDe(UINT bouton)
     return bouton == MK_RBUTTON ? BoutonSouris::Droit : bouton == MK_MBUTTON ? BoutonSouris::Milieu : BoutonSouris::Gauche;
 }
 
+TypeMur TypeDe(Piece mur)
+{
+    return mur == Piece::MurDroit ? TypeMur::Droit : mur == Piece::MurBas ? TypeMur::Bas : TypeMur::BasDroit;
+}
+
+template <typename Grille>
+bool Dans(const Grille& grille, const Controle* c)
+{
+    const Controle* debut = &grille[0][0];
+    return c >= debut && c < debut + sizeof grille / sizeof grille[0][0];
+}
+
 void EnregistrerClasse()
 {
     static const bool fait = [] {
@@ -48,10 +60,17 @@ void EnregistrerClasse()
 
 } // namespace
 
-Plateau::Plateau(HWND parent, Liaison& liaison, std::function<void()> modeleModifie)
-    : liaison_(liaison), modeleModifie_(std::move(modeleModifie)), echelle_(PppFenetre(parent)),
-      panneauVu_(liaison.Modele().panelCentral)
+Plateau::Plateau(HWND parent, Session& session, std::function<void()> modeleModifie)
+    : session_(session), modeleModifie_(std::move(modeleModifie)), echelle_(PppFenetre(parent)),
+      panneauVu_(session.controles.panelCentral)
 {
+    const Controles& k = session.controles;
+    for (const Controle* ctl : k.OrdreCreation())
+        pieces_.push_back(Dans(k.Cases, ctl)                                ? Piece::Case
+                : Dans(k.CadresInterieurs, ctl) || Dans(k.CadresCases, ctl) ? Piece::Cadre
+                : Dans(k.MursDroits, ctl)                                   ? Piece::MurDroit
+                : Dans(k.MursBas, ctl)                                      ? Piece::MurBas
+                                                                            : Piece::MurBasDroit);
     EnregistrerClasse();
     fenetre_ = CreateWindowExW(0, ClassePlateau, L"panelCentral", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
         nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -76,7 +95,7 @@ LRESULT CALLBACK Plateau::Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM
 
 void Plateau::Placer()
 {
-    const Controle& pc = liaison_.Modele().panelCentral;
+    const Controle& pc = session_.controles.panelCentral;
     const RECT r = echelle_.VersRect(pc.rect());
     SetWindowPos(fenetre_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
         SWP_NOZORDER | SWP_NOACTIVATE | (pc.Visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
@@ -92,8 +111,8 @@ void Plateau::ChangerEchelle(UINT ppp)
 
 void Plateau::Synchroniser()
 {
-    Liaison& l = liaison_;
-    const Controle& pc = l.Modele().panelCentral;
+    Controles& k = session_.controles;
+    const Controle& pc = k.panelCentral;
     bool tout = false;
     if (pc.rect() != panneauVu_.rect() || pc.Visible() != panneauVu_.Visible() || pc.couleur() != panneauVu_.couleur() ||
         pc.BiseauExterieur() != panneauVu_.BiseauExterieur() || pc.BiseauInterieur() != panneauVu_.BiseauInterieur() ||
@@ -102,9 +121,9 @@ void Plateau::Synchroniser()
         Placer();
         tout = true;
     }
-    if (l.Modele().ToutSale())
+    if (k.ToutSale())
         tout = true;
-    const std::vector<Rect> zones = l.PrendreZonesSales();
+    const std::vector<Rect> zones = k.PrendreZonesSales();
     if (tout || zones.size() > ZonesMax) {
         InvalidateRect(fenetre_, nullptr, FALSE);
     } else {
@@ -117,10 +136,10 @@ void Plateau::Synchroniser()
 
 int Plateau::IndiceA(POINT p) const
 {
-    const auto& pool = liaison_.Pool();
+    const auto& pool = session_.controles.OrdreCreation();
     for (int i = static_cast<int>(pool.size()) - 1; i >= 0; --i) {
         const Controle& ctl = *pool[static_cast<size_t>(i)];
-        if (liaison_.PieceDe(static_cast<size_t>(i)) == Piece::Cadre || !ctl.Visible())
+        if (pieces_[static_cast<size_t>(i)] == Piece::Cadre || !ctl.Visible())
             continue;
         const RECT r = echelle_.VersRect(ctl.rect());
         if (PtInRect(&r, p))
@@ -131,12 +150,12 @@ int Plateau::IndiceA(POINT p) const
 
 void Plateau::Peindre(HDC dc, const RECT& zone)
 {
-    const Controles& k = liaison_.Modele();
+    const Controles& k = session_.controles;
     RECT tout{};
     GetClientRect(fenetre_, &tout);
     Pinceau pinceau{echelle_, polices_, Famille::Times, false};
     PeindrePanneau(dc, tout, k.panelCentral, pinceau);
-    const auto& pool = liaison_.Pool();
+    const auto& pool = k.OrdreCreation();
     for (size_t i = 0; i < pool.size(); ++i) {
         const Controle& ctl = *pool[i];
         if (!ctl.Visible())
@@ -145,12 +164,12 @@ void Plateau::Peindre(HDC dc, const RECT& zone)
         RECT commun;
         if (r.right <= r.left || r.bottom <= r.top || !IntersectRect(&commun, &r, &zone))
             continue;
-        if (liaison_.PieceDe(i) == Piece::Cadre) {
+        if (pieces_[i] == Piece::Cadre) {
             PeindreCadre(dc, r, ctl, echelle_);
         } else {
             // A number a little wide for its cell (the magic square's ring of sums) is drawn
             // smaller rather than cut.
-            pinceau.ajuster = liaison_.PieceDe(i) == Piece::Case && !ctl.Caption().empty();
+            pinceau.ajuster = pieces_[i] == Piece::Case && !ctl.Caption().empty();
             PeindrePanneau(dc, r, ctl, pinceau);
         }
     }
@@ -166,22 +185,22 @@ void Plateau::Appuyer(UINT bouton, WPARAM w, POINT p, bool doubleClic)
             return;
         const MurTenu mur = *murTenu_;
         murTenu_.reset();
-        liaison_.MurRelache(mur.piece, mur.tag);
+        session_.MurRelache(TypeDe(mur.piece), mur.tag);
     }
     const int i = IndiceA(p);
     if (i < 0)
         return;
-    const Controle& ctl = *liaison_.Pool()[static_cast<size_t>(i)];
-    const Piece piece = liaison_.PieceDe(static_cast<size_t>(i));
+    const Controle& ctl = *session_.controles.OrdreCreation()[static_cast<size_t>(i)];
+    const Piece piece = pieces_[static_cast<size_t>(i)];
     if (piece == Piece::Case) {
-        liaison_.CaseEnfoncee(ctl.Tag(), BoutonDe(bouton), EtatSourisDe(w, doubleClic));
+        session_.Case(ctl.Tag(), BoutonDe(bouton), EtatSourisDe(w, doubleClic));
     } else {
         // A wall acts once per double click: its second press is neither a press nor a click.
         if (doubleClic && !SecondePressionAgit(CibleSouris::Mur))
             return;
         murTenu_ = MurTenu{piece, ctl.Tag(), &ctl, bouton};
         SetCapture(fenetre_);
-        liaison_.MurEnfonce(piece, ctl.Tag());
+        session_.MurEnfonce(TypeDe(piece), ctl.Tag());
     }
     Synchroniser();
     modeleModifie_();
@@ -199,12 +218,12 @@ void Plateau::Relacher(UINT bouton, POINT p)
     const bool dedans = PtInRect(&r, p);
     // The wall is raised before its click runs: a click that ends the game locks the board, and
     // the wall must not stay pressed under the end message.
-    liaison_.MurRelache(mur.piece, mur.tag);
+    session_.MurRelache(TypeDe(mur.piece), mur.tag);
     Synchroniser();
     modeleModifie_();
     if (bouton != MK_LBUTTON || !dedans)
         return;
-    liaison_.MurClique(mur.piece, mur.tag);
+    session_.MurClique(TypeDe(mur.piece), mur.tag);
     Synchroniser();
     modeleModifie_();
 }
@@ -255,7 +274,7 @@ LRESULT Plateau::Traiter(UINT message, WPARAM w, LPARAM l)
         if (murTenu_ && reinterpret_cast<HWND>(l) != fenetre_) {
             const MurTenu mur = *murTenu_;
             murTenu_.reset();
-            liaison_.MurRelache(mur.piece, mur.tag);
+            session_.MurRelache(TypeDe(mur.piece), mur.tag);
             Synchroniser();
             modeleModifie_();
         }
@@ -268,7 +287,8 @@ LRESULT Plateau::Traiter(UINT message, WPARAM w, LPARAM l)
             GetCursorPos(&souris);
             ScreenToClient(fenetre_, &souris);
             const int i = IndiceA(souris);
-            const Controle& ctl = i < 0 ? liaison_.Modele().panelCentral : *liaison_.Pool()[static_cast<size_t>(i)];
+            const Controle& ctl =
+                i < 0 ? session_.controles.panelCentral : *session_.controles.OrdreCreation()[static_cast<size_t>(i)];
             SetCursor(VersCurseur(ctl.curseur()));
             return TRUE;
         }

@@ -7,16 +7,21 @@
 #include <functional>
 #include <optional>
 
+#include <vector>
+
+#include "session/Session.h"
 #include "win/Ecran.h"
-#include "win/Liaison.h"
 #include "win/Peinture.h"
 
 namespace cogitelle {
 
+// What a control of the board pool is, for painting and hit-testing.
+enum class Piece : uint8_t { Case, Cadre, MurDroit, MurBas, MurBasDroit };
+
 class Plateau {
 public:
     // A child of `parent`; `modeleModifie` is called after each press or release the rules saw.
-    Plateau(HWND parent, Liaison& liaison, std::function<void()> modeleModifie);
+    Plateau(HWND parent, Session& session, std::function<void()> modeleModifie);
     ~Plateau();
     Plateau(const Plateau&) = delete;
     Plateau& operator=(const Plateau&) = delete;
@@ -51,7 +56,8 @@ private:
     void Placer();
 
     HWND fenetre_ = nullptr;
-    Liaison& liaison_;
+    Session& session_;
+    std::vector<Piece> pieces_;   // what each control of the pool is, in creation order
     std::function<void()> modeleModifie_;
     Echelle echelle_;
     Polices polices_;

@@ -29,7 +29,7 @@ LRESULT CALLBACK CrochetBoite(int code, WPARAM w, LPARAM l)
 
 } // namespace
 
-PortsWin::PortsWin(const std::string& titre) : titre_(titre)
+PortsWin::PortsWin()
 {
     WNDCLASSEXW classe{};
     classe.cbSize = sizeof classe;
@@ -70,7 +70,11 @@ int PortsWin::Boite(const std::string& texte, const std::string& titre, UINT sty
     nomNon = non;
     if (oui || non)
         crochet = SetWindowsHookExW(WH_CBT, CrochetBoite, nullptr, GetCurrentThreadId());
-    const HWND proprietaire = proprietaire_ && IsWindowVisible(proprietaire_) ? proprietaire_ : nullptr;
+    // The box belongs to the active window (the chooser, when it asks for the name), which it
+    // blocks while it is open and gives back the keyboard to; otherwise to the main window.
+    HWND proprietaire = GetActiveWindow();
+    if (!proprietaire || !IsWindowVisible(proprietaire))
+        proprietaire = proprietaire_ && IsWindowVisible(proprietaire_) ? proprietaire_ : nullptr;
     const int reponse = MessageBoxW(proprietaire, Large(texte).c_str(), Large(titre).c_str(), style);
     if (crochet) {
         UnhookWindowsHookEx(crochet);
@@ -80,7 +84,7 @@ int PortsWin::Boite(const std::string& texte, const std::string& titre, UINT sty
     return reponse;
 }
 
-void PortsWin::Message(const std::string& texte) { Boite(texte, titre_, MB_OK | MB_ICONINFORMATION); }
+void PortsWin::Message(const std::string& texte) { Boite(texte, titre_ ? *titre_ : std::string(), MB_OK | MB_ICONINFORMATION); }
 
 bool PortsWin::Question(const std::string& titre, const std::string& texte)
 {
@@ -95,7 +99,7 @@ bool PortsWin::QuestionOuiNon(const std::string& titre, const std::string& texte
     return Boite(texte, titre, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1, o.c_str(), n.c_str()) == IDYES;
 }
 
-void PortsWin::Erreur(const std::string& texte) { Boite(texte, titre_, MB_OK | MB_ICONERROR); }
+void PortsWin::Erreur(const std::string& texte) { Boite(texte, titre_ ? *titre_ : std::string(), MB_OK | MB_ICONERROR); }
 
 void PortsWin::MinuterieChangee(const Minuterie& m)
 {

@@ -14,12 +14,13 @@ namespace cogitelle {
 
 class PortsWin : public Ports {
 public:
-    // titre: the program title that captions every box; it is read at each box.
-    explicit PortsWin(const std::string& titre);
+    PortsWin();
     ~PortsWin() override;
     PortsWin(const PortsWin&) = delete;
     PortsWin& operator=(const PortsWin&) = delete;
 
+    // The program title that captions every box; it is read at each box.
+    void SetTitre(const std::string& titre) { titre_ = &titre; }
     // The window the boxes belong to (they block it while they are open).
     void SetProprietaire(HWND fenetre) { proprietaire_ = fenetre; }
 
@@ -45,7 +46,7 @@ private:
     int Boite(const std::string& texte, const std::string& titre, UINT style, const wchar_t* oui = nullptr,
         const wchar_t* non = nullptr);
 
-    const std::string& titre_;
+    const std::string* titre_ = nullptr;
     HWND proprietaire_ = nullptr;
     HWND horloge_ = nullptr;   // a message-only window that receives the timers
     bool actifs_[3] = {};

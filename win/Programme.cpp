@@ -1,47 +1,130 @@
 #include "win/Programme.h"
 
-
 #include "store/qt/MagasinSysteme.h"
 #include "win/Peinture.h"
 #include "win/Unicode.h"
 
 namespace cogitelle {
 
-ObjetsDuProgramme::ObjetsDuProgramme()
-    : ports(etat->Titre), magasin(CreerMagasinSysteme()), ctx{*etat, hasard, *controles, ports, *magasin, "scoresI"}
+namespace {
+
+Fenetres* fenetresDuTimer = nullptr;   // the windows whose start timer runs
+constexpr UINT_PTR IdTimerDebut = 1;
+
+} // namespace
+
+ObjetsDuProgramme::ObjetsDuProgramme() : session(ports, CreerMagasinSysteme(), "scoresI")
 {
+    ports.SetTitre(session.etat.Titre);
 }
 
-Fenetres::Fenetres(Contexte& c, PortsWin& ports, const MetriquesEcran& ecran) : ports_(ports), liaison_(c, *this)
+// The chooser's rules as its window asks them.
+class Fenetres::ReglesChoix : public ReglesDialogue {
+public:
+    explicit ReglesChoix(ChoixTableau& m) : m_(m) {}
+    const DescriptionFenetre& Description() const override { return ChoixTableau::Description(); }
+    std::vector<EtatControle> Etats() const override { return m_.Etats(); }
+    void Activer() override { m_.FormActivate(); }
+    Issue Clic(int32_t indice) override { return m_.Clic(indice); }
+    void Change(int32_t indice, int32_t position) override { m_.Change(indice, position); }
+    void DoubleClic(int32_t indice) override { m_.DoubleClic(indice); }
+    std::string Saisie(const std::string& texte) override { return m_.Saisie(texte); }
+    Issue Touche(ToucheFenetre touche) override { return m_.Touche(touche); }
+    void Defiler(int32_t, ToucheDefilement touche) override { m_.Defiler(touche); }
+    void Chiffre(int32_t, int32_t chiffre) override { m_.TaperChiffre(chiffre, static_cast<int64_t>(GetTickCount64())); }
+    void OublierChiffres() override { m_.OublierChiffres(); }
+
+private:
+    ChoixTableau& m_;
+};
+
+// The viewer's rules as its window asks them: it takes the scroll bars' keys itself.
+class Fenetres::ReglesScores : public ReglesDialogue {
+public:
+    explicit ReglesScores(DetailMeilleursScores& m) : m_(m) {}
+    const DescriptionFenetre& Description() const override { return DetailMeilleursScores::Description(); }
+    std::vector<Rect> Places(double facteur) const override { return DetailMeilleursScores::Places(facteur); }
+    std::vector<EtatControle> Etats() const override { return m_.Etats(); }
+    void Activer() override { m_.FormActivate(); }
+    Issue Clic(int32_t indice) override { return m_.Clic(indice); }
+    void Change(int32_t indice, int32_t position) override { m_.Change(indice, position); }
+    Issue Touche(ToucheFenetre touche) override { return m_.Touche(touche); }
+    void Defiler(int32_t, ToucheDefilement touche) override { m_.Defiler(touche); }
+    bool ClavierALaFenetre() const override { return true; }
+
+private:
+    DetailMeilleursScores& m_;
+};
+
+Fenetres::Fenetres(Session& session, PortsWin& ports, const MetriquesEcran& ecran) : session_(session), ports_(ports)
 {
-    math_ = std::make_unique<FenetreMath>(liaison_, ports, ecran);
+    session_.BrancherFenetres(*this);
+    demarrage_ = std::make_unique<Demarrage>(session_, ecran, [this](int32_t langue) { Demarrer(langue); },
+        [this] { FermerEcranDemarrage(); });
+    math_ = std::make_unique<FenetreMath>(session_, ports_, ecran);
+    const GameState& g = session_.etat;
+    reglesChoix_ = std::make_unique<ReglesChoix>(session_.Choix());
+    choix_ = std::make_unique<Dialogue>(math_->Fenetre(), *reglesChoix_, g.FacteurEcranX, g.FacteurEcranY, [this](Issue issue) {
+        choix_->Cacher();
+        if (issue == Issue::Demarrer) {
+            // The confirmed game starts in the main window, enabled again.
+            math_->Executer([this] { session_.NouvellePartie(); });
+            SetForegroundWindow(math_->Fenetre());
+        }
+    });
+    reglesScores_ = std::make_unique<ReglesScores>(session_.Scores());
+    scores_ = std::make_unique<Dialogue>(math_->Fenetre(), *reglesScores_, g.FacteurEcranX, g.FacteurEcranY,
+        [this](Issue) { scores_->Cacher(); });
+    demarrage_->Montrer();
 }
 
-Fenetres::~Fenetres() = default;
+Fenetres::~Fenetres()
+{
+    if (fenetresDuTimer == this) {
+        KillTimer(nullptr, IdTimerDebut);
+        fenetresDuTimer = nullptr;
+    }
+    scores_.reset();
+    choix_.reset();
+    math_.reset();
+    demarrage_.reset();
+}
 
 void Fenetres::Demarrer(int32_t langue)
 {
-    liaison_.ChoisirLangue(langue);
+    math_->Executer([this, langue] { session_.Demarrer(langue); });
+    demarrage_->Cacher();
     math_->Montrer();
+    // The chooser opens just after the main window has shown.
+    fenetresDuTimer = this;
+    SetTimer(math_->Fenetre(), IdTimerDebut, 1, TimerDebut);
 }
 
-bool Fenetres::Previsualiser(const MSG& m) { return math_->Previsualiser(m); }
-
-void Fenetres::MontrerChoixTableau()
+void CALLBACK Fenetres::TimerDebut(HWND fenetre, UINT, UINT_PTR id, DWORD)
 {
-    // The chooser's window comes with the windows' descriptions.
+    KillTimer(fenetre, id);
+    if (Fenetres* f = fenetresDuTimer) {
+        fenetresDuTimer = nullptr;
+        f->math_->Executer([f] { f->session_.TimerDebut(); });
+    }
 }
 
-void Fenetres::MontrerMeilleursScores()
+bool Fenetres::Previsualiser(MSG& m)
 {
-    // The high-score viewer's window comes with the windows' descriptions.
+    return choix_->Previsualiser(m) || scores_->Previsualiser(m) || math_->Previsualiser(m);
 }
+
+void Fenetres::MontrerChoixTableau() { choix_->Montrer(); }
+void Fenetres::MontrerMeilleursScores() { scores_->Montrer(); }
 
 void Fenetres::FermerEcranDemarrage()
 {
-    // Closing the start screen ends the program.
+    // Closing the start screen ends the program: the windows go at once, the loop ends after.
     termine_ = true;
+    ShowWindow(scores_->Fenetre(), SW_HIDE);
+    ShowWindow(choix_->Fenetre(), SW_HIDE);
     ShowWindow(math_->Fenetre(), SW_HIDE);
+    demarrage_->Cacher();
     PostQuitMessage(0);
 }
 

@@ -58,8 +58,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     ObjetsDuProgramme programme;
     EntrerDossierDonnees(Arguments(), programme.ports);
 
-    Fenetres fenetres(programme.ctx, programme.ports, MetriquesEcranPrincipal());
-    fenetres.Demarrer(1);
+    Fenetres fenetres(programme.session, programme.ports, MetriquesEcranPrincipal());
 
     MSG m;
     while (!fenetres.Termine() && GetMessageW(&m, nullptr, 0, 0) > 0) {

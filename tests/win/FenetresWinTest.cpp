@@ -35,13 +35,7 @@ struct Programme : ProgrammeWin {
         g().CouleurTableauDeJeu = CouleurPlateau;
         ProgrammeWin::Jouer(type, numero);
     }
-    RECT Place(HWND w)
-    {
-        RECT r{};
-        GetWindowRect(w, &r);
-        MapWindowPoints(HWND_DESKTOP, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    }
+    RECT Place(HWND w) { return test::Place(w); }
     Image Plateau_() { return test::Capturer(Plateau()); }
 };
 
@@ -363,7 +357,7 @@ TEST(FenetrePrincipaleWin, PartiesJusquAuBout)
     EXPECT_EQ(p.coeur.ports.messages.back().rfind("Fin de la partie.\nFELICITATIONS", 0), 0u) << p.coeur.ports.messages.back();
 
     // Both records are on disk, under the player's name.
-    std::ifstream fichier(p.coeur.ctx.CheminScores, std::ios::binary);
+    std::ifstream fichier(p.coeur.session.ctx.CheminScores, std::ios::binary);
     std::string octets((std::istreambuf_iterator<char>(fichier)), std::istreambuf_iterator<char>());
     ASSERT_EQ(octets.size(), 400000u);
     auto place = [&octets](int32_t type, int32_t numero) {

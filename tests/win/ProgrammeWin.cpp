@@ -130,14 +130,36 @@ void Pomper(Fenetres& f, int millisecondes)
     } while (GetTickCount64() < fin);
 }
 
-ProgrammeWin::ProgrammeWin(MetriquesEcran ecran) : f(coeur.ctx, coeur.ports, ecran) { Pomper(f); }
+RECT Place(HWND w)
+{
+    RECT r{};
+    GetWindowRect(w, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+ProgrammeWin::ProgrammeWin(MetriquesEcran ecran) : f(coeur.session, coeur.ports, ecran) { Pomper(f); }
+
+void ProgrammeWin::Demarrer()
+{
+    Touche(VK_RETURN, f.Ecran().Fenetre());
+    // The start timer's tick opens the chooser.
+    const ULONGLONG limite = GetTickCount64() + 3000;
+    while (!IsWindowVisible(f.Choix().Fenetre()) && GetTickCount64() < limite)
+        Pomper(f, 10);
+}
 
 void ProgrammeWin::Jouer(TTypeJeu type, int32_t numero, const std::string& nom)
 {
     if (!IsWindowVisible(f.Math().Fenetre()))
-        f.Demarrer(1);
-    f.Lien().Jouer(type, numero, nom);
-    f.Math().RafraichirVue();
+        Demarrer();
+    // As the chooser confirms a game: it closes, the main window is enabled, the game starts.
+    g().TypeJeu = type;
+    g().NumeroTableau = numero;
+    g().NomJoueur = nom;
+    f.Choix().Cacher();
+    coeur.session.Principale().Enabled = true;
+    f.Math().Executer([this] { coeur.session.NouvellePartie(); });
     Pomper(f);
 }
 
@@ -165,9 +187,8 @@ void ProgrammeWin::DoubleCliquer(const Controle& c)
     Pomper(f);
 }
 
-void ProgrammeWin::CliquerPanneau(const Controle& c)
+void ProgrammeWin::CliquerFenetre(HWND p)
 {
-    const HWND p = Panneau(c);
     RECT r{};
     GetClientRect(p, &r);
     PostMessageW(p, WM_LBUTTONDOWN, MK_LBUTTON, Centre(r));
@@ -175,12 +196,14 @@ void ProgrammeWin::CliquerPanneau(const Controle& c)
     Pomper(f);
 }
 
-void ProgrammeWin::Touche(WPARAM codeVirtuel)
+void ProgrammeWin::Touche(WPARAM codeVirtuel, HWND fenetre)
 {
+    if (!fenetre)
+        fenetre = f.Math().Fenetre();
     // The key's scan code too: the loop's TranslateMessage makes the character from it.
     const LPARAM balayage = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(codeVirtuel), MAPVK_VK_TO_VSC)) << 16;
-    PostMessageW(f.Math().Fenetre(), WM_KEYDOWN, codeVirtuel, balayage | 1);
-    PostMessageW(f.Math().Fenetre(), WM_KEYUP, codeVirtuel, balayage | static_cast<LPARAM>(0xC0000001u));
+    PostMessageW(fenetre, WM_KEYDOWN, codeVirtuel, balayage | 1);
+    PostMessageW(fenetre, WM_KEYUP, codeVirtuel, balayage | static_cast<LPARAM>(0xC0000001u));
     Pomper(f);
 }
 
