@@ -391,8 +391,9 @@ LRESULT Dialogue::TraiterControle(int32_t indice, HWND fenetre, UINT message, WP
         }
         break;
     case WM_KEYDOWN:
-        // Any key but a digit on the scroll bar starts the next typed number anew.
-        if (c.genre == Genre::Defilement)
+        // Any key but a digit (or a shift key) on the scroll bar starts the next typed number anew.
+        if (c.genre == Genre::Defilement && !(w >= '0' && w <= '9') && !(w >= VK_NUMPAD0 && w <= VK_NUMPAD9) &&
+            w != VK_SHIFT && w != VK_CONTROL && w != VK_MENU)
             regles_.OublierChiffres();
         break;
     case WM_GETDLGCODE:

@@ -13,7 +13,6 @@
 #include <thread>
 
 #include "ProgrammeWin.h"
-#include "store/MeilleursScores.h"
 #include "support/Invariants.h"
 
 using namespace cogitelle;
@@ -305,70 +304,6 @@ TEST(FenetrePrincipaleWin, MinuterieDuScore)
         test::Pomper(p.f, 50);
     EXPECT_EQ(p.g().Score, 4999);
     EXPECT_EQ(p.k().panelScoreMixte.Caption(), "4999");
-}
-
-// Two games played to their end through the windows: the maze with the keyboard, the memory game
-// with the mouse. Each ends with its message and its record in the score file.
-TEST(FenetrePrincipaleWin, PartiesJusquAuBout)
-{
-    Programme p;
-    p.Jouer(Labyrinthe, 3);
-    const GameState& g = p.g();
-    const int32_t n = g.NbColonnes;
-    for (int pas = 0; pas < 400 && !g.PartieTerminee; ++pas) {
-        // Breadth-first from the exit: the neighbour one step nearer.
-        std::map<std::pair<int32_t, int32_t>, int32_t> distance{{{n, n}, 0}};
-        std::deque<std::pair<int32_t, int32_t>> file{{n, n}};
-        while (!file.empty()) {
-            const auto ici = file.front();
-            file.pop_front();
-            for (const auto& v : test::detail::VoisinsOuverts(g, ici.first, ici.second))
-                if (distance.emplace(v, distance[ici] + 1).second)
-                    file.push_back(v);
-        }
-        std::pair<int32_t, int32_t> cible{g.PosX, g.PosY};
-        for (const auto& v : test::detail::VoisinsOuverts(g, g.PosX, g.PosY))
-            if (distance.count(v) && distance[v] < distance[cible])
-                cible = v;
-        const int32_t dx = cible.first - g.PosX, dy = cible.second - g.PosY;
-        p.Touche(dx > 0 ? VK_RIGHT : dx < 0 ? VK_LEFT : dy > 0 ? VK_DOWN : VK_UP);
-    }
-    ASSERT_TRUE(g.PartieTerminee);
-    EXPECT_FALSE(p.coeur.ports.Actif(Minuterie::Score));
-    ASSERT_FALSE(p.coeur.ports.messages.empty());
-    EXPECT_EQ(p.coeur.ports.messages.back().rfind("Fin de la partie.\nFELICITATIONS", 0), 0u) << p.coeur.ports.messages.back();
-    const int32_t scoreLabyrinthe = g.Score;
-
-    p.Jouer(Memoire, 2);
-    std::map<int32_t, std::vector<std::pair<int32_t, int32_t>>> groupes;
-    for (int32_t x = 1; x <= g.NbColonnes; ++x)
-        for (int32_t y = 1; y <= g.NbLignes; ++y)
-            if (g.Valeur[x][y] != 0)
-                groupes[g.Valeur[x][y]].push_back({x, y});
-    for (const auto& [valeur, cases] : groupes) {
-        for (const auto& [x, y] : cases)
-            p.Cliquer(p.k().Cases[x][y]);
-        // The group is taken off at the refresh timer's tick.
-        const ULONGLONG limite = GetTickCount64() + 3000;
-        while (p.k().timerRefreshMemoire.Enabled && GetTickCount64() < limite)
-            test::Pomper(p.f, 20);
-    }
-    ASSERT_TRUE(g.PartieTerminee);
-    EXPECT_EQ(p.coeur.ports.messages.back().rfind("Fin de la partie.\nFELICITATIONS", 0), 0u) << p.coeur.ports.messages.back();
-
-    // Both records are on disk, under the player's name.
-    std::ifstream fichier(p.coeur.session.ctx.CheminScores, std::ios::binary);
-    std::string octets((std::istreambuf_iterator<char>(fichier)), std::istreambuf_iterator<char>());
-    ASSERT_EQ(octets.size(), 400000u);
-    auto place = [&octets](int32_t type, int32_t numero) {
-        EnregistrementScore e;
-        std::memcpy(&e, octets.data() + ((static_cast<size_t>(type - 1) * 500 + static_cast<size_t>(numero - 1)) * 10) * 16, 16);
-        return e;
-    };
-    EXPECT_EQ(std::string(place(Labyrinthe, 3).NomScore, 4), "TEST");
-    EXPECT_EQ(place(Labyrinthe, 3).ValeurScore, scoreLabyrinthe);
-    EXPECT_EQ(std::string(place(Memoire, 2).NomScore, 4), "TEST");
-    EXPECT_EQ(place(Memoire, 2).ValeurScore, g.Score);
 }
 
 // At 125, 150 and 200 % the same layout at the monitor's scale, every bevel a whole number of

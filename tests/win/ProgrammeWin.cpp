@@ -138,7 +138,18 @@ RECT Place(HWND w)
     return r;
 }
 
-ProgrammeWin::ProgrammeWin(MetriquesEcran ecran) : f(coeur.session, coeur.ports, ecran) { Pomper(f); }
+CoeurWin::CoeurWin(MagasinOptions* autreMagasin, const std::string& cheminScores)
+    : session(ports, autreMagasin ? *autreMagasin : magasin,
+          cheminScores.empty() ? (dossier.chemin() / "scoresI").string() : cheminScores)
+{
+    ports.SetTitre(session.etat.Titre);
+}
+
+ProgrammeWin::ProgrammeWin(MetriquesEcran ecran, MagasinOptions* autreMagasin, const std::string& cheminScores)
+    : coeur(autreMagasin, cheminScores), f(coeur.session, coeur.ports, ecran)
+{
+    Pomper(f);
+}
 
 void ProgrammeWin::Demarrer()
 {

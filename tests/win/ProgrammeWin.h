@@ -22,12 +22,14 @@ public:
     void Erreur(const std::string& texte) override { this->messages.push_back("erreur: " + texte); }
 };
 
+// The settings in `autreMagasin` and the score file at `cheminScores` when given (a program started
+// again over the same ones); otherwise in memory and in a folder of its own.
 struct CoeurWin {
-    CoeurWin() { ports.SetTitre(session.etat.Titre); }
+    explicit CoeurWin(MagasinOptions* autreMagasin = nullptr, const std::string& cheminScores = {});
     PortsWinEnregistres ports;
     MagasinMemoire magasin;
     DossierTemporaire dossier;
-    Session session{ports, magasin, (dossier.chemin() / "scoresI").string()};
+    Session session;
 };
 
 // What a window shows: its pixels, read back from the screen.
@@ -49,7 +51,8 @@ void Pomper(Fenetres& f, int millisecondes = 0);
 RECT Place(HWND fenetre);
 
 struct ProgrammeWin {
-    explicit ProgrammeWin(MetriquesEcran ecran = {800, 600, 96});
+    explicit ProgrammeWin(MetriquesEcran ecran = {800, 600, 96}, MagasinOptions* autreMagasin = nullptr,
+        const std::string& cheminScores = {});
     CoeurWin coeur;
     Fenetres f;
 
@@ -58,8 +61,10 @@ struct ProgrammeWin {
     HWND Plateau() { return f.Math().Board().Fenetre(); }
     HWND Panneau(const Controle& c) { return f.Math().PanneauDe(c)->Fenetre(); }
 
-    // "DEMARRER" clicked, then the main window waits for the chooser.
+    // Enter on the start screen, then the main window waits for the chooser.
     void Demarrer();
+    // The messages shown since the start.
+    const std::vector<std::string>& Messages() { return coeur.ports.messages; }
     // Starts puzzle `numero` of game `type` as the chooser confirms it, the main window shown.
     void Jouer(TTypeJeu type, int32_t numero, const std::string& nom = "TEST");
     // A left click (press and release) at the centre of a control of the board, or with the right
