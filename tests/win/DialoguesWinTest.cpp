@@ -348,3 +348,66 @@ TEST(BoitesWin, OuiNonNommes)
         EXPECT_EQ(Etroit(texte), anglais ? "Do you really want to quit ?" : "Voulez-vous vraiment arrêter ?");
     }
 }
+
+// The colour items open the system's colour dialog on the window's colour: a colour chosen there
+// becomes the option; cancelled, the options are saved all the same. F1 asks for the help page
+// beside the program: where there is none, the system says why.
+TEST(MenusWin, CouleursEtAide)
+{
+    ProgrammeWin p;
+    p.Jouer(Labyrinthe, 1);
+    const HWND math = p.f.Math().Fenetre();
+    // Answers the colour dialog from another thread: the red, green and blue fields, then OK or
+    // Cancel.
+    auto repondre = [&](int rouge, int vert, int bleu, bool ok, Couleur& ouverte) {
+        return std::thread([=, &ouverte] {
+            for (int i = 0; i < 500; ++i, Sleep(10)) {
+                HWND boite = nullptr;
+                while ((boite = FindWindowExW(nullptr, boite, L"#32770", nullptr)) != nullptr)
+                    if (GetWindow(boite, GW_OWNER) == math && IsWindowVisible(boite))
+                        break;
+                if (!boite)
+                    continue;
+                ouverte = RGB(GetDlgItemInt(boite, 706, nullptr, FALSE), GetDlgItemInt(boite, 707, nullptr, FALSE),
+                    GetDlgItemInt(boite, 708, nullptr, FALSE));
+                if (ok) {
+                    SetDlgItemInt(boite, 706, static_cast<UINT>(rouge), FALSE);
+                    SetDlgItemInt(boite, 707, static_cast<UINT>(vert), FALSE);
+                    SetDlgItemInt(boite, 708, static_cast<UINT>(bleu), FALSE);
+                }
+                PostMessageW(boite, WM_COMMAND, MAKEWPARAM(ok ? IDOK : IDCANCEL, BN_CLICKED), 0);
+                return;
+            }
+        });
+    };
+    Couleur ouverte = 0;
+    const Couleur fondAvant = p.g().CouleurFondEcran;
+    std::thread t = repondre(0x11, 0x22, 0x33, true, ouverte);
+    PostMessageW(math, WM_COMMAND, MAKEWPARAM(cmdCouleurFond, 0), 0);
+    test::Pomper(p.f);
+    t.join();
+    EXPECT_EQ(ouverte, fondAvant);
+    EXPECT_EQ(p.g().CouleurFondEcran, RGB(0x11, 0x22, 0x33));
+    EXPECT_EQ(test::Capturer(math).Pixel(700, 560), RGB(0x11, 0x22, 0x33));
+    const auto& fond = p.coeur.magasin.valeurs.at("optionCouleurFondEcran").octets;
+    ASSERT_EQ(fond.size(), 4u);
+    EXPECT_EQ(fond[0], 0x11);
+    EXPECT_EQ(fond[2], 0x33);
+
+    // Cancelled: nothing changes, but the options are written again.
+    p.coeur.magasin.valeurs.clear();
+    const Couleur tableauAvant = p.g().CouleurTableauDeJeu;
+    t = repondre(0, 0, 0, false, ouverte);
+    PostMessageW(math, WM_COMMAND, MAKEWPARAM(cmdCouleurTableau, 0), 0);
+    test::Pomper(p.f);
+    t.join();
+    EXPECT_EQ(p.g().CouleurTableauDeJeu, tableauAvant);
+    EXPECT_EQ(p.coeur.magasin.valeurs.count("optionCouleurTableauDeJeu"), 1u);
+
+    // F1: the tests' program has no help page beside it.
+    p.Touche(VK_F1);
+    ASSERT_FALSE(p.Messages().empty());
+    const std::string& erreur = p.Messages().back();
+    EXPECT_EQ(erreur.rfind("erreur: ", 0), 0u) << erreur;
+    EXPECT_NE(erreur.find("\\cogitellefr.html\n\n"), std::string::npos) << erreur;
+}
