@@ -1,6 +1,7 @@
 #include "win/Demarrage.h"
 
 #include "session/Echelles.h"
+#include "win/Fenetre.h"
 #include "win/Unicode.h"
 
 namespace cogitelle {
@@ -9,22 +10,6 @@ namespace {
 
 const wchar_t* const ClasseDemarrage = L"CogitelleDemarrage";
 
-void EnregistrerClasse()
-{
-    static const bool fait = [] {
-        WNDCLASSEXW classe{};
-        classe.cbSize = sizeof classe;
-        // A double click on a button is one click: its second press does nothing (see Traiter).
-        classe.style = CS_DBLCLKS;
-        classe.lpfnWndProc = DefWindowProcW;
-        classe.hInstance = GetModuleHandleW(nullptr);
-        classe.hIcon = LoadIconW(classe.hInstance, MAKEINTRESOURCEW(1));
-        classe.lpszClassName = ClasseDemarrage;
-        return RegisterClassExW(&classe) != 0;
-    }();
-    (void)fait;
-}
-
 } // namespace
 
 Demarrage::Demarrage(Session& session, const MetriquesEcran& ecran, std::function<void(int32_t)> demarrer,
@@ -32,7 +17,8 @@ Demarrage::Demarrage(Session& session, const MetriquesEcran& ecran, std::functio
     : session_(session), demarrer_(std::move(demarrer)), fermer_(std::move(fermer)),
       echelle_(static_cast<UINT>(ecran.pixelsParPouce))
 {
-    EnregistrerClasse();
+    // A double click on a button is one click: its second press does nothing (see Traiter).
+    EnregistrerClasse(ClasseDemarrage, CS_DBLCLKS);
     session_.CreerEcranDemarrage(ecran.largeur, ecran.hauteur, ecran.pixelsParPouce);
     const EcranDemarrage& d = session_.Demarrage();
     // Centred on the whole screen, as designed.
@@ -40,17 +26,10 @@ Demarrage::Demarrage(Session& session, const MetriquesEcran& ecran, std::functio
     const Rect place = PlaceDansZone(largeur, hauteur, {0, 0, ecran.largeur, ecran.hauteur});
     fenetre_ = CreateWindowExW(WS_EX_APPWINDOW, ClasseDemarrage, Large(session_.etat.Titre).c_str(), WS_POPUP,
         place.left, place.top, largeur, hauteur, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(fenetre_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(fenetre_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure));
+    Brancher(fenetre_, this);
 }
 
-Demarrage::~Demarrage()
-{
-    if (fenetre_) {
-        SetWindowLongPtrW(fenetre_, GWLP_USERDATA, 0);
-        DestroyWindow(fenetre_);
-    }
-}
+Demarrage::~Demarrage() { Detruire(fenetre_); }
 
 void Demarrage::Montrer()
 {
@@ -90,23 +69,11 @@ void Demarrage::Peindre(HDC dc)
         peindre(d.Bouton(langue));
 }
 
-LRESULT CALLBACK Demarrage::Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l)
-{
-    auto* d = reinterpret_cast<Demarrage*>(GetWindowLongPtrW(fenetre, GWLP_USERDATA));
-    return d ? d->Traiter(message, w, l) : DefWindowProcW(fenetre, message, w, l);
-}
-
 LRESULT Demarrage::Traiter(UINT message, WPARAM w, LPARAM l)
 {
     const POINT p{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(fenetre_, &ps);
-        Peindre(dc);
-        EndPaint(fenetre_, &ps);
-        return 0;
-    }
+    case WM_PAINT: Repeindre(fenetre_, [this](HDC dc, const RECT&) { Peindre(dc); }); return 0;
     case WM_PRINTCLIENT: Peindre(reinterpret_cast<HDC>(w)); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN:

@@ -28,10 +28,10 @@ public:
     // The place of a start button in the window, in device pixels.
     RECT RectBouton(int32_t langue) const;
     void Peindre(HDC dc);
+    // Its window's messages.
+    LRESULT Traiter(UINT message, WPARAM w, LPARAM l);
 
 private:
-    static LRESULT CALLBACK Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l);
-    LRESULT Traiter(UINT message, WPARAM w, LPARAM l);
     int32_t BoutonA(POINT p) const;
 
     Session& session_;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "session/Echelles.h"
+#include "win/Fenetre.h"
 #include "win/Unicode.h"
 
 namespace cogitelle {
@@ -11,24 +12,6 @@ namespace {
 
 const wchar_t* const ClasseDialogue = L"CogitelleDialogue";
 
-void EnregistrerClasse()
-{
-    static const bool fait = [] {
-        WNDCLASSEXW classe{};
-        classe.cbSize = sizeof classe;
-        classe.lpfnWndProc = DefWindowProcW;
-        classe.hInstance = GetModuleHandleW(nullptr);
-        classe.hIcon = LoadIconW(classe.hInstance, MAKEINTRESOURCEW(1));
-        classe.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        // Dialog-box extra bytes: IsDialogMessage keeps the focus and default button there.
-        classe.cbWndExtra = DLGWINDOWEXTRA;
-        classe.lpszClassName = ClasseDialogue;
-        return RegisterClassExW(&classe) != 0;
-    }();
-    (void)fait;
-}
-
-// The window style of a dialog: a fixed single border and a title, no title-bar buttons.
 // Not clipping its children: the dialog paints its colour behind the group box too.
 constexpr DWORD StyleDialogue = WS_POPUP | WS_CAPTION | WS_BORDER;
 constexpr DWORD StyleEtenduDialogue = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
@@ -77,7 +60,7 @@ Dialogue::Dialogue(HWND proprietaire, ReglesDialogue& regles, double facteurX, d
     std::function<void(Issue)> issue)
     : regles_(regles), issue_(std::move(issue)), proprietaire_(proprietaire), echelle_(PppFenetre(proprietaire))
 {
-    EnregistrerClasse();
+    EnregistrerClasse(ClasseDialogue, 0, LoadCursorW(nullptr, IDC_ARROW), true);
     const DescriptionFenetre& d = regles_.Description();
     // The whole dialog at the smaller screen factor, never larger than the monitor's free area
     // (in layout pixels) with its title bar.
@@ -94,8 +77,7 @@ Dialogue::Dialogue(HWND proprietaire, ReglesDialogue& regles, double facteurX, d
     fond_ = CreateSolidBrush(VersColorref(d.couleur));
     fenetre_ = CreateWindowExW(StyleEtenduDialogue, ClasseDialogue, Large(d.titre).c_str(), StyleDialogue, 0, 0, 0, 0,
         proprietaire, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(fenetre_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(fenetre_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure));
+    Brancher(fenetre_, this);
     RECT r{0, 0, echelle_.X(AEchelle(d.largeur, facteur_)), echelle_.X(AEchelle(d.hauteur, facteur_))};
     AdjustWindowRectEx(&r, StyleDialogue, FALSE, StyleEtenduDialogue);
     SetWindowPos(fenetre_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -107,10 +89,7 @@ Dialogue::~Dialogue()
 {
     for (Element& e : controles_)
         e.panneau.reset();
-    if (fenetre_) {
-        SetWindowLongPtrW(fenetre_, GWLP_USERDATA, 0);
-        DestroyWindow(fenetre_);
-    }
+    Detruire(fenetre_);
     DeleteObject(fond_);
     for (auto& [couleur, pinceau] : pinceaux_)
         DeleteObject(pinceau);
@@ -354,12 +333,6 @@ bool Dialogue::Previsualiser(MSG& m)
         }
     }
     return IsDialogMessageW(fenetre_, &m) != FALSE;
-}
-
-LRESULT CALLBACK Dialogue::Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l)
-{
-    auto* d = reinterpret_cast<Dialogue*>(GetWindowLongPtrW(fenetre, GWLP_USERDATA));
-    return d ? d->Traiter(message, w, l) : DefWindowProcW(fenetre, message, w, l);
 }
 
 LRESULT CALLBACK Dialogue::ProcedureControle(HWND fenetre, UINT message, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR donnee)

@@ -65,6 +65,8 @@ public:
     // The dialog's keys: Enter, Escape, Tab and the keys the window takes itself. True when the
     // message was used up.
     bool Previsualiser(MSG& m);
+    // Its window's messages.
+    LRESULT Traiter(UINT message, WPARAM w, LPARAM l);
 
 private:
     struct Element {
@@ -75,9 +77,7 @@ private:
         bool enfonce = false;               // a button held down
     };
 
-    static LRESULT CALLBACK Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l);
     static LRESULT CALLBACK ProcedureControle(HWND fenetre, UINT message, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR donnee);
-    LRESULT Traiter(UINT message, WPARAM w, LPARAM l);
     LRESULT TraiterControle(int32_t indice, HWND fenetre, UINT message, WPARAM w, LPARAM l);
     void Creer();
     void Evenement(const std::function<Issue()>& regle);

@@ -1,5 +1,6 @@
 #include "win/FenetreMath.h"
 
+#include "win/Fenetre.h"
 #include "win/PortsWin.h"
 #include "win/Unicode.h"
 
@@ -8,24 +9,6 @@ namespace cogitelle {
 namespace {
 
 const wchar_t* const ClasseMath = L"CogitelleMath";
-
-void EnregistrerClasse()
-{
-    static const bool fait = [] {
-        WNDCLASSEXW classe{};
-        classe.cbSize = sizeof classe;
-        classe.style = CS_DBLCLKS;
-        classe.lpfnWndProc = DefWindowProcW;
-        classe.hInstance = GetModuleHandleW(nullptr);
-        classe.hIcon = LoadIconW(classe.hInstance, MAKEINTRESOURCEW(1));
-        classe.hIconSm = static_cast<HICON>(LoadImageW(classe.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-            GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-        classe.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        classe.lpszClassName = ClasseMath;
-        return RegisterClassExW(&classe) != 0;
-    }();
-    (void)fait;
-}
 
 // A menu item's text: its caption, then its shortcut key after a tab.
 std::wstring TexteElement(const ElementMenu& e)
@@ -43,13 +26,12 @@ WORD ToucheDe(Raccourci r) { return r == Raccourci::F1 ? VK_F1 : VK_F9; }
 FenetreMath::FenetreMath(Session& session, PortsWin& ports, const MetriquesEcran& ecran)
     : session_(session), ports_(ports), echelle_(static_cast<UINT>(ecran.pixelsParPouce))
 {
-    EnregistrerClasse();
+    EnregistrerClasse(ClasseMath, CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW));
     session_.CreerFenetrePrincipale(ecran.largeur, ecran.hauteur, ecran.pixelsParPouce);
     fenetre_ = CreateWindowExW(0, ClasseMath, Large(session_.Principale().Caption).c_str(),
         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
         nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(fenetre_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(fenetre_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure));
+    Brancher(fenetre_, this);
     echelle_ = Echelle(PppFenetre(fenetre_));
 
     CreerMenus();
@@ -72,10 +54,7 @@ FenetreMath::~FenetreMath()
     ports_.SetProprietaire(nullptr);
     panneaux_.clear();
     plateau_.reset();
-    if (fenetre_) {
-        SetWindowLongPtrW(fenetre_, GWLP_USERDATA, 0);
-        DestroyWindow(fenetre_);
-    }
+    Detruire(fenetre_);
     if (raccourcis_)
         DestroyAcceleratorTable(raccourcis_);
     if (fond_)
@@ -225,12 +204,6 @@ bool FenetreMath::Previsualiser(MSG& m)
     }
     // The message still goes on to its control.
     return false;
-}
-
-LRESULT CALLBACK FenetreMath::Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l)
-{
-    auto* math = reinterpret_cast<FenetreMath*>(GetWindowLongPtrW(fenetre, GWLP_USERDATA));
-    return math ? math->Traiter(message, w, l) : DefWindowProcW(fenetre, message, w, l);
 }
 
 LRESULT FenetreMath::Traiter(UINT message, WPARAM w, LPARAM l)

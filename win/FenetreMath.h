@@ -41,10 +41,10 @@ public:
     // controls has the focus, and its shortcut keys (F1, F9) act. Call it for each message before
     // it is dispatched; true when it was used up.
     bool Previsualiser(MSG& message);
+    // Its window's messages.
+    LRESULT Traiter(UINT message, WPARAM w, LPARAM l);
 
 private:
-    static LRESULT CALLBACK Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l);
-    LRESULT Traiter(UINT message, WPARAM w, LPARAM l);
     void CreerMenus();
     void CreerPanneaux();
 

@@ -2,6 +2,7 @@
 
 
 #include "session/Entrees.h"
+#include "win/Fenetre.h"
 #include "win/Unicode.h"
 
 namespace cogitelle {
@@ -18,22 +19,6 @@ bool MemeAspect(const Controle& a, const Controle& b)
         a.CouleurStylo() == b.CouleurStylo() && a.LargeurStylo() == b.LargeurStylo();
 }
 
-void EnregistrerClasse()
-{
-    static const bool fait = [] {
-        WNDCLASSEXW classe{};
-        classe.cbSize = sizeof classe;
-        // A double click is two presses here: the panel acts on the first only (see Traiter). A
-        // new size repaints it whole: its caption is centred.
-        classe.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-        classe.lpfnWndProc = DefWindowProcW;
-        classe.hInstance = GetModuleHandleW(nullptr);
-        classe.lpszClassName = ClassePanneau;
-        return RegisterClassExW(&classe) != 0;
-    }();
-    (void)fait;
-}
-
 } // namespace
 
 Panneau::Panneau(HWND parent, const Controle& modele, const char* nom, Famille famille, bool cliquable,
@@ -42,26 +27,15 @@ Panneau::Panneau(HWND parent, const Controle& modele, const char* nom, Famille f
       evenements_(std::move(evenements)),
       echelle_(PppFenetre(parent))
 {
-    EnregistrerClasse();
+    // A double click is two presses here: the panel acts on the first only (see Traiter). A new
+    // size repaints it whole: its caption is centred.
+    EnregistrerClasse(ClassePanneau, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
     fenetre_ = CreateWindowExW(0, ClassePanneau, Large(nom).c_str(), WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
         0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(fenetre_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(fenetre_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure));
+    Brancher(fenetre_, this);
 }
 
-Panneau::~Panneau()
-{
-    if (fenetre_) {
-        SetWindowLongPtrW(fenetre_, GWLP_USERDATA, 0);
-        DestroyWindow(fenetre_);
-    }
-}
-
-LRESULT CALLBACK Panneau::Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l)
-{
-    auto* panneau = reinterpret_cast<Panneau*>(GetWindowLongPtrW(fenetre, GWLP_USERDATA));
-    return panneau ? panneau->Traiter(message, w, l) : DefWindowProcW(fenetre, message, w, l);
-}
+Panneau::~Panneau() { Detruire(fenetre_); }
 
 void Panneau::Synchroniser(const Echelle& echelle)
 {
@@ -111,13 +85,7 @@ void Panneau::Peindre(HDC dc)
 LRESULT Panneau::Traiter(UINT message, WPARAM w, LPARAM l)
 {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(fenetre_, &ps);
-        Peindre(dc);
-        EndPaint(fenetre_, &ps);
-        return 0;
-    }
+    case WM_PAINT: Repeindre(fenetre_, [this](HDC dc, const RECT&) { Peindre(dc); }); return 0;
     case WM_PRINTCLIENT: Peindre(reinterpret_cast<HDC>(w)); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN:

@@ -39,10 +39,10 @@ public:
     // Place, visibility and enabled state from the model; a repaint when the look changed.
     void Synchroniser(const Echelle& echelle);
     void Peindre(HDC dc);
+    // Its window's messages.
+    LRESULT Traiter(UINT message, WPARAM w, LPARAM l);
 
 private:
-    static LRESULT CALLBACK Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l);
-    LRESULT Traiter(UINT message, WPARAM w, LPARAM l);
 
     HWND fenetre_ = nullptr;
     const Controle& modele_;

@@ -2,6 +2,7 @@
 
 
 #include "session/Entrees.h"
+#include "win/Fenetre.h"
 
 namespace cogitelle {
 
@@ -42,22 +43,6 @@ bool Dans(const Grille& grille, const Controle* c)
     return c >= debut && c < debut + sizeof grille / sizeof grille[0][0];
 }
 
-void EnregistrerClasse()
-{
-    static const bool fait = [] {
-        WNDCLASSEXW classe{};
-        classe.cbSize = sizeof classe;
-        // Double clicks reach the board as such: the cells see the second press as one.
-        classe.style = CS_DBLCLKS;
-        classe.lpfnWndProc = DefWindowProcW;
-        classe.hInstance = GetModuleHandleW(nullptr);
-        classe.hCursor = nullptr;   // set at each move, by the control under the mouse
-        classe.lpszClassName = ClassePlateau;
-        return RegisterClassExW(&classe) != 0;
-    }();
-    (void)fait;
-}
-
 } // namespace
 
 Plateau::Plateau(HWND parent, Session& session, std::function<void()> modeleModifie)
@@ -71,27 +56,15 @@ Plateau::Plateau(HWND parent, Session& session, std::function<void()> modeleModi
                 : Dans(k.MursDroits, ctl)                                   ? Piece::MurDroit
                 : Dans(k.MursBas, ctl)                                      ? Piece::MurBas
                                                                             : Piece::MurBasDroit);
-    EnregistrerClasse();
+    // Double clicks reach the board as such: the cells see the second press as one.
+    EnregistrerClasse(ClassePlateau, CS_DBLCLKS);
     fenetre_ = CreateWindowExW(0, ClassePlateau, L"panelCentral", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
         nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(fenetre_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(fenetre_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure));
+    Brancher(fenetre_, this);
     Placer();
 }
 
-Plateau::~Plateau()
-{
-    if (fenetre_) {
-        SetWindowLongPtrW(fenetre_, GWLP_USERDATA, 0);
-        DestroyWindow(fenetre_);
-    }
-}
-
-LRESULT CALLBACK Plateau::Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l)
-{
-    auto* plateau = reinterpret_cast<Plateau*>(GetWindowLongPtrW(fenetre, GWLP_USERDATA));
-    return plateau ? plateau->Traiter(message, w, l) : DefWindowProcW(fenetre, message, w, l);
-}
+Plateau::~Plateau() { Detruire(fenetre_); }
 
 void Plateau::Placer()
 {
@@ -232,12 +205,11 @@ LRESULT Plateau::Traiter(UINT message, WPARAM w, LPARAM l)
 {
     const POINT p{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(fenetre_, &ps);
-        // Painted off screen, then shown at once: no flicker of the cells under their frames.
-        const RECT& z = ps.rcPaint;
-        if (z.right > z.left && z.bottom > z.top) {
+    case WM_PAINT:
+        Repeindre(fenetre_, [this](HDC dc, const RECT& z) {
+            // Painted off screen, then shown at once: no flicker of the cells under their frames.
+            if (z.right <= z.left || z.bottom <= z.top)
+                return;
             HDC memoire = CreateCompatibleDC(dc);
             HBITMAP image = CreateCompatibleBitmap(dc, z.right - z.left, z.bottom - z.top);
             const HGDIOBJ avant = SelectObject(memoire, image);
@@ -248,10 +220,8 @@ LRESULT Plateau::Traiter(UINT message, WPARAM w, LPARAM l)
             SelectObject(memoire, avant);
             DeleteObject(image);
             DeleteDC(memoire);
-        }
-        EndPaint(fenetre_, &ps);
+        });
         return 0;
-    }
     case WM_PRINTCLIENT: {
         RECT tout{};
         GetClientRect(fenetre_, &tout);

@@ -40,6 +40,8 @@ public:
     RECT RectDe(const Controle& c) const { return echelle_.VersRect(c.rect()); }
     // Paints the zone of the board into `dc`.
     void Peindre(HDC dc, const RECT& zone);
+    // The board window's messages.
+    LRESULT Traiter(UINT message, WPARAM w, LPARAM l);
 
 private:
     struct MurTenu {
@@ -49,8 +51,6 @@ private:
         UINT bouton;   // MK_LBUTTON, MK_RBUTTON or MK_MBUTTON
     };
 
-    static LRESULT CALLBACK Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l);
-    LRESULT Traiter(UINT message, WPARAM w, LPARAM l);
     void Appuyer(UINT bouton, WPARAM w, POINT p, bool doubleClic);
     void Relacher(UINT bouton, POINT p);
     void Placer();

@@ -11,17 +11,12 @@
 
 using namespace cogitelle;
 using cogitelle::test::Image;
+using cogitelle::test::ExpectRect;
+using cogitelle::test::Garder;
 using cogitelle::test::ProgrammeWin;
 
 namespace {
 
-void ExpectRect(const RECT& r, int gauche, int haut, int largeur, int hauteur)
-{
-    EXPECT_EQ(r.left, gauche);
-    EXPECT_EQ(r.top, haut);
-    EXPECT_EQ(r.right - r.left, largeur);
-    EXPECT_EQ(r.bottom - r.top, hauteur);
-}
 
 SIZE Client(HWND w)
 {
@@ -46,11 +41,6 @@ Couleur Centre(const Image& im, HWND dialogue, HWND controle)
     return im.Pixel((r.left + r.right) / 2, (r.top + r.bottom) / 2 + (r.bottom - r.top) / 4);
 }
 
-void Garder(const Image& im, const std::string& nom)
-{
-    std::filesystem::create_directories(COGITELLE_CAPTURES);
-    EXPECT_TRUE(im.Sauver(std::string(COGITELLE_CAPTURES) + "/" + nom + ".png")) << nom;
-}
 
 } // namespace
 

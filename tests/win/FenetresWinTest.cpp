@@ -17,6 +17,8 @@
 
 using namespace cogitelle;
 using cogitelle::test::Image;
+using cogitelle::test::ExpectRect;
+using cogitelle::test::Garder;
 using cogitelle::test::ProgrammeWin;
 
 namespace {
@@ -38,20 +40,7 @@ struct Programme : ProgrammeWin {
     Image Plateau_() { return test::Capturer(Plateau()); }
 };
 
-void ExpectRect(const RECT& r, int gauche, int haut, int largeur, int hauteur)
-{
-    EXPECT_EQ(r.left, gauche);
-    EXPECT_EQ(r.top, haut);
-    EXPECT_EQ(r.right - r.left, largeur);
-    EXPECT_EQ(r.bottom - r.top, hauteur);
-}
 
-// The screenshots a person looks at, in the build folder.
-void Garder(const Image& im, const std::string& nom)
-{
-    std::filesystem::create_directories(COGITELLE_CAPTURES);
-    EXPECT_TRUE(im.Sauver(std::string(COGITELLE_CAPTURES) + "/" + nom + ".png")) << nom;
-}
 
 } // namespace
 

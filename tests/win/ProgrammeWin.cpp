@@ -1,6 +1,9 @@
 #include "ProgrammeWin.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
+#include <filesystem>
 
 namespace cogitelle::test {
 
@@ -143,6 +146,20 @@ CoeurWin::CoeurWin(MagasinOptions* autreMagasin, const std::string& cheminScores
           cheminScores.empty() ? (dossier.chemin() / "scoresI").string() : cheminScores)
 {
     ports.SetTitre(session.etat.Titre);
+}
+
+void ExpectRect(const RECT& r, int gauche, int haut, int largeur, int hauteur)
+{
+    EXPECT_EQ(r.left, gauche);
+    EXPECT_EQ(r.top, haut);
+    EXPECT_EQ(r.right - r.left, largeur);
+    EXPECT_EQ(r.bottom - r.top, hauteur);
+}
+
+void Garder(const Image& im, const std::string& nom)
+{
+    std::filesystem::create_directories(COGITELLE_CAPTURES);
+    EXPECT_TRUE(im.Sauver(std::string(COGITELLE_CAPTURES) + "/" + nom + ".png")) << nom;
 }
 
 ProgrammeWin::ProgrammeWin(MetriquesEcran ecran, MagasinOptions* autreMagasin, const std::string& cheminScores)

@@ -49,6 +49,10 @@ Image Capturer(HWND fenetre);
 void Pomper(Fenetres& f, int millisecondes = 0);
 // The place of a window in its parent's client area.
 RECT Place(HWND fenetre);
+// Checks a place against its left, top, width and height.
+void ExpectRect(const RECT& r, int gauche, int haut, int largeur, int hauteur);
+// Keeps a picture for a person to look at, under the build folder's captures/.
+void Garder(const Image& im, const std::string& nom);
 
 struct ProgrammeWin {
     explicit ProgrammeWin(MetriquesEcran ecran = {800, 600, 96}, MagasinOptions* autreMagasin = nullptr,
