@@ -3,7 +3,7 @@
 # the time from its launch to its start screen mapped on the display (a warm Wine prefix, the
 # wineserver already running, as a second start on Windows finds its system loaded), and its
 # resident memory with the largest board on screen (the 14 x 14 maze, n° 500). The same start is
-# timed for the Qt program on Linux beside it, when it is given.
+# timed for the Qt program on Linux beside it, on the same display, when it is given.
 #   bench/windows.sh [cogitelle.exe] [Qt cogitelle] [runs]
 set -euo pipefail
 exe=$(realpath "${1:-build/windows/cogitelle.exe}")
@@ -31,9 +31,10 @@ for _ in $(seq 200); do [ -s "$travail/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(head -n1 "$travail/display")
 
 "$WINE" wineboot -i >/dev/null 2>&1
-"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 # The wineserver stays up between the runs.
+"$WINESERVER" -w
 "$WINESERVER" -p
+"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
 attendre() {   # $1: the deadline in ns; waits for a visible window titled COGITELLE I
     until xdotool search --onlyvisible --name '^COGITELLE I$' >/dev/null 2>&1; do
@@ -42,20 +43,31 @@ attendre() {   # $1: the deadline in ns; waits for a visible window titled COGIT
     done
 }
 
-demarrages=()
-for i in $(seq "$essais"); do
-    dossier="$travail/essai-$i"
-    mkdir -p "$dossier"
+# Milliseconds from the launch of a command (in a scratch folder) to its start screen; the program
+# is then ended.
+mesurer() {   # $1: the scratch folder; the rest: the command
+    local dossier=$1 debut fin pid
+    shift
     debut=$(date +%s%N)
-    (cd "$dossier" && exec "$WINE" "$exe") >/dev/null 2>&1 &
+    (cd "$dossier" && HOME="$dossier" XDG_CONFIG_HOME="$dossier/.config" exec "$@") >/dev/null 2>&1 &
     pid=$!
     attendre $((debut + 30000000000))
     fin=$(date +%s%N)
-    demarrages+=($(((fin - debut) / 1000000)))
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
+    echo $(((fin - debut) / 1000000))
+}
+
+demarrages=()
+qts=()
+for i in $(seq "$essais"); do
+    mkdir -p "$travail/essai-$i" "$travail/qt-$i"
+    demarrages+=("$(mesurer "$travail/essai-$i" "$WINE" "$exe")")
     # The program itself, not only its loader.
     "$WINE" taskkill /f /im cogitelle.exe >/dev/null 2>&1 || true
+    if [ -x "$qt" ]; then
+        qts+=("$(mesurer "$travail/qt-$i" env QT_QPA_PLATFORM=xcb "$(realpath "$qt")")")
+    fi
 done
 mediane() { printf '%s\n' "$@" | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 echo "cogitelle.exe: $(stat -c %s "$exe") bytes"
@@ -79,12 +91,15 @@ xdotool key Return
 sleep 1
 xdotool key Return
 sleep 1.5
-pid=$(pgrep -f 'cogitelle\.exe' | head -n1)
-echo "cogitelle.exe under Wine, maze n° 500 on screen: resident $(awk '/^VmRSS/ {print $2}' "/proc/$pid/status") kB" \
-    "(Wine's own share included)"
+# The largest of the processes named after the program: the program itself, not its launcher.
+residente=0
+for pid in $(pgrep -f 'cogitelle\.exe'); do
+    kb=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
+    [ "${kb:-0}" -gt "$residente" ] && residente=$kb
+done
+echo "cogitelle.exe under Wine, maze n° 500 on screen: resident $residente kB (Wine's own share included)"
 "$WINE" taskkill /f /im cogitelle.exe >/dev/null 2>&1 || true
 
-if [ -x "$qt" ]; then
-    echo "Qt program on Linux, the same start:"
-    bench/demarrage.sh "$qt" "$essais"
+if [ ${#qts[@]} -gt 0 ]; then
+    echo "Qt program on Linux, the same start on the same display: median $(mediane "${qts[@]}") ms  [${qts[*]}]"
 fi
