@@ -124,6 +124,16 @@ LRESULT Demarrage::Traiter(UINT message, WPARAM w, LPARAM l)
             return TRUE;
         }
         break;
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another scale: the same picture at its scale.
+        echelle_ = Echelle(HIWORD(w));
+        polices_.Vider();
+        const RECT* propose = reinterpret_cast<const RECT*>(l);
+        SetWindowPos(fenetre_, nullptr, propose->left, propose->top, propose->right - propose->left,
+            propose->bottom - propose->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(fenetre_, nullptr, FALSE);
+        return 0;
+    }
     case WM_CLOSE:
         // Closing the start screen ends the program.
         fermer_();

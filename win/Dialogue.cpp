@@ -469,6 +469,24 @@ LRESULT Dialogue::Traiter(UINT message, WPARAM w, LPARAM l)
         }
         return 0;
     }
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another scale: the same controls made again at its scale.
+        for (Element& e : controles_) {
+            if (!e.panneau)
+                DestroyWindow(e.fenetre);
+            e.panneau.reset();
+        }
+        controles_.clear();
+        polices_.Vider();
+        echelle_ = Echelle(HIWORD(w));
+        Creer();
+        Synchroniser();
+        const RECT* propose = reinterpret_cast<const RECT*>(l);
+        SetWindowPos(fenetre_, nullptr, propose->left, propose->top, propose->right - propose->left,
+            propose->bottom - propose->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(fenetre_, nullptr, TRUE);
+        return 0;
+    }
     case WM_ACTIVATE:
         if (LOWORD(w) != WA_INACTIVE)
             Evenement([this] {

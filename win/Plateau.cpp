@@ -3,6 +3,7 @@
 
 #include "session/Entrees.h"
 #include "win/Fenetre.h"
+#include "win/Unicode.h"
 
 namespace cogitelle {
 
@@ -61,10 +62,36 @@ Plateau::Plateau(HWND parent, Session& session, std::function<void()> modeleModi
     fenetre_ = CreateWindowExW(0, ClassePlateau, L"panelCentral", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
         nullptr, GetModuleHandleW(nullptr), nullptr);
     Brancher(fenetre_, this);
+    // The hints: one tool over the board, moved to the control under the mouse that has one.
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    bulle_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, fenetre_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    TOOLINFOW outil{};
+    outil.cbSize = sizeof outil;
+    outil.uFlags = TTF_SUBCLASS;
+    outil.hwnd = fenetre_;
+    outil.uId = 1;
+    outil.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(bulle_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&outil));
     Placer();
 }
 
-Plateau::~Plateau() { Detruire(fenetre_); }
+Plateau::~Plateau()
+{
+    if (bulle_)
+        DestroyWindow(bulle_);
+    Detruire(fenetre_);
+}
+
+std::string Plateau::BulleA(POINT p) const
+{
+    const int i = IndiceA(p);
+    if (i < 0)
+        return {};
+    const Controle& c = *session_.controles.OrdreCreation()[static_cast<size_t>(i)];
+    return c.ShowHint() ? c.Hint() : std::string();
+}
 
 void Plateau::Placer()
 {
@@ -249,6 +276,33 @@ LRESULT Plateau::Traiter(UINT message, WPARAM w, LPARAM l)
             modeleModifie_();
         }
         return 0;
+    case WM_MOUSEMOVE: {
+        // Another control under the mouse: the tool moves onto it when it has a hint, and the
+        // tip shown so far goes.
+        const int i = IndiceA(p);
+        if (i != bulleIndice_) {
+            bulleIndice_ = i;
+            const std::string texte = BulleA(p);
+            bulleTexte_ = Large(texte);
+            TOOLINFOW outil{};
+            outil.cbSize = sizeof outil;
+            outil.hwnd = fenetre_;
+            outil.uId = 1;
+            if (!texte.empty())
+                outil.rect = echelle_.VersRect(session_.controles.OrdreCreation()[static_cast<size_t>(i)]->rect());
+            SendMessageW(bulle_, TTM_POP, 0, 0);
+            SendMessageW(bulle_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&outil));
+        }
+        break;
+    }
+    case WM_NOTIFY: {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(l);
+        if (info->hdr.hwndFrom == bulle_ && info->hdr.code == TTN_GETDISPINFOW) {
+            info->lpszText = bulleTexte_.data();
+            return 0;
+        }
+        break;
+    }
     // The right button plays in the serpentine: no context menu.
     case WM_CONTEXTMENU: return 0;
     case WM_SETCURSOR:

@@ -5,6 +5,7 @@
 #include "win/Windows.h"
 
 #include <functional>
+#include <string>
 #include <optional>
 
 #include <vector>
@@ -38,6 +39,10 @@ public:
     int IndiceA(POINT p) const;
     // The place of a pool control in this window, in device pixels.
     RECT RectDe(const Controle& c) const { return echelle_.VersRect(c.rect()); }
+    // The hint shown over the control under a point (the maze's exit), or nothing; the tooltip
+    // that shows it.
+    std::string BulleA(POINT p) const;
+    HWND Bulle() const { return bulle_; }
     // Paints the zone of the board into `dc`.
     void Peindre(HDC dc, const RECT& zone);
     // The board window's messages.
@@ -56,6 +61,9 @@ private:
     void Placer();
 
     HWND fenetre_ = nullptr;
+    HWND bulle_ = nullptr;        // the tooltip of the hints
+    int bulleIndice_ = -1;        // the control whose hint it shows
+    std::wstring bulleTexte_;
     Session& session_;
     std::vector<Piece> pieces_;   // what each control of the pool is, in creation order
     std::function<void()> modeleModifie_;

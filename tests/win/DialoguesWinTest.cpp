@@ -245,6 +245,19 @@ TEST(ChoixWin, ControlesEtClavier)
     EXPECT_EQ(g.NumeroTableau, 38);
     EXPECT_EQ(g.NomJoueur, "X");
     EXPECT_TRUE(IsWindowVisible(p.Plateau()));
+
+    // Moved to a monitor at 150 %: the same dialog at that scale, its buttons still drawn whole.
+    RECT propose{0, 0, 600, 420};
+    SendMessageW(f, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&propose));
+    ShowWindow(f, SW_SHOWNA);
+    test::Pomper(p.f);
+    ExpectRect(test::Place(d.Controle(m.iOK)), 183, 345, 365, 33);
+    ExpectRect(test::Place(d.Controle(m.iBarre)), 6, 267, 540, 29);
+    const Image grand = test::Capturer(f);
+    EXPECT_EQ(grand.Pixel(183 + 10, 345 + 16), RGB(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(grand.Pixel(183, 345 + 16), RGB(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(SendMessageW(d.Controle(m.iRadio1 + CarreMagique - 1), BM_GETCHECK, 0, 0), BST_CHECKED);
+    Garder(grand, "choix-150");
 }
 
 // The viewer as designed, opened by its panel: the window takes the scroll bars' keys itself.

@@ -273,6 +273,19 @@ TEST(FenetrePrincipaleWin, SourisEtClavier)
     EXPECT_EQ(p.g().PosX, 1);
     EXPECT_EQ(p.g().PosY, 1);
     EnableWindow(p.f.Math().Fenetre(), TRUE);
+    // The exit's hint: the tooltip's tool lies over the exit once the mouse is there.
+    const Controle& arrivee = k.Cases[p.g().NbColonnes][p.g().NbLignes];
+    const RECT r = p.f.Math().Board().RectDe(arrivee);
+    EXPECT_EQ(p.f.Math().Board().BulleA({r.left + 3, r.top + 3}), "Case Arrivée");
+    EXPECT_EQ(p.f.Math().Board().BulleA({5, 5}), "");
+    PostMessageW(p.Plateau(), WM_MOUSEMOVE, 0, MAKELPARAM(r.left + 3, r.top + 3));
+    test::Pomper(p.f);
+    TOOLINFOW outil{};
+    outil.cbSize = sizeof outil;
+    outil.hwnd = p.Plateau();
+    outil.uId = 1;
+    ASSERT_TRUE(SendMessageW(p.f.Math().Board().Bulle(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&outil)));
+    EXPECT_TRUE(EqualRect(&outil.rect, &r));
 
     // The memory game: a click turns a card for 3 points.
     p.Jouer(Memoire, 1);
