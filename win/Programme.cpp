@@ -8,8 +8,9 @@ namespace cogitelle {
 
 namespace {
 
-Fenetres* fenetresDuTimer = nullptr;   // the windows whose start timer runs
 constexpr UINT_PTR IdTimerDebut = 1;
+// The main window's property that leads its start timer back to the windows.
+const wchar_t* const ProprieteFenetres = L"Cogitelle.Fenetres";
 
 } // namespace
 
@@ -80,10 +81,8 @@ Fenetres::Fenetres(Session& session, PortsWin& ports, const MetriquesEcran& ecra
 
 Fenetres::~Fenetres()
 {
-    if (fenetresDuTimer == this) {
-        KillTimer(nullptr, IdTimerDebut);
-        fenetresDuTimer = nullptr;
-    }
+    KillTimer(math_->Fenetre(), IdTimerDebut);
+    RemovePropW(math_->Fenetre(), ProprieteFenetres);
     scores_.reset();
     choix_.reset();
     math_.reset();
@@ -96,17 +95,15 @@ void Fenetres::Demarrer(int32_t langue)
     demarrage_->Cacher();
     math_->Montrer();
     // The chooser opens just after the main window has shown.
-    fenetresDuTimer = this;
+    SetPropW(math_->Fenetre(), ProprieteFenetres, this);
     SetTimer(math_->Fenetre(), IdTimerDebut, 1, TimerDebut);
 }
 
 void CALLBACK Fenetres::TimerDebut(HWND fenetre, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(fenetre, id);
-    if (Fenetres* f = fenetresDuTimer) {
-        fenetresDuTimer = nullptr;
+    if (auto* f = static_cast<Fenetres*>(RemovePropW(fenetre, ProprieteFenetres)))
         f->math_->Executer([f] { f->session_.TimerDebut(); });
-    }
 }
 
 bool Fenetres::Previsualiser(MSG& m)
