@@ -1,23 +1,27 @@
 #include "app/Fenetres.h"
 
+#include <QApplication>
+#include <QColorDialog>
 
+#include "app/Aide.h"
 #include "app/Icone.h"
+#include "app/PanneauDialogue.h"
+#include "app/Peinture.h"
 #include "app/PortsQt.h"
 #include "app/fChoixTableau.h"
+#include "app/fHighScores.h"
 #include "app/fSplash.h"
 #include "app/mathema.h"
-#include "app/fHighScores.h"
 
 namespace cogitelle {
 
-Fenetres::Fenetres(Contexte& c, PortsQt& ports, const MetriquesEcran& ecran, bool differer)
-    : c_(c), ports_(ports), ecran_(ecran)
+Fenetres::Fenetres(Session& session, PortsQt& ports, const MetriquesEcran& ecran, bool differer)
+    : session_(session), ports_(ports), ecran_(ecran)
 {
-    frmSplash = std::make_unique<TfrmSplash>(c, ecran);
-    QObject::connect(frmSplash.get(), &TfrmSplash::demarrage, frmSplash.get(), [this](int32_t langue) {
-        CreerFenetresCachees();
-        frmMath->PanelStartClick(langue);
-    });
+    ports_.SetTitre(session_.etat.Titre);
+    session_.BrancherFenetres(this);
+    frmSplash = std::make_unique<TfrmSplash>(session_, ecran);
+    QObject::connect(frmSplash.get(), &TfrmSplash::demarrage, frmSplash.get(), [this](int32_t langue) { Demarrer(langue); });
     if (!differer)
         CreerFenetresCachees();
     frmSplash->show();
@@ -36,20 +40,73 @@ void Fenetres::CreerFenetresCachees()
 {
     if (frmMath)
         return;
-    frmMath = std::make_unique<TfrmMath>(c_, ports_, ecran_);
+    frmMath = std::make_unique<TfrmMath>(session_, ports_, ecran_);
     TfrmMath* math = frmMath.get();
-    frmChoixTableau = std::make_unique<TfrmChoixTableau>(c_, math, [math] { math->DemarrerPartie(); });
-    frmHighScores = std::make_unique<TfrmHighScores>(c_);
-    math->SetFenetres(frmSplash.get(), frmChoixTableau.get(), frmHighScores.get());
+    frmChoixTableau = std::make_unique<TfrmChoixTableau>(session_, math, [math] { math->DemarrerPartie(); });
+    frmHighScores = std::make_unique<TfrmHighScores>(session_);
 }
 
 // The dialogs go first: they refer to the main window.
 Fenetres::~Fenetres()
 {
+    session_.BrancherFenetres(nullptr);
     frmHighScores.reset();
     frmChoixTableau.reset();
     frmMath.reset();
     frmSplash.reset();
 }
+
+void Fenetres::Demarrer(int32_t langue)
+{
+    CreerFenetresCachees();
+    frmSplash->hide();
+    frmMath->PanelStartClick(langue);
+}
+
+void Fenetres::Centrer(QWidget* fenetre)
+{
+    if (!fenetre->testAttribute(Qt::WA_Resized))
+        fenetre->adjustSize();
+    CentrerSurEcran(fenetre, frmMath.get());
+}
+
+void Fenetres::MontrerChoixTableau()
+{
+    if (!frmChoixTableau)
+        return;
+    Centrer(frmChoixTableau.get());
+    // Opened from here it always shows the game chosen here, even when it was already open.
+    frmChoixTableau->Ouvrir();
+}
+
+void Fenetres::MontrerMeilleursScores()
+{
+    if (!frmHighScores)
+        return;
+    Centrer(frmHighScores.get());
+    frmHighScores->show();
+    frmHighScores->raise();
+    frmHighScores->activateWindow();
+}
+
+void Fenetres::FermerEcranDemarrage()
+{
+    if (frmSplash)
+        frmSplash->close();
+    else
+        QCoreApplication::quit();
+}
+
+bool Fenetres::ChoisirCouleur(Couleur initiale, Couleur& choisie)
+{
+    const QColor couleur = QColorDialog::getColor(VersQColor(initiale), frmMath.get(), QStringLiteral("Couleur"),
+        QColorDialog::DontUseNativeDialog);
+    if (!couleur.isValid())
+        return false;
+    choisie = DepuisQColor(couleur);
+    return true;
+}
+
+void Fenetres::MontrerAide(const std::string& fichier) { cogitelle::MontrerAide(frmMath.get(), QString::fromStdString(fichier)); }
 
 } // namespace cogitelle

@@ -283,9 +283,15 @@ std::optional<ToucheDefilement> ToucheDefilementDe(int cle)
     }
 }
 
-void Defiler(QScrollBar* barre, ToucheDefilement touche)
+std::optional<ToucheFenetre> ToucheFenetreDe(int cle)
 {
-    barre->setValue(PositionApresTouche(touche, barre->value(), barre->minimum(), barre->maximum(), barre->pageStep()));
+    switch (cle) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return ToucheFenetre::Entree;
+    case Qt::Key_Escape: return ToucheFenetre::Echappement;
+    case Qt::Key_Space: return ToucheFenetre::Espace;
+    default: return std::nullopt;
+    }
 }
 
 } // namespace cogitelle

@@ -74,7 +74,7 @@ void CentrerSurEcran(QWidget* fenetre, QWidget* reference);
 // any other key.
 std::optional<ToucheDefilement> ToucheDefilementDe(int cle);
 
-// Moves a scroll bar as that key does, within its range.
-void Defiler(QScrollBar* barre, ToucheDefilement touche);
+// Enter, Escape or Space for a key of the toolkit; none for any other key.
+std::optional<ToucheFenetre> ToucheFenetreDe(int cle);
 
 } // namespace cogitelle

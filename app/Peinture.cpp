@@ -57,6 +57,17 @@ QFont PoliceFenetre(int points)
     return f;
 }
 
+QFont PoliceDe(const Police& police)
+{
+    QFont f = police.famille == FamillePolice::Times ? PoliceTimes(1) : PoliceFenetre(1);
+    if (police.points)
+        f.setPointSize(std::max(1, police.taille));
+    else
+        f.setPixelSize(std::max(1, police.taille));
+    f.setBold(police.gras);
+    return f;
+}
+
 Aligneur::Aligneur(const QPainter& p)
 {
     const QTransform t = p.deviceTransform();

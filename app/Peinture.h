@@ -9,6 +9,7 @@
 #include <Qt>
 
 #include "core/Controles.h"
+#include "session/Descriptions.h"
 
 class QPainter;
 
@@ -24,6 +25,8 @@ Qt::CursorShape VersCurseur(Curseur c);
 void InstallerSubstitutionsPolices();
 QFont PoliceTimes(int points);
 QFont PoliceFenetre(int points);
+// A font of the windows' model, the family as the two above.
+QFont PoliceDe(const Police& police);
 
 // Snaps logical coordinates to device pixel edges, so one-pixel lines stay crisp whatever the
 // device pixel ratio (1, 1.25, 1.5, 2).

@@ -45,9 +45,17 @@ bool BoutonDe(Qt::MouseButton b, BoutonSouris& bouton)
 
 } // namespace
 
-PlateauWidget::PlateauWidget(Contexte& c, QWidget* parent) : QWidget(parent), c_(c), panneauVu_(c.controles.panelCentral)
+PlateauWidget::PlateauWidget(Session& session, QWidget* parent)
+    : QWidget(parent), c_(session.ctx), panneauVu_(session.controles.panelCentral)
 {
-    Controles& k = c.controles;
+    Session* s = &session;
+    routage_.CaseMouseDown = [s](Contexte&, int32_t tag, BoutonSouris b, uint32_t etat) { s->Case(tag, b, etat); };
+    routage_.MurEnfoncement = [s](Contexte&, TypeMur t, int32_t tag) { s->MurEnfonce(t, tag); };
+    routage_.MurRelachement = [s](Contexte&, TypeMur t, int32_t tag) { s->MurRelache(t, tag); };
+    routage_.MurDroitClique = [s](Contexte&, int32_t tag) { s->MurClique(TypeMur::Droit, tag); };
+    routage_.MurBasClique = [s](Contexte&, int32_t tag) { s->MurClique(TypeMur::Bas, tag); };
+    routage_.MurBasDroitClique = [s](Contexte&, int32_t tag) { s->MurClique(TypeMur::BasDroit, tag); };
+    Controles& k = session.controles;
     std::unordered_map<const Controle*, Genre> genres;
     for (auto& colonne : k.Cases)
         for (auto& x : colonne) genres[&x] = Genre::Case;

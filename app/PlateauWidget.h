@@ -9,25 +9,25 @@
 #include <optional>
 #include <vector>
 
-#include "core/Contexte.h"
-#include "session/NouvellePartie.h"
+#include "session/Session.h"
 
 namespace cogitelle {
 
 class PlateauWidget : public QWidget {
     Q_OBJECT
 public:
-    // The rules a press reaches; tests may wrap them to watch the routing.
+    // The session's rules a press reaches, given the session's context; tests may wrap them to
+    // watch the routing.
     struct Routage {
-        std::function<void(Contexte&, int32_t, BoutonSouris, uint32_t)> CaseMouseDown = AppelCaseMouseDown;
-        std::function<void(Contexte&, TypeMur, int32_t)> MurEnfoncement = AppelMurEnfoncement;
-        std::function<void(Contexte&, TypeMur, int32_t)> MurRelachement = AppelMurRelachement;
-        std::function<void(Contexte&, int32_t)> MurDroitClique = AppelMurDroitClique;
-        std::function<void(Contexte&, int32_t)> MurBasClique = AppelMurBasClique;
-        std::function<void(Contexte&, int32_t)> MurBasDroitClique = AppelMurBasDroitClique;
+        std::function<void(Contexte&, int32_t, BoutonSouris, uint32_t)> CaseMouseDown;
+        std::function<void(Contexte&, TypeMur, int32_t)> MurEnfoncement;
+        std::function<void(Contexte&, TypeMur, int32_t)> MurRelachement;
+        std::function<void(Contexte&, int32_t)> MurDroitClique;
+        std::function<void(Contexte&, int32_t)> MurBasClique;
+        std::function<void(Contexte&, int32_t)> MurBasDroitClique;
     };
 
-    explicit PlateauWidget(Contexte& c, QWidget* parent = nullptr);
+    explicit PlateauWidget(Session& session, QWidget* parent = nullptr);
 
     Routage& routage() { return routage_; }
 

@@ -8,7 +8,7 @@
 
 namespace cogitelle {
 
-PortsQt::PortsQt(const std::string& titre) : titre_(titre)
+PortsQt::PortsQt()
 {
     for (int i = 0; i < 3; ++i) {
         const auto id = static_cast<Minuterie::Id>(i);
@@ -28,9 +28,11 @@ void PortsQt::Afficher(QMessageBox& boite)
     boite.exec();
 }
 
+QString PortsQt::Titre() const { return titre_ ? QString::fromStdString(*titre_) : QString(); }
+
 void PortsQt::Message(const std::string& texte)
 {
-    QMessageBox boite(QMessageBox::Information, QString::fromStdString(titre_), QString::fromStdString(texte),
+    QMessageBox boite(QMessageBox::Information, Titre(), QString::fromStdString(texte),
         QMessageBox::Ok, parent_);
     Afficher(boite);
 }
@@ -55,7 +57,7 @@ bool PortsQt::QuestionOuiNon(const std::string& titre, const std::string& texte,
 
 void PortsQt::Erreur(const std::string& texte)
 {
-    QMessageBox boite(QMessageBox::Critical, QString::fromStdString(titre_), QString::fromStdString(texte),
+    QMessageBox boite(QMessageBox::Critical, Titre(), QString::fromStdString(texte),
         QMessageBox::Ok, parent_);
     Afficher(boite);
 }

@@ -3,21 +3,23 @@
 #pragma once
 
 #include <QPointer>
+#include <QWidget>
 #include <QTimer>
 #include <functional>
 
 #include "core/Ports.h"
 
 class QMessageBox;
-class QWidget;
 
 namespace cogitelle {
 
 class PortsQt : public Ports {
 public:
-    // titre: the program title that captions every box; it is read at each box.
-    explicit PortsQt(const std::string& titre);
+    PortsQt();
     ~PortsQt() override;
+
+    // The program title that captions every box; it is read at each box.
+    void SetTitre(const std::string& titre) { titre_ = &titre; }
 
     // The window the boxes are centred on.
     void SetParent(QWidget* parent) { parent_ = parent; }
@@ -38,8 +40,9 @@ public:
 
 private:
     void Afficher(QMessageBox& boite);
+    QString Titre() const;
 
-    const std::string& titre_;
+    const std::string* titre_ = nullptr;
     QPointer<QWidget> parent_;
     QTimer timers_[3];
     uint32_t demarragesVus_[3] = {};

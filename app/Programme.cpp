@@ -5,7 +5,7 @@
 namespace cogitelle {
 
 ObjetsDuProgramme::ObjetsDuProgramme()
-    : ports(etat->Titre), magasin(CreerMagasinSysteme()), ctx{*etat, hasard, *controles, ports, *magasin, "scoresI"}
+    : magasin(CreerMagasinSysteme()), session(ports, *magasin, "scoresI"), ctx(session.ctx)
 {
 }
 

@@ -1,27 +1,23 @@
-// The core objects the program owns for its whole life: the game state, the generator, the
-// controls, the ports, the settings store of the machine and the context over them.
+// What the program owns for its whole life: the Qt ports, the settings store of the machine and
+// the session over them.
 #pragma once
 
-#include <QWidget>
 #include <memory>
 
 #include "app/PortsQt.h"
-#include "core/Contexte.h"
+#include "session/Session.h"
 #include "store/MagasinOptions.h"
 
 namespace cogitelle {
 
 struct ObjetsDuProgramme {
     ObjetsDuProgramme();
-    // The game state is too large for the stack.
-    std::unique_ptr<GameState> etat = std::make_unique<GameState>();
-    PuzzleRandom hasard;
-    std::unique_ptr<Controles> controles = std::make_unique<Controles>();
     PortsQt ports;
     // The registry on Windows, a settings file elsewhere.
     std::unique_ptr<MagasinOptions> magasin;
     // The score file "scoresI" in the current folder.
-    Contexte ctx;
+    Session session;
+    Contexte& ctx;
 };
 
 } // namespace cogitelle

@@ -1,30 +1,22 @@
 // The puzzle chooser: a game type, a puzzle number and the player's name, then the game starts.
+// Its controls and rules are the session's; this window realises them and routes its events.
 #pragma once
 
-#include <QDialog>
 #include <QElapsedTimer>
 #include <functional>
 
-#include "session/ChoixTableau.h"
-#include "session/Entrees.h"
-#include "core/Contexte.h"
-
-class QGroupBox;
-class QLineEdit;
-class QRadioButton;
-class QScrollBar;
+#include "app/DialogueModele.h"
+#include "session/Session.h"
 
 namespace cogitelle {
 
-class PanneauDialogue;
-
-class TfrmChoixTableau : public QDialog {
+class TfrmChoixTableau : public DialogueModele {
     Q_OBJECT
 public:
-    // fenetrePrincipale: the main window; "Annuler" does nothing while it is disabled, and a
-    // confirmation enables and shows it. demarrer: starts the confirmed game (the new game and
-    // the main window's repaint).
-    TfrmChoixTableau(Contexte& c, QWidget* fenetrePrincipale, std::function<void()> demarrer);
+    // fenetrePrincipale: the main window, which a confirmation enables (as the session's main
+    // window then is) and shows. demarrer: starts the confirmed game (the new game and the main
+    // window's repaint).
+    TfrmChoixTableau(Session& session, QWidget* fenetrePrincipale, std::function<void()> demarrer);
 
     // The rules behind the controls.
     const ChoixTableau& Modele() const { return modele_; }
@@ -36,6 +28,11 @@ public:
     void Ouvrir();
 
 protected:
+    void Clic(int32_t indice) override;
+    void Change(int32_t indice, int32_t position) override;
+    void DoubleClic(int32_t indice) override;
+    void Edite(int32_t indice, const QString& texte) override;
+
     void keyPressEvent(QKeyEvent* e) override;
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
@@ -43,37 +40,19 @@ protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
-    void FormCreate();
     void FormActivate();
-    // Copies the model onto the widgets, without echoing their change signals.
-    void Afficher();
-    void ValiderChoix();
-    void buttonCancelClick();
-    void editYourNameEdite(const QString& texte);
-    bool FenetrePrincipaleActive() const;
+    // Does what the rules decided, then copies the model onto the widgets.
+    void Realiser(Issue issue);
+    void PrendreNom();
 
-    Contexte& c_;
+    Session& session_;
+    ChoixTableau& modele_;
     QWidget* fenetrePrincipale_;
     std::function<void()> demarrer_;
-    ChoixTableau modele_;
     // Set when a modal box opened over the chooser: coming back from it is not a new activation.
     bool retourDeBoite_ = false;
-    // A puzzle number typed on the scroll bar.
-    SaisieNumero saisieNumero_;
+    // The clock of the digits typed on the scroll bar.
     QElapsedTimer horloge_;
-
-    QGroupBox* groupBoxTypeJeu_ = nullptr;
-    QRadioButton* rbTypeJeu_[6] = {};   // 1..5
-    PanneauDialogue* Panel1_ = nullptr;
-    QLineEdit* editYourName_ = nullptr;
-    PanneauDialogue* panelRecordMixte_ = nullptr;
-    PanneauDialogue* panelNomRecordMixte_ = nullptr;
-    PanneauDialogue* panelScoreRecordMixte_ = nullptr;
-    PanneauDialogue* panelNumeroTableau_ = nullptr;
-    QScrollBar* scrollBarChoixTableau_ = nullptr;
-    PanneauDialogue* panelAleatoire_ = nullptr;
-    PanneauDialogue* buttonCancel_ = nullptr;
-    PanneauDialogue* buttonOK_ = nullptr;
 };
 
 } // namespace cogitelle

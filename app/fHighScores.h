@@ -1,49 +1,35 @@
-// The high-score viewer: the ten best scores of any game type and puzzle.
+// The high-score viewer: the ten best scores of any game type and puzzle. Its controls and rules
+// are the session's; this window realises them and routes its events.
 #pragma once
 
-#include <QDialog>
-
-#include "core/Contexte.h"
-
-class QScrollBar;
+#include "app/DialogueModele.h"
+#include "session/Session.h"
 
 namespace cogitelle {
 
-class PanneauDialogue;
-
-class TfrmHighScores : public QDialog {
+class TfrmHighScores : public DialogueModele {
     Q_OBJECT
 public:
-    explicit TfrmHighScores(Contexte& c, QWidget* parent = nullptr);
+    explicit TfrmHighScores(Session& session, QWidget* parent = nullptr);
 
     // Shows the list of one game type and puzzle; it only reads the table.
     void AfficherMeilleursScoresDetail(TTypeJeu type, int32_t numero);
 
 protected:
+    void Clic(int32_t indice) override;
+    void Change(int32_t indice, int32_t position) override;
+
     bool event(QEvent* e) override;
     // The arrows, PageUp, PageDown, Home and End browse the lists; Enter and Escape close.
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
-    void FormCreate();
     void FormActivate();
-    void ConstruireGrille();
-    void scrollBarChange();
+    // Does what the rules decided, then copies the model onto the widgets.
+    void Realiser(Issue issue);
 
-    Contexte& c_;
-    double f_ = 1.0;   // the dialog's scale
-    PanneauDialogue* panelMeilleursScores_ = nullptr;
-    PanneauDialogue* panelTypeJeu_ = nullptr;
-    QScrollBar* scrollBarTypeJeu_ = nullptr;
-    PanneauDialogue* panelNumeroTableau_ = nullptr;
-    QScrollBar* scrollBarNumeroTableau_ = nullptr;
-    PanneauDialogue* panelCentral_ = nullptr;
-    PanneauDialogue* panelOkHighScores_ = nullptr;
-    // The score grid, row 1..10: rank, name, score.
-    PanneauDialogue* rangs_[11] = {};
-    PanneauDialogue* noms_[11] = {};
-    PanneauDialogue* scores_[11] = {};
+    DetailMeilleursScores& modele_;
 };
 
 } // namespace cogitelle

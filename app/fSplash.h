@@ -1,11 +1,11 @@
-// The start screen: the title, two small pictures and the start buttons. Closing it ends the
-// program.
+// The start screen, painted from its model: the title, two small pictures and the start buttons.
+// Closing it ends the program.
 #pragma once
 
 #include <QWidget>
 
 #include "app/Ecran.h"
-#include "core/Contexte.h"
+#include "session/Session.h"
 
 namespace cogitelle {
 
@@ -14,10 +14,10 @@ class PanneauWidget;
 class TfrmSplash : public QWidget {
     Q_OBJECT
 public:
-    TfrmSplash(Contexte& c, const MetriquesEcran& ecran);
+    TfrmSplash(Session& session, const MetriquesEcran& ecran);
 
-    PanneauWidget* PanelStartFrench() const { return french_; }
-    PanneauWidget* PanelStartEnglish() const { return english_; }
+    PanneauWidget* PanelStartFrench() const { return boutons_[1]; }
+    PanneauWidget* PanelStartEnglish() const { return boutons_[2]; }
 
 signals:
     // "DEMARRER" (1) or "ENGLISH" (2) was clicked.
@@ -34,14 +34,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    PanneauWidget* Bouton(Controle& modele, const char* nom, const Rect& design, int pixels, int32_t langue);
-    QRect Echelle(const Rect& design) const;
-
-    Contexte& c_;
-    double f_;
-    Controle french_m_, english_m_;
-    PanneauWidget* french_ = nullptr;
-    PanneauWidget* english_ = nullptr;
+    EcranDemarrage& modele_;
+    PanneauWidget* boutons_[EcranDemarrage::NbBoutons + 1] = {};
     bool fermee_ = false;
     bool peint_ = false;
 };

@@ -43,8 +43,8 @@ int main(int argc, char** argv)
     // One of each, for the program's whole life.
     ObjetsDuProgramme programme;
 
-    QApplication::setApplicationName(QString::fromStdString(programme.etat->Titre));
-    Fenetres fenetres(programme.ctx, programme.ports, MetriquesEcranPrincipal(), true);
+    QApplication::setApplicationName(QString::fromStdString(programme.session.etat.Titre));
+    Fenetres fenetres(programme.session, programme.ports, MetriquesEcranPrincipal(), true);
     // Closing the start screen ends the program.
     QObject::connect(fenetres.frmSplash.get(), &TfrmSplash::fermeture, &app, &QCoreApplication::quit,
         Qt::QueuedConnection);

@@ -1,17 +1,14 @@
-// The main window: the board, the right-hand panels, the menu and the timers, each routed to the
-// rules of the window and the game.
+// The main window: the board, the right-hand panels, the menu and the timers, realised from the
+// session's model and routed to it.
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QTimer>
 #include <map>
-#include <memory>
 #include <vector>
 
 #include "app/Ecran.h"
-#include "session/FenetrePrincipale.h"
-#include "core/Contexte.h"
+#include "session/Session.h"
 
 class QAction;
 
@@ -20,23 +17,16 @@ namespace cogitelle {
 class PanneauWidget;
 class PlateauWidget;
 class PortsQt;
-class TfrmChoixTableau;
-class TfrmHighScores;
-class TfrmSplash;
 
-class TfrmMath : public QMainWindow, private ActionsFenetres {
+class TfrmMath : public QMainWindow {
     Q_OBJECT
 public:
-    TfrmMath(Contexte& c, PortsQt& ports, const MetriquesEcran& ecran);
+    TfrmMath(Session& session, PortsQt& ports, const MetriquesEcran& ecran);
     ~TfrmMath() override;
 
-    // The other windows, created after this one.
-    void SetFenetres(TfrmSplash* splash, TfrmChoixTableau* choix, TfrmHighScores* scores);
-
-    FenetrePrincipale& Modele() { return modele_; }
+    FenetrePrincipale& Modele() { return session_.Principale(); }
     PlateauWidget* Plateau() const { return plateau_; }
     PanneauWidget* Panneau(const Controle& c) const;
-    QAction* ActionJeu(TTypeJeu type) const { return menuJeux_[type]; }
     QTimer& TimerDebut() { return timerDebut_; }
 
     // "DEMARRER" (1) or "ENGLISH" (2) on the start screen.
@@ -55,31 +45,18 @@ protected:
 private:
     void CreerMenu();
     void CreerPanneaux();
-    QAction* Action(QMenu* menu, const char* nom, const QString& texte, void (FenetrePrincipale::*handler)());
     void Executer(const std::function<void()>& regle);
-    void timerDebutTimer();
-    void Tic(Minuterie::Id id);
-    void Centrer(QWidget* fenetre);
 
-    // ActionsFenetres
-    void MontrerChoixTableau() override;
-    void MontrerMeilleursScores() override;
-    void FermerEcranDemarrage() override;
-    bool ChoisirCouleur(Couleur initiale, Couleur& choisie) override;
-    void MontrerAide(const std::string& fichier) override;
-
-    Contexte& c_;
+    Session& session_;
     PortsQt& ports_;
-    FenetrePrincipale modele_;
     QWidget* fond_ = nullptr;
     PlateauWidget* plateau_ = nullptr;
     std::map<const Controle*, PanneauWidget*> panneaux_;
-    QAction* menuJeux_[6] = {};
+    // The menu items, in the order of the model's menus and their items (none for a separator).
+    std::vector<QAction*> actions_;
     QTimer timerDebut_;
-    QPointer<TfrmSplash> splash_;
-    QPointer<TfrmChoixTableau> choix_;
-    QPointer<TfrmHighScores> scores_;
     uint64_t modificationsVues_ = ~uint64_t(0);
+    bool activeeVue_ = true;
 };
 
 } // namespace cogitelle

@@ -151,6 +151,7 @@ void ChoixTableau::FormActivate()
     for (int t = 1; t <= NbTypesJeu; ++t)
         TitresRadios[t] = g.TitresJeux[t];
     AfficherChoix();
+    focus_ = iBarre;
 }
 
 void ChoixTableau::rbTypeJeuClick(TTypeJeu type)
@@ -185,6 +186,7 @@ bool ChoixTableau::ValiderChoix()
 {
     if (Nom.empty()) {
         c_.ports.Message("Veuillez saisir votre nom !");
+        focus_ = iNom;
         return false;
     }
     GameState& g = c_.etat;

@@ -57,6 +57,14 @@ public:
     void Defiler(ToucheDefilement touche);
     void TaperChiffre(int32_t chiffre, int64_t instantMs);
     void OublierChiffres() { saisieNumero_.Oublier(); }
+    // The control the rules give the keyboard to (the scroll bar at each activation, the name
+    // after it was found empty), once; -1 when none.
+    int32_t PrendreFocus()
+    {
+        const int32_t f = focus_;
+        focus_ = -1;
+        return f;
+    }
 
     // What the controls show.
     std::string TitreGroupe = " Choix du jeu ";
@@ -76,6 +84,7 @@ public:
 private:
     Contexte& c_;
     FenetrePrincipale* principale_;
+    int32_t focus_ = -1;
     SaisieNumero saisieNumero_;
 };
 

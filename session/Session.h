@@ -57,8 +57,9 @@ public:
     Session& operator=(const Session&) = delete;
 
     // The windows' actions the rules ask for (a dialog shown, the program's end, the colour
-    // dialog, the help). Until a front end gives its own, they do nothing.
-    void BrancherFenetres(ActionsFenetres& actions) { relais_.cible = &actions; }
+    // dialog, the help). Until a front end gives its own, and once it takes them back (nullptr),
+    // they do nothing.
+    void BrancherFenetres(ActionsFenetres* actions) { relais_.cible = actions; }
 
     // The object graph.
     GameState& etat;

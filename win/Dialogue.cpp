@@ -286,6 +286,9 @@ void Dialogue::Evenement(const std::function<Issue()>& regle)
 {
     const Issue issue = regle();
     Synchroniser();
+    const int32_t focus = regles_.PrendreFocus();
+    if (focus >= 0 && static_cast<size_t>(focus) < controles_.size() && IsWindowVisible(fenetre_))
+        SetFocus(controles_[static_cast<size_t>(focus)].fenetre);
     if (issue != Issue::Rien)
         issue_(issue);
 }

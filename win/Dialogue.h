@@ -42,6 +42,8 @@ public:
     virtual void OublierChiffres() {}
     // True when the window takes the scroll bars' keys itself, whatever control has the focus.
     virtual bool ClavierALaFenetre() const { return false; }
+    // The control the rules give the keyboard to, once; -1 when none.
+    virtual int32_t PrendreFocus() { return -1; }
 };
 
 class Dialogue {

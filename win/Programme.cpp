@@ -34,6 +34,7 @@ public:
     void Defiler(int32_t, ToucheDefilement touche) override { m_.Defiler(touche); }
     void Chiffre(int32_t, int32_t chiffre) override { m_.TaperChiffre(chiffre, static_cast<int64_t>(GetTickCount64())); }
     void OublierChiffres() override { m_.OublierChiffres(); }
+    int32_t PrendreFocus() override { return m_.PrendreFocus(); }
 
 private:
     ChoixTableau& m_;
@@ -59,7 +60,7 @@ private:
 
 Fenetres::Fenetres(Session& session, PortsWin& ports, const MetriquesEcran& ecran) : session_(session), ports_(ports)
 {
-    session_.BrancherFenetres(*this);
+    session_.BrancherFenetres(this);
     demarrage_ = std::make_unique<Demarrage>(session_, ecran, [this](int32_t langue) { Demarrer(langue); },
         [this] { FermerEcranDemarrage(); });
     math_ = std::make_unique<FenetreMath>(session_, ports_, ecran);
@@ -81,6 +82,7 @@ Fenetres::Fenetres(Session& session, PortsWin& ports, const MetriquesEcran& ecra
 
 Fenetres::~Fenetres()
 {
+    session_.BrancherFenetres(nullptr);
     KillTimer(math_->Fenetre(), IdTimerDebut);
     RemovePropW(math_->Fenetre(), ProprieteFenetres);
     scores_.reset();

@@ -44,7 +44,7 @@ struct Plateau {
                 for (int32_t y = 1; y < n; ++y)
                     k.MursBasDroits[x][y].SetVisible(true);
         }
-        widget = std::make_unique<PlateauWidget>(session.ctx);
+        widget = std::make_unique<PlateauWidget>(session.session);
         widget->Synchroniser();
     }
 };

@@ -1,5 +1,5 @@
-// A core for the widget tests of the dialogs: state, generator, controls, recorded ports and a
-// settings store in memory. The score table stays in memory: no file is written.
+// A session for the widget tests of the dialogs: recorded ports and a settings store in memory.
+// The score table stays in memory: no file is written.
 #pragma once
 
 #include <functional>
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "session/Session.h"
 #include "session/Textes.h"
 #include "core/Contexte.h"
 #include "store/MagasinOptions.h"
@@ -36,7 +37,7 @@ public:
 struct BancDialogues {
     explicit BancDialogues(double facteur = 1.0)
     {
-        RemplirVoisins(etat->Voisins);
+        GameState* etat = &session.etat;
         etat->FacteurEcranX = etat->FacteurEcranY = facteur;
         etat->Langue = 1;
         etat->Verif = 1;
@@ -46,14 +47,12 @@ struct BancDialogues {
         PreparerTextes(ctx);
         InitialiserMeilleursScores(ctx);
     }
-    std::unique_ptr<GameState> etat = std::make_unique<GameState>();
-    PuzzleRandom hasard;
-    std::unique_ptr<Controles> controles = std::make_unique<Controles>();
     PortsDialogues ports;
     MagasinMemoire magasin;
-    Contexte ctx{*etat, hasard, *controles, ports, magasin, ""};
+    Session session{ports, magasin, ""};
+    Contexte& ctx = session.ctx;
 
-    GameState& g() { return *etat; }
+    GameState& g() { return session.etat; }
 };
 
 } // namespace cogitelle::test

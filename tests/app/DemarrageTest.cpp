@@ -25,7 +25,7 @@ using cogitelle::test::DoubleClic;
 namespace {
 
 struct Programme {
-    explicit Programme(MetriquesEcran ecran = {800, 600, 96}) : f(coeur.ctx, coeur.ports, ecran) {}
+    explicit Programme(MetriquesEcran ecran = {800, 600, 96}) : f(coeur.session, coeur.ports, ecran) {}
     CoeurQt<PortsQt> coeur;
     Fenetres f;
     TfrmMath& math = *f.frmMath;
@@ -112,7 +112,7 @@ private slots:
     void fenetresCacheesApresLEcranDeDemarrage()
     {
         CoeurQt<PortsQt> coeur;
-        Fenetres f(coeur.ctx, coeur.ports, {800, 600, 96}, true);
+        Fenetres f(coeur.session, coeur.ports, {800, 600, 96}, true);
         QVERIFY(!f.frmMath);
         QVERIFY(f.frmSplash->isVisible());
         QTRY_VERIFY(f.frmMath);
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(coeur.g().Verif, uint8_t{1});   // the options were loaded when it was made
 
         CoeurQt<PortsQt> autre;
-        Fenetres g(autre.ctx, autre.ports, {800, 600, 96}, true);
+        Fenetres g(autre.session, autre.ports, {800, 600, 96}, true);
         QTest::mouseClick(g.frmSplash->PanelStartFrench(), Qt::LeftButton);
         QVERIFY(g.frmMath);
         QVERIFY(g.frmMath->isVisible());

@@ -21,7 +21,7 @@ constexpr Couleur CouleurPlateau = RGB(0x20, 0x30, 0x40);
 
 struct Banc {
     CoeurQt<> coeur;
-    PlateauWidget plateau{coeur.ctx};
+    PlateauWidget plateau{coeur.session};
 
     Banc()
     {

@@ -17,7 +17,7 @@ namespace cogitelle::test {
 
 struct ProgrammeEnJeu {
     ProgrammeEnJeu(const MetriquesEcran& ecran, std::string joueur)
-        : f(coeur.ctx, coeur.ports, ecran), joueur_(std::move(joueur))
+        : f(coeur.session, coeur.ports, ecran), joueur_(std::move(joueur))
     {
     }
 
@@ -40,6 +40,7 @@ struct ProgrammeEnJeu {
         g().NumeroTableau = numero;
         g().NomJoueur = joueur_;
         f.frmChoixTableau->hide();
+        coeur.session.Principale().Enabled = true;
         math.setEnabled(true);
         math.DemarrerPartie();
     }

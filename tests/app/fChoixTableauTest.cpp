@@ -82,7 +82,7 @@ void TestChoixTableau::controlesALaTailleDeConception()
 {
     BancDialogues banc;
     QWidget principale;
-    TfrmChoixTableau f(banc.ctx, &principale, [] {});
+    TfrmChoixTableau f(banc.session, &principale, [] {});
 
     QCOMPARE(f.windowTitle(), QStringLiteral("Choix du jeu et du numéro de cogitelle"));
     QCOMPARE(f.size(), QSize(370, 256));
@@ -172,7 +172,7 @@ void TestChoixTableau::controlesALEchelleDeLEcran()
 {
     // A screen 1024 pixels wide at 96 pixels per inch.
     BancDialogues banc(1.28);
-    TfrmChoixTableau f(banc.ctx, nullptr, [] {});
+    TfrmChoixTableau f(banc.session, nullptr, [] {});
     QCOMPARE(f.size(), QSize(474, 328));
     QCOMPARE(Enfant(&f, "buttonOK")->geometry(), QRect(156, 294, 311, 28));
     QCOMPARE(Enfant<QRadioButton>(&f, "rbTypeJeu5")->geometry(), QRect(18, 143, 256, 22));
@@ -189,7 +189,7 @@ void TestChoixTableau::affichageDuChoixEtBoutonsPanneaux()
     g.NumeroTableauChoisi = 37;
     EcrireNom(g.MeilleursScores(Serpentin, 37, 1), "ÉLODIE");
     g.MeilleursScores(Serpentin, 37, 1).ValeurScore = 4321;
-    TfrmChoixTableau f(banc.ctx, nullptr, [] {});
+    TfrmChoixTableau f(banc.session, nullptr, [] {});
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
 
@@ -243,7 +243,8 @@ void TestChoixTableau::entreeSansNomLaisseLeChoixOuvert()
     int demarrages = 0;
     QWidget principale;
     principale.setEnabled(false);
-    TfrmChoixTableau f(banc.ctx, &principale, [&] { ++demarrages; });
+    banc.session.Principale().Enabled = false;
+    TfrmChoixTableau f(banc.session, &principale, [&] { ++demarrages; });
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     auto* nom = Enfant<QLineEdit>(&f, "editYourName");
@@ -281,7 +282,7 @@ void TestChoixTableau::boiteDeMessageNeFaitPasOublierLeChoix()
         });
         QMessageBox::information(nullptr, QStringLiteral("COGITELLE I"), QString::fromStdString(texte));
     };
-    TfrmChoixTableau f(banc.ctx, nullptr, [] {});
+    TfrmChoixTableau f(banc.session, nullptr, [] {});
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(&f));
     QTest::mouseClick(Enfant<QRadioButton>(&f, "rbTypeJeu5"), Qt::LeftButton);
@@ -314,7 +315,7 @@ void TestChoixTableau::doubleClicVideLeNom()
 {
     BancDialogues banc;
     banc.g().NomJoueur = "PAUL";
-    TfrmChoixTableau f(banc.ctx, nullptr, [] {});
+    TfrmChoixTableau f(banc.session, nullptr, [] {});
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     auto* nom = Enfant<QLineEdit>(&f, "editYourName");
@@ -331,7 +332,7 @@ void TestChoixTableau::doubleClicVideLeNom()
 void TestChoixTableau::saisieNormalisee()
 {
     BancDialogues banc;
-    TfrmChoixTableau f(banc.ctx, nullptr, [] {});
+    TfrmChoixTableau f(banc.session, nullptr, [] {});
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     auto* nom = Enfant<QLineEdit>(&f, "editYourName");
@@ -378,7 +379,8 @@ void TestChoixTableau::annulerAuDemarragePuisEnJeu()
     int demarrages = 0;
     QWidget principale;
     principale.setEnabled(false);
-    TfrmChoixTableau f(banc.ctx, &principale, [&] { ++demarrages; });
+    banc.session.Principale().Enabled = false;
+    TfrmChoixTableau f(banc.session, &principale, [&] { ++demarrages; });
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
 
@@ -399,6 +401,7 @@ void TestChoixTableau::annulerAuDemarragePuisEnJeu()
     g.TypeJeuChoisi = Differences;
     g.NumeroTableauChoisi = 42;
     principale.setEnabled(true);
+    banc.session.Principale().Enabled = true;
     f.hide();
     f.show();
     QTest::mouseClick(Enfant<QRadioButton>(&f, "rbTypeJeu1"), Qt::LeftButton);
@@ -423,6 +426,7 @@ void TestChoixTableau::confirmerDemarreLeJeuChoisi()
     GameState& g = banc.g();
     QWidget principale;
     principale.setEnabled(false);
+    banc.session.Principale().Enabled = false;
     TTypeJeu typeVu = AucunJeu;
     int32_t numeroVu = 0;
     std::string nomVu;
@@ -430,7 +434,7 @@ void TestChoixTableau::confirmerDemarreLeJeuChoisi()
     bool choixCache = false;
     int demarrages = 0;
     TfrmChoixTableau* choix = nullptr;
-    TfrmChoixTableau f(banc.ctx, &principale, [&] {
+    TfrmChoixTableau f(banc.session, &principale, [&] {
         ++demarrages;
         typeVu = g.TypeJeu;
         numeroVu = g.NumeroTableau;
@@ -480,8 +484,9 @@ void TestChoixTableau::leProgrammePeutQuitterAuDemarrage()
     BancDialogues banc;
     QWidget principale;
     principale.setEnabled(false);
+    banc.session.Principale().Enabled = false;
     principale.show();
-    TfrmChoixTableau f(banc.ctx, &principale, [] {});
+    TfrmChoixTableau f(banc.session, &principale, [] {});
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -499,7 +504,7 @@ void TestChoixTableau::clavierBarreChiffresEntreeEchap()
     g.NomJoueur = "ANA";
     int demarrages = 0;
     QWidget principale;
-    TfrmChoixTableau f(banc.ctx, &principale, [&] { ++demarrages; });
+    TfrmChoixTableau f(banc.session, &principale, [&] { ++demarrages; });
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(&f));
     auto* barre = Enfant<QScrollBar>(&f, "scrollBarChoixTableau");
@@ -577,7 +582,7 @@ void TestChoixTableau::boutonsEnfoncesParToutBoutonUneActionParDoubleClic()
     BancDialogues banc;
     banc.g().NomJoueur.clear();
     int demarrages = 0;
-    TfrmChoixTableau f(banc.ctx, nullptr, [&] { ++demarrages; });
+    TfrmChoixTableau f(banc.session, nullptr, [&] { ++demarrages; });
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     auto* ok = Enfant(&f, "buttonOK");
@@ -632,7 +637,7 @@ void TestChoixTableau::ouvertDeLaFenetreApresUnMessageRecharge()
         autre.show();
         autre.activateWindow();
     };
-    TfrmChoixTableau f(banc.ctx, nullptr, [] {});
+    TfrmChoixTableau f(banc.session, nullptr, [] {});
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(&f));
     QTest::keyClick(Enfant<QScrollBar>(&f, "scrollBarChoixTableau"), Qt::Key_Return);

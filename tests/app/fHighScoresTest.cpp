@@ -54,7 +54,7 @@ private slots:
 void TestHighScores::controlesEtGrille()
 {
     BancDialogues banc;
-    TfrmHighScores f(banc.ctx, nullptr);
+    TfrmHighScores f(banc.session, nullptr);
     QCOMPARE(f.windowTitle(), QStringLiteral("Détail des meilleurs scores"));
     QCOMPARE(f.size(), QSize(430, 356));
     QCOMPARE(f.minimumSize(), f.maximumSize());
@@ -124,7 +124,7 @@ void TestHighScores::grilleALEchelleDeLEcran()
     // A 1024 x 768 screen: the window, the panels and the grid grow alike, its margins, rank
     // column and type included.
     BancDialogues banc(1.28);
-    TfrmHighScores f(banc.ctx, nullptr);
+    TfrmHighScores f(banc.session, nullptr);
     QCOMPARE(f.size(), QSize(550, 456));
     auto* central = Enfant(&f, QStringLiteral("panelCentral"));
     // 417 × 210 scaled is 534 × 269; margins of 6: rows of (269 - 12) div 10 = 25, the panel
@@ -151,7 +151,7 @@ void TestHighScores::carreMagique12()
     // A 12-character name with a byte that is not Latin-1: 0x80 is the euro sign.
     std::memcpy(g.MeilleursScores(CarreMagique, 12, 7).NomScore, "\x80UROPEENNE12", 12);
 
-    TfrmHighScores f(banc.ctx, nullptr);
+    TfrmHighScores f(banc.session, nullptr);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QCOMPARE(Legende(&f, QStringLiteral("panelTypeJeu")), QStringLiteral("CARRES MAGIQUES"));
@@ -177,7 +177,7 @@ void TestHighScores::barresDeDefilement()
     GameState& g = banc.g();
     g.TypeJeuChoisi = CarreMagique;
     g.NumeroTableauChoisi = 12;
-    TfrmHighScores f(banc.ctx, nullptr);
+    TfrmHighScores f(banc.session, nullptr);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     auto* type = Enfant<QScrollBar>(&f, QStringLiteral("scrollBarTypeJeu"));
@@ -219,7 +219,7 @@ void TestHighScores::okFermeEtLActivationRevientAuJeuChoisi()
     GameState& g = banc.g();
     g.TypeJeuChoisi = Differences;
     g.NumeroTableauChoisi = 77;
-    TfrmHighScores f(banc.ctx, nullptr);
+    TfrmHighScores f(banc.session, nullptr);
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(&f));
     Enfant<QScrollBar>(&f, QStringLiteral("scrollBarTypeJeu"))->setValue(1);
@@ -256,7 +256,7 @@ void TestHighScores::clavier()
     GameState& g = banc.g();
     g.TypeJeuChoisi = CarreMagique;
     g.NumeroTableauChoisi = 12;
-    TfrmHighScores f(banc.ctx, nullptr);
+    TfrmHighScores f(banc.session, nullptr);
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(&f));
     QWidget* cible = &f;

@@ -39,7 +39,7 @@ struct Demarre {
     Session& s = banc.session;
     Demarre()
     {
-        s.BrancherFenetres(actions);
+        s.BrancherFenetres(&actions);
         s.CreerEcranDemarrage(800, 600, 96);
         s.CreerFenetrePrincipale(800, 600, 96);
         s.Demarrer(1);

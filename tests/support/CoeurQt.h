@@ -1,5 +1,5 @@
-// A whole core for the widget tests: state, generator, controls, settings in memory, a private
-// score file, and Qt ports whose boxes are recorded and answered instead of shown.
+// A whole session for the widget tests: settings in memory, a private score file, and Qt ports
+// whose boxes are recorded and answered instead of shown.
 #pragma once
 
 #include <QTemporaryDir>
@@ -10,6 +10,7 @@
 
 #include "app/PortsQt.h"
 #include "core/Contexte.h"
+#include "session/Session.h"
 #include "store/MagasinOptions.h"
 #include "support/Banc.h"
 
@@ -24,16 +25,15 @@ public:
 // Ports: PortsQt for real boxes, PortsQtEnregistres for recorded ones.
 template <class P = PortsQtEnregistres>
 struct CoeurQt {
-    std::unique_ptr<GameState> etat = std::make_unique<GameState>();
-    PuzzleRandom hasard;
-    std::unique_ptr<Controles> controles = std::make_unique<Controles>();
-    P ports{etat->Titre};
+    CoeurQt() { ports.SetTitre(session.etat.Titre); }
+    P ports;
     MagasinMemoire magasin;
     QTemporaryDir dossier;
-    Contexte ctx{*etat, hasard, *controles, ports, magasin, dossier.filePath("scoresI").toStdString()};
+    Session session{ports, magasin, dossier.filePath("scoresI").toStdString()};
+    Contexte& ctx = session.ctx;
 
-    GameState& g() { return *etat; }
-    Controles& k() { return *controles; }
+    GameState& g() { return session.etat; }
+    Controles& k() { return session.controles; }
 };
 
 } // namespace cogitelle::test

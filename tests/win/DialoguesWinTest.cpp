@@ -198,9 +198,12 @@ TEST(ChoixWin, ControlesEtClavier)
     for (size_t i = 0; i + 1 < std::size(ordre); ++i)
         EXPECT_EQ(GetNextDlgTabItem(f, d.Controle(ordre[i]), FALSE), d.Controle(ordre[i + 1])) << i;
 
-    // Enter with no name: the message, the chooser stays; Annuler does nothing at start-up.
+    // The keyboard starts on the scroll bar. Enter with no name: the message, the chooser stays
+    // and the keyboard goes to the name; Annuler does nothing at start-up.
+    EXPECT_EQ(GetFocus(), d.Controle(m.iBarre));
     p.Touche(VK_RETURN, d.Controle(m.iBarre));
     EXPECT_EQ(p.Messages().back(), "Veuillez saisir votre nom !");
+    EXPECT_EQ(GetFocus(), d.Controle(m.iNom));
     p.CliquerFenetre(d.Controle(m.iAnnuler));
     EXPECT_TRUE(IsWindowVisible(f));
     // The scroll bar's keys and digits typed on it.
