@@ -220,6 +220,10 @@ TEST(PartiesWin, RecordsEtOptionsApresRedemarrage)
         ASSERT_TRUE(p.g().PartieTerminee);
         score = p.g().Score;
         ASSERT_NE(p.Messages().back().find("FELICITATIONS ZOÉ"), std::string::npos) << p.Messages().back();
+        // The name in the file in Windows-1252, as the file has always held it.
+        const EnregistrementScore e = Place(Fichier(scores), Memoire, 2, 1);
+        EXPECT_EQ(std::string(e.NomScore, 4), std::string("ZO\xC9\0", 4));
+        EXPECT_EQ(e.ValeurScore, score);
     }
     // The six options under the key.
     HKEY h = nullptr;
