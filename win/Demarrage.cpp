@@ -128,9 +128,7 @@ LRESULT Demarrage::Traiter(UINT message, WPARAM w, LPARAM l)
         // Moved to a monitor of another scale: the same picture at its scale.
         echelle_ = Echelle(HIWORD(w));
         polices_.Vider();
-        const RECT* propose = reinterpret_cast<const RECT*>(l);
-        SetWindowPos(fenetre_, nullptr, propose->left, propose->top, propose->right - propose->left,
-            propose->bottom - propose->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        PrendrePlaceProposee(fenetre_, l);
         InvalidateRect(fenetre_, nullptr, FALSE);
         return 0;
     }

@@ -385,12 +385,7 @@ LRESULT Dialogue::TraiterControle(int32_t indice, HWND fenetre, UINT message, WP
 LRESULT Dialogue::Traiter(UINT message, WPARAM w, LPARAM l)
 {
     switch (message) {
-    case WM_ERASEBKGND: {
-        RECT r{};
-        GetClientRect(fenetre_, &r);
-        FillRect(reinterpret_cast<HDC>(w), &r, fond_);
-        return 1;
-    }
+    case WM_ERASEBKGND: return Effacer(fenetre_, w, fond_);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
@@ -484,9 +479,7 @@ LRESULT Dialogue::Traiter(UINT message, WPARAM w, LPARAM l)
         echelle_ = Echelle(HIWORD(w));
         Creer();
         Synchroniser();
-        const RECT* propose = reinterpret_cast<const RECT*>(l);
-        SetWindowPos(fenetre_, nullptr, propose->left, propose->top, propose->right - propose->left,
-            propose->bottom - propose->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        PrendrePlaceProposee(fenetre_, l);
         InvalidateRect(fenetre_, nullptr, TRUE);
         return 0;
     }

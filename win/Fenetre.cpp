@@ -29,4 +29,18 @@ void Detruire(HWND fenetre)
     DestroyWindow(fenetre);
 }
 
+LRESULT Effacer(HWND fenetre, WPARAM dc, HBRUSH fond)
+{
+    RECT r{};
+    GetClientRect(fenetre, &r);
+    FillRect(reinterpret_cast<HDC>(dc), &r, fond);
+    return 1;
+}
+
+void PrendrePlaceProposee(HWND fenetre, LPARAM propose)
+{
+    const RECT* r = reinterpret_cast<const RECT*>(propose);
+    SetWindowPos(fenetre, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 } // namespace cogitelle

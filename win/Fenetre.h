@@ -29,6 +29,11 @@ void Brancher(HWND fenetre, T* objet)
 // The window is destroyed without a word to its owner, which is going away.
 void Detruire(HWND fenetre);
 
+// WM_ERASEBKGND: the whole client area in `fond`.
+LRESULT Effacer(HWND fenetre, WPARAM dc, HBRUSH fond);
+// WM_DPICHANGED: the window takes the place Windows proposes on the monitor of its new scale.
+void PrendrePlaceProposee(HWND fenetre, LPARAM propose);
+
 // The painting of a WM_PAINT: `peindre(dc, zone)` between BeginPaint and EndPaint.
 template <typename Peintre>
 void Repeindre(HWND fenetre, Peintre peindre)

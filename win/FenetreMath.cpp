@@ -209,12 +209,7 @@ bool FenetreMath::Previsualiser(MSG& m)
 LRESULT FenetreMath::Traiter(UINT message, WPARAM w, LPARAM l)
 {
     switch (message) {
-    case WM_ERASEBKGND: {
-        RECT r{};
-        GetClientRect(fenetre_, &r);
-        FillRect(reinterpret_cast<HDC>(w), &r, fond_);
-        return 1;
-    }
+    case WM_ERASEBKGND: return Effacer(fenetre_, w, fond_);
     case WM_COMMAND:
         // A menu item (0) or its shortcut key (1): its identifier is its command.
         if (HIWORD(w) == 0 || HIWORD(w) == 1) {
@@ -233,9 +228,7 @@ LRESULT FenetreMath::Traiter(UINT message, WPARAM w, LPARAM l)
         plateau_->ChangerEchelle(HIWORD(w));
         for (const auto& p : panneaux_)
             p->Synchroniser(echelle_);
-        const RECT* propose = reinterpret_cast<const RECT*>(l);
-        SetWindowPos(fenetre_, nullptr, propose->left, propose->top, propose->right - propose->left,
-            propose->bottom - propose->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        PrendrePlaceProposee(fenetre_, l);
         return 0;
     }
     case WM_CLOSE:
