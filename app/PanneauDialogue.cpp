@@ -253,11 +253,6 @@ void CentrerSurEcran(QWidget* fenetre, QWidget* reference)
     fenetre->move(place.left, place.top);
 }
 
-void EchelleDialogue::Placer(QWidget* w, int left, int top, int width, int height) const
-{
-    w->setGeometry(AEchelle(left, f), AEchelle(top, f), AEchelle(width, f), AEchelle(height, f));
-}
-
 void EchelleDialogue::Styler(QWidget* w) const
 {
     // On the design screen the platform's own look stays as it is.

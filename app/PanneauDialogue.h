@@ -55,16 +55,11 @@ double FacteurDialogueEcran(double fx, double fy, int largeur, int hauteur);
 // A font by family with fallbacks for systems without it, at a character height in pixels.
 QFont PoliceDialogue(const QString& famille, int hauteurPixels, bool gras = false);
 
-// The dialogs' design sizes brought to the screen by its factor.
+// The dialogs' parts drawn at their factor.
 struct EchelleDialogue {
     double f;
-    void Placer(QWidget* w, int left, int top, int width, int height) const;
     // Scroll bars, their arrows and the radio buttons' dots drawn at the dialog's scale.
     void Styler(QWidget* w) const;
-    QFont Police(const QString& famille, int hauteurPixels, bool gras = false) const
-    {
-        return PoliceDialogue(famille, AEchelle(hauteurPixels, f), gras);
-    }
 };
 
 // Centres a window on the screen of `reference` (or on its own screen when there is none).

@@ -35,13 +35,8 @@ DescriptionFenetre Decrire()
     const Police moyenne{FamillePolice::SansSerif, 13};
     const Police grasse{FamillePolice::SansSerif, 13, false, true};
     const Police grande{FamillePolice::SansSerif, 16};
-    DescriptionFenetre d;
-    d.nom = "frmChoixTableau";
-    d.titre = "Choix du jeu et du numéro de cogitelle";
-    d.largeur = 370;
-    d.hauteur = 256;
-    d.couleur = RGB(0x00, 0x80, 0xC0);
-    d.police = normale;
+    DescriptionFenetre d("frmChoixTableau", "Choix du jeu et du numéro de cogitelle", 370, 256, RGB(0x00, 0x80, 0xC0),
+        normale);
     // The tab order as designed: the scroll bar, the number, the name's title and field, the
     // record, the random pick, OK, Annuler, the game types.
     d.Ajouter("groupBoxTypeJeu", G::Groupe, {4, 4, 219, 139}, moyenne, d.couleur, " Choix du jeu ").ordreTab = 10;
@@ -94,10 +89,7 @@ ChoixTableau::ChoixTableau(Contexte& c, FenetrePrincipale* principale)
 
 std::vector<EtatControle> ChoixTableau::Etats() const
 {
-    const DescriptionFenetre& d = Description();
-    std::vector<EtatControle> etats(d.controles.size());
-    for (size_t i = 0; i < etats.size(); ++i)
-        etats[i].caption = d.controles[i].caption;
+    std::vector<EtatControle> etats = EtatsDeConception(Description());
     etats[iGroupe].caption = TitreGroupe;
     for (int t = 1; t <= NbTypesJeu; ++t) {
         EtatControle& e = etats[iRadio1 + t - 1];

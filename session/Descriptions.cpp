@@ -33,6 +33,18 @@ ControleFenetre& DescriptionFenetre::Ajouter(std::string n, Genre genre, const R
     return c;
 }
 
+std::vector<EtatControle> EtatsDeConception(const DescriptionFenetre& d)
+{
+    std::vector<EtatControle> etats(d.controles.size());
+    for (size_t i = 0; i < etats.size(); ++i) {
+        const ControleFenetre& c = d.controles[i];
+        etats[i].caption = c.caption;
+        etats[i].position = etats[i].min = c.min;
+        etats[i].max = c.max;
+    }
+    return etats;
+}
+
 std::vector<Rect> PlacesALEchelle(const DescriptionFenetre& d, double facteur)
 {
     std::vector<Rect> places;

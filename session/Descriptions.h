@@ -64,6 +64,10 @@ struct ControleFenetre {
 };
 
 struct DescriptionFenetre {
+    DescriptionFenetre(std::string n, std::string t, int32_t l, int32_t h, Couleur c, const Police& p)
+        : nom(std::move(n)), titre(std::move(t)), largeur(l), hauteur(h), couleur(c), police(p)
+    {
+    }
     std::string nom;                  // the window's object name
     std::string titre;                // its title bar's caption
     int32_t largeur = 0, hauteur = 0; // its client area at the design size
@@ -94,6 +98,9 @@ struct EtatControle {
     int32_t min = 0, max = 0;
     bool operator==(const EtatControle&) const = default;
 };
+
+// Every control's state as designed: its caption, nothing checked, scroll bars at their minimum.
+std::vector<EtatControle> EtatsDeConception(const DescriptionFenetre& d);
 
 // Every control's place at a dialog's scale, in its parent.
 std::vector<Rect> PlacesALEchelle(const DescriptionFenetre& d, double facteur);

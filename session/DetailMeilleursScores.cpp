@@ -37,13 +37,8 @@ DescriptionFenetre Decrire()
     using G = Genre;
     const Police moyenne{FamillePolice::SansSerif, 16};
     const Police titre{FamillePolice::Times, 27};
-    DescriptionFenetre d;
-    d.nom = "frmHighScores";
-    d.titre = "Détail des meilleurs scores";
-    d.largeur = 430;
-    d.hauteur = 356;
-    d.couleur = RGB(0x00, 0x40, 0x80);
-    d.police = {FamillePolice::SansSerif, 11};
+    DescriptionFenetre d("frmHighScores", "Détail des meilleurs scores", 430, 356, RGB(0x00, 0x40, 0x80),
+        {FamillePolice::SansSerif, 11});
     d.Ajouter("panelMeilleursScores", G::Panneau, {6, 6, 417, 31}, titre, Saumon, "MEILLEURS SCORES");
     d.Ajouter("panelTypeJeu", G::Panneau, {6, 40, 221, 31}, moyenne, Saumon);
     ControleFenetre& type = d.Ajouter("scrollBarTypeJeu", G::Defilement, {6, 76, 221, 13}, d.police, d.couleur);
@@ -100,10 +95,7 @@ std::vector<Rect> DetailMeilleursScores::Places(double facteur)
 
 std::vector<EtatControle> DetailMeilleursScores::Etats() const
 {
-    const DescriptionFenetre& d = Description();
-    std::vector<EtatControle> etats(d.controles.size());
-    for (size_t i = 0; i < etats.size(); ++i)
-        etats[i].caption = d.controles[i].caption;
+    std::vector<EtatControle> etats = EtatsDeConception(Description());
     etats[iTypeJeu].caption = TitreJeu;
     etats[iNumero].caption = TitreNumero;
     auto barre = [&etats](int32_t i, int32_t position, int32_t max) {

@@ -11,33 +11,14 @@
 #include "store/MeilleursScores.h"
 #include "store/Options.h"
 #include "store/SystemeFichiers.h"
+#include "support/ActionsEnregistrees.h"
 #include "support/Banc.h"
 
 using namespace cogitelle;
+using cogitelle::test::ActionsEnregistrees;
 using cogitelle::test::Banc;
 
 namespace {
-
-class ActionsEnregistrees : public ActionsFenetres {
-public:
-    std::vector<std::string> appels;
-    bool confirmerCouleur = false;
-    Couleur couleurChoisie = 0;
-    Couleur couleurInitiale = 0xFFFFFFFF;
-
-    void MontrerChoixTableau() override { appels.push_back("choix"); }
-    void MontrerMeilleursScores() override { appels.push_back("scores"); }
-    void FermerEcranDemarrage() override { appels.push_back("fin"); }
-    bool ChoisirCouleur(Couleur initiale, Couleur& choisie) override
-    {
-        appels.push_back("couleur");
-        couleurInitiale = initiale;
-        if (confirmerCouleur)
-            choisie = couleurChoisie;
-        return confirmerCouleur;
-    }
-    void MontrerAide(const std::string& fichier) override { appels.push_back("aide " + fichier); }
-};
 
 struct Fenetre {
     Banc banc;

@@ -8,28 +8,14 @@
 
 #include "session/Session.h"
 #include "store/MeilleursScores.h"
+#include "support/ActionsEnregistrees.h"
 #include "support/Banc.h"
 
 using namespace cogitelle;
+using cogitelle::test::ActionsEnregistrees;
 using cogitelle::test::Banc;
 
 namespace {
-
-class ActionsEnregistrees : public ActionsFenetres {
-public:
-    std::vector<std::string> appels;
-    void MontrerChoixTableau() override { appels.push_back("choix"); }
-    void MontrerMeilleursScores() override { appels.push_back("scores"); }
-    void FermerEcranDemarrage() override { appels.push_back("fin"); }
-    bool ChoisirCouleur(Couleur, Couleur&) override
-    {
-        appels.push_back("couleur");
-        return false;
-    }
-    void MontrerAide(const std::string& fichier) override { appels.push_back("aide " + fichier); }
-    void ExporterMeilleursScores() override { appels.push_back("exporter"); }
-    void ImporterMeilleursScores() override { appels.push_back("importer"); }
-};
 
 // The session as the desktop starts it: the start screen, the main window, "DEMARRER", the
 // start timer's tick.

@@ -1,6 +1,6 @@
-// The web page's side of the core: one context for the page's life, the ports answered by the
-// page's dialogs, the options and records kept in the browser's storage, and the controls model
-// read as JSON. No rule of a game is here: every call routes to the core or to app/model.
+// The web page's side of the session: one session for the page's life, its ports answered by the
+// page's dialogs, its options and records kept in the browser's storage, its windows' models
+// read as JSON. No rule is here: every call routes to the session.
 #include "web/glue/Interface.h"
 
 #include <emscripten.h>
@@ -12,16 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "session/ChoixTableau.h"
-#include "session/Echelles.h"
-#include "session/Entrees.h"
-#include "session/FenetrePrincipale.h"
-#include "session/NouvellePartie.h"
 #include "core/Score.h"
-#include "games/Labyrinthe.h"
-#include "games/Memoire.h"
+#include "session/Echelles.h"
+#include "session/Session.h"
 #include "store/MeilleursScores.h"
-#include "store/Options.h"
 #include "web/glue/Json.h"
 #include "web/glue/StockageWeb.h"
 
@@ -46,26 +40,23 @@ EM_JS(int, cg_js_millisecondes, (), {
 
 namespace {
 
+// The kinds of the controls the page draws in the main window (cg_description).
 enum Sorte { sCase, sCadre, sMurDroit, sMurBas, sMurBasDroit, sPlateau, sPanneau };
+// The boxes the page shows for the ports.
+enum SorteBoite { bMessage, bQuestion, bErreur };
+// A wall's events (cg_mur).
+enum ActionMur { mEnfonce, mRelache, mClic };
 
-// Menu items and clickable panels.
-enum Commande {
-    cmdQuitter = 10, cmdDetailScores, cmdRecreerScores, cmdCouleurFond, cmdCouleurTableau, cmdSommaire,
-    cmdAPropos, cmdChangerTableau = 20, cmdTableauAleatoire, cmdTableauPrecedent, cmdTableauIdem,
-    cmdTableauSuivant, cmdBut, cmdRegles, cmdScores, cmdFermer = 30,
-};
-
-struct Application;
 std::string ModeleJson();
 
 class PortsWeb : public Ports {
 public:
-    void Message(const std::string& texte) override { Boite(0, titre, texte); }
-    bool Question(const std::string& t, const std::string& texte) override { return Boite(1, t, texte) != 0; }
+    void Message(const std::string& texte) override { Boite(bMessage, titre, texte); }
+    bool Question(const std::string& t, const std::string& texte) override { return Boite(bQuestion, t, texte) != 0; }
     bool QuestionOuiNon(const std::string& t, const std::string& texte, const std::string& oui,
         const std::string& non) override
     {
-        return Boite(1, t, texte, oui, non) != 0;
+        return Boite(bQuestion, t, texte, oui, non) != 0;
     }
     void Erreur(const std::string& texte) override
     {
@@ -76,13 +67,13 @@ public:
                 return;
             refusNavigateurSignale = true;
         }
-        Boite(2, titre, texte);
+        Boite(bErreur, titre, texte);
     }
     int MillisecondesDuJour() override { return cg_js_millisecondes(); }
     std::string titre = "COGITELLE I";
 
 private:
-    int Boite(int sorte, const std::string& t, const std::string& texte, const std::string& oui = "Oui",
+    int Boite(SorteBoite sorte, const std::string& t, const std::string& texte, const std::string& oui = "Oui",
         const std::string& non = "Non")
     {
         const std::string modele = ModeleJson();
@@ -106,35 +97,39 @@ public:
         return true;
     }
     void MontrerAide(const std::string& fichier) override { cg_js_aide(fichier.c_str()); }
+    void ExporterMeilleursScores() override { demandes.push_back("exporter"); }
+    void ImporterMeilleursScores() override { demandes.push_back("importer"); }
 };
 
 struct Application {
-    std::unique_ptr<GameState> etat = std::make_unique<GameState>();
-    PuzzleRandom hasard;
-    std::unique_ptr<Controles> controles = std::make_unique<Controles>();
     PortsWeb ports;
     MagasinWeb magasin;
     FichiersWeb fichiers;
-    Contexte ctx{*etat, hasard, *controles, ports, magasin, "scoresI"};
+    Session session{ports, magasin, "scoresI", &fichiers};
     ActionsWeb actions;
-    FenetrePrincipale fenetre{ctx, actions};
-    ChoixTableau choix{ctx};
-    bool partieLancee = false;
 
-    // Every control the page draws, in painting order, and what the page last read of each.
+    // Every control the page draws in the main window, in painting order, and what the page last
+    // read of each. The side panels come last, in the order of the window's layout.
     std::vector<Controle*> liste;
     std::vector<int> sortes, parents, commandes;
     std::vector<const char*> noms;
     std::vector<bool> policesTimes;
     std::vector<Controle> vus;
+    size_t premierPanneau = 0;
     bool toutEnvoye = false;
 
-    Application() { ctx.Sauvegardes.fichiers = &fichiers; }
+    Application() { session.BrancherFenetres(&actions); }
 };
 
 Application* app = nullptr;
 std::string tampon;   // the text returned by the last call
-SaisieNumero saisieNumero;   // the digits typed on the chooser's scroll bar
+
+Application& App()
+{
+    if (!app)
+        app = new Application();
+    return *app;
+}
 
 const char* Rendre(std::string s)
 {
@@ -153,11 +148,10 @@ bool MemeControle(const Controle& a, const Controle& b)
         a.LargeurStylo() == b.LargeurStylo();
 }
 
-void EcrireControle(Json& j, int i, const Controle& c)
+// A control's look: its place, visibility, caption, colours, type, bevels, cursor and hint.
+void EcrireControle(Json& j, const Controle& c)
 {
     const Rect& r = c.rect();
-    j.Objet();
-    j.Cle("i").Entier(i);
     j.Cle("r").Tableau().Entier(r.left).Entier(r.top).Entier(r.width).Entier(r.height).Fin();
     j.Cle("v").Entier(c.Visible());
     j.Cle("e").Entier(c.Enabled());
@@ -173,7 +167,17 @@ void EcrireControle(Json& j, int i, const Controle& c)
     j.Cle("h").Texte(c.ShowHint() ? c.Hint() : std::string());
     j.Cle("ks").Entier(static_cast<int64_t>(c.CouleurStylo()));
     j.Cle("ls").Entier(c.LargeurStylo());
-    j.Fin();
+}
+
+void EcrireRect(Json& j, const Rect& r)
+{
+    j.Tableau().Entier(r.left).Entier(r.top).Entier(r.width).Entier(r.height).Fin();
+}
+
+void EcrirePolice(Json& j, const Police& p)
+{
+    j.Objet().Cle("times").Entier(p.famille == FamillePolice::Times).Cle("taille").Entier(p.taille);
+    j.Cle("points").Entier(p.points).Cle("gras").Entier(p.gras).Fin();
 }
 
 void EcrireMinuterie(Json& j, const Minuterie& m)
@@ -185,16 +189,24 @@ void EcrireMinuterie(Json& j, const Minuterie& m)
 std::string ModeleJson()
 {
     Application& a = *app;
-    Controles& k = *a.controles;
+    Session& s = a.session;
+    Controles& k = s.controles;
     Json j;
     j.Objet();
-    j.Cle("fenetre").Objet().Cle("titre").Texte(a.fenetre.Caption).Cle("couleur").Entier(k.CouleurFenetre);
+    j.Cle("fenetre").Objet().Cle("titre").Texte(s.Principale().Caption).Cle("couleur").Entier(k.CouleurFenetre);
+    j.Cle("active").Entier(s.Principale().Enabled);
+    // The game items' captions and check marks, in game type order.
+    std::vector<const ElementMenu*> jeux;
+    for (const Menu& m : s.Menus())
+        for (const ElementMenu& e : m.elements)
+            if (JeuDeLaCommande(e.commande))
+                jeux.push_back(&e);
     j.Cle("menus").Tableau();
-    for (int t = 1; t <= NbTypesJeu; ++t)
-        j.Texte(a.fenetre.MenuJeux[t].empty() ? a.etat->TitresJeux[t] : a.fenetre.MenuJeux[t]);
+    for (const ElementMenu* e : jeux)
+        j.Texte(e->caption);
     j.Fin().Cle("coches").Tableau();
-    for (int t = 1; t <= NbTypesJeu; ++t)
-        j.Entier(k.MenuCoche[t]);
+    for (const ElementMenu* e : jeux)
+        j.Entier(e->coche);
     j.Fin().Fin();
     j.Cle("minuteries").Tableau();
     EcrireMinuterie(j, k.timerScore);
@@ -207,7 +219,9 @@ std::string ModeleJson()
         if (a.toutEnvoye && MemeControle(c, a.vus[i]))
             continue;
         a.vus[i] = c;
-        EcrireControle(j, static_cast<int>(i), c);
+        j.Objet().Cle("i").Entier(static_cast<int64_t>(i));
+        EcrireControle(j, c);
+        j.Fin();
     }
     j.Fin();
     const bool tout = k.ToutSale() || !a.toutEnvoye;
@@ -217,7 +231,7 @@ std::string ModeleJson()
     j.Cle("zones").Tableau();
     if (!tout)
         for (const Rect& z : zones)
-            j.Tableau().Entier(z.left).Entier(z.top).Entier(z.width).Entier(z.height).Fin();
+            EcrireRect(j, z);
     j.Fin();
     j.Cle("actions").Tableau();
     for (const std::string& d : a.actions.demandes)
@@ -240,7 +254,7 @@ void Ajouter(Application& a, Controle& c, int sorte, int parent, const char* nom
 
 void ConstruireListe(Application& a)
 {
-    Controles& k = *a.controles;
+    Controles& k = a.session.controles;
     // The board panel first, then its pool in creation order, then the side panels.
     Ajouter(a, k.panelCentral, sPlateau, -1, "panelCentral", true, 0);
     auto sorteDe = [&k](const Controle* c) {
@@ -257,24 +271,13 @@ void ConstruireListe(Application& a)
     };
     for (Controle* c : k.OrdreCreation())
         Ajouter(a, *c, sorteDe(c), 0, "", true, 0);
-    const std::pair<const Controle*, int> clics[] = {
-        {&k.panelChangerTableau, cmdChangerTableau}, {&k.panelTableauAleatoire, cmdTableauAleatoire},
-        {&k.panelTableauPrecedent, cmdTableauPrecedent}, {&k.panelTableauIdem, cmdTableauIdem},
-        {&k.panelTableauSuivant, cmdTableauSuivant}, {&k.panelDetailHighScores, cmdDetailScores},
-        {&k.panelBut, cmdBut}, {&k.panelReglesDuJeu, cmdRegles}, {&k.panelCalculScores, cmdScores},
-        {&k.panelsJeux[1], 1}, {&k.panelsJeux[2], 2}, {&k.panelsJeux[3], 3}, {&k.panelsJeux[4], 4},
-        {&k.panelsJeux[5], 5},
-    };
-    for (const PlaceControle& p : a.fenetre.Disposition()) {
+    a.premierPanneau = a.liste.size();
+    for (const PlaceControle& p : a.session.Principale().Disposition()) {
         int parent = -1;
         for (size_t i = 0; i < a.liste.size(); ++i)
             if (a.liste[i] == p.parent)
                 parent = static_cast<int>(i);
-        int commande = 0;
-        for (const auto& [c, n] : clics)
-            if (c == p.controle)
-                commande = n;
-        Ajouter(a, *p.controle, sPanneau, parent, p.nom, p.policeTimes, p.cliquable() ? commande : -1);
+        Ajouter(a, *p.controle, sPanneau, parent, p.nom, p.policeTimes, p.cliquable() ? p.commande : -1);
     }
     a.vus.resize(a.liste.size());
 }
@@ -282,6 +285,7 @@ void ConstruireListe(Application& a)
 std::string DescriptionJson()
 {
     Application& a = *app;
+    const GameState& g = a.session.etat;
     Json j;
     j.Objet().Cle("controles").Tableau();
     for (size_t i = 0; i < a.liste.size(); ++i) {
@@ -289,22 +293,145 @@ std::string DescriptionJson()
         j.Cle("nom").Texte(a.noms[i]).Cle("tag").Entier(a.liste[i]->Tag());
         j.Cle("times").Entier(a.policesTimes[i]).Cle("commande").Entier(a.commandes[i]).Fin();
     }
-    j.Fin().Cle("facteurX").Reel(a.etat->FacteurEcranX).Cle("facteurY").Reel(a.etat->FacteurEcranY);
-    j.Cle("titre").Texte(a.etat->Titre).Fin();
+    j.Fin().Cle("facteurX").Reel(g.FacteurEcranX).Cle("facteurY").Reel(g.FacteurEcranY);
+    j.Cle("largeur").Entier(LargeurFenetrePrincipale).Cle("hauteur").Entier(HauteurFenetrePrincipale);
+    j.Cle("titre").Texte(g.Titre).Fin();
+    return j.Texte();
+}
+
+// The names the page gives the numbers it shares with the module.
+std::string ConstantesJson()
+{
+    Json j;
+    auto groupe = [&j](const char* nom, std::initializer_list<std::pair<const char*, int64_t>> valeurs) {
+        j.Cle(nom).Objet();
+        for (const auto& [cle, v] : valeurs)
+            j.Cle(cle).Entier(v);
+        j.Fin();
+    };
+    j.Objet();
+    groupe("sortes", {{"case", sCase}, {"cadre", sCadre}, {"murDroit", sMurDroit}, {"murBas", sMurBas},
+                         {"murBasDroit", sMurBasDroit}, {"plateau", sPlateau}, {"panneau", sPanneau}});
+    groupe("commandes",
+        {{"quitter", cmdQuitter}, {"detailScores", cmdDetailScores}, {"recreerScores", cmdRecreerScores},
+            {"couleurFond", cmdCouleurFond}, {"couleurTableau", cmdCouleurTableau}, {"sommaire", cmdSommaire},
+            {"aPropos", cmdAPropos}, {"exporterScores", cmdExporterScores}, {"importerScores", cmdImporterScores},
+            {"fermer", cmdFermer}});
+    groupe("souris", {{"shift", ssShift}, {"alt", ssAlt}, {"ctrl", ssCtrl}, {"gauche", ssLeft}, {"droit", ssRight},
+                         {"milieu", ssMiddle}, {"double", ssDouble}});
+    groupe("boutons", {{"gauche", static_cast<int>(BoutonSouris::Gauche)}, {"droit", static_cast<int>(BoutonSouris::Droit)},
+                          {"milieu", static_cast<int>(BoutonSouris::Milieu)}});
+    groupe("murs", {{"droit", static_cast<int>(TypeMur::Droit)}, {"bas", static_cast<int>(TypeMur::Bas)},
+                       {"basDroit", static_cast<int>(TypeMur::BasDroit)}});
+    groupe("actionsMur", {{"enfonce", mEnfonce}, {"relache", mRelache}, {"clic", mClic}});
+    groupe("fleches", {{"gauche", static_cast<int>(Fleche::Gauche)}, {"droite", static_cast<int>(Fleche::Droite)},
+                          {"haut", static_cast<int>(Fleche::Haut)}, {"bas", static_cast<int>(Fleche::Bas)}});
+    using T = ToucheDefilement;
+    groupe("defilement", {{"gauche", static_cast<int>(T::Gauche)}, {"droite", static_cast<int>(T::Droite)},
+                             {"haut", static_cast<int>(T::Haut)}, {"bas", static_cast<int>(T::Bas)},
+                             {"pagePrecedente", static_cast<int>(T::PagePrecedente)},
+                             {"pageSuivante", static_cast<int>(T::PageSuivante)}, {"debut", static_cast<int>(T::Debut)},
+                             {"fin", static_cast<int>(T::Fin)}});
+    groupe("touches", {{"entree", static_cast<int>(ToucheFenetre::Entree)},
+                          {"echappement", static_cast<int>(ToucheFenetre::Echappement)},
+                          {"espace", static_cast<int>(ToucheFenetre::Espace)}});
+    groupe("cibles", {{"case", static_cast<int>(CibleSouris::Case)}, {"mur", static_cast<int>(CibleSouris::Mur)},
+                         {"panneau", static_cast<int>(CibleSouris::Panneau)}});
+    groupe("minuteries", {{"score", Minuterie::Score}, {"refreshMemoire", Minuterie::RefreshMemoire}, {"lab", Minuterie::Lab}});
+    groupe("boites", {{"message", bMessage}, {"question", bQuestion}, {"erreur", bErreur}});
+    groupe("curseurs", {{"defaut", static_cast<int>(Curseur::Defaut)}, {"main", static_cast<int>(Curseur::Main)},
+                           {"interdit", static_cast<int>(Curseur::Interdit)},
+                           {"flecheHaut", static_cast<int>(Curseur::FlecheHaut)}});
+    groupe("biseaux", {{"aucun", static_cast<int>(Biseau::Aucun)}, {"releve", static_cast<int>(Biseau::Releve)},
+                          {"abaisse", static_cast<int>(Biseau::Abaisse)}});
+    groupe("genres", {{"panneau", static_cast<int>(Genre::Panneau)}, {"boutonPanneau", static_cast<int>(Genre::BoutonPanneau)},
+                         {"radio", static_cast<int>(Genre::Radio)}, {"saisie", static_cast<int>(Genre::Saisie)},
+                         {"defilement", static_cast<int>(Genre::Defilement)}, {"groupe", static_cast<int>(Genre::Groupe)},
+                         {"etiquette", static_cast<int>(Genre::Etiquette)}, {"cadre", static_cast<int>(Genre::Cadre)}});
+    groupe("issues", {{"rien", static_cast<int>(Issue::Rien)}, {"fermer", static_cast<int>(Issue::Fermer)},
+                         {"demarrer", static_cast<int>(Issue::Demarrer)}});
+    j.Fin();
+    return j.Texte();
+}
+
+std::string MenusJson()
+{
+    Json j;
+    j.Tableau();
+    for (const Menu& m : app->session.Menus()) {
+        j.Objet().Cle("caption").Texte(m.caption).Cle("elements").Tableau();
+        for (const ElementMenu& e : m.elements) {
+            j.Objet().Cle("nom").Texte(e.nom).Cle("caption").Texte(e.caption).Cle("commande").Entier(e.commande);
+            j.Cle("raccourci").Texte(TexteRaccourci(e.raccourci)).Cle("cochable").Entier(e.cochable);
+            j.Cle("coche").Entier(e.coche).Fin();
+        }
+        j.Fin().Fin();
+    }
+    j.Fin();
+    return j.Texte();
+}
+
+// A dialog: its description, every control's place at `facteur`, its tab order and its controls'
+// state now.
+std::string DialogueJson(const DescriptionFenetre& d, const std::vector<Rect>& places,
+    const std::vector<EtatControle>& etats, double facteur)
+{
+    Json j;
+    j.Objet().Cle("nom").Texte(d.nom).Cle("titre").Texte(d.titre).Cle("largeur").Entier(d.largeur);
+    j.Cle("hauteur").Entier(d.hauteur).Cle("couleur").Entier(d.couleur).Cle("couleurTexte").Entier(d.couleurTexte);
+    j.Cle("police");
+    EcrirePolice(j, d.police);
+    j.Cle("facteur").Reel(facteur);
+    j.Cle("controles").Tableau();
+    for (size_t i = 0; i < d.controles.size(); ++i) {
+        const ControleFenetre& c = d.controles[i];
+        j.Objet().Cle("nom").Texte(c.nom).Cle("genre").Entier(static_cast<int>(c.genre)).Cle("parent").Entier(c.parent);
+        j.Cle("design");
+        EcrireRect(j, c.design);
+        j.Cle("place");
+        EcrireRect(j, places[i]);
+        j.Cle("police");
+        EcrirePolice(j, c.police);
+        j.Cle("taille").Entier(TaillePolice(c.police, facteur));
+        j.Cle("couleur").Entier(c.couleur).Cle("largeurBiseau").Entier(c.largeurBiseau);
+        j.Cle("curseur").Entier(static_cast<int>(c.curseur)).Cle("min").Entier(c.min).Cle("max").Entier(c.max);
+        j.Cle("pasPetit").Entier(c.pasPetit).Cle("pasGrand").Entier(c.pasGrand).Cle("longueurMax").Entier(c.longueurMax);
+        const EtatControle& e = etats[i];
+        j.Cle("caption").Texte(e.caption).Cle("coche").Entier(e.coche).Cle("position").Entier(e.position);
+        j.Cle("etatMin").Entier(e.min).Cle("etatMax").Entier(e.max).Fin();
+    }
+    j.Fin().Cle("ordreTab").Tableau();
+    for (int32_t i : OrdreTabulation(d))
+        j.Entier(i);
+    j.Fin().Fin();
     return j.Texte();
 }
 
 std::string ChoixJson()
 {
-    const ChoixTableau& m = app->choix;
+    const ChoixTableau& m = app->session.Choix();
     Json j;
     j.Objet().Cle("titreGroupe").Texte(m.TitreGroupe).Cle("radios").Tableau();
     for (int t = 1; t <= NbTypesJeu; ++t)
-        j.Texte(m.TitresRadios[t].empty() ? app->etat->TitresJeux[t] : m.TitresRadios[t]);
+        j.Texte(m.TitresRadios[t].empty() ? app->session.etat.TitresJeux[t] : m.TitresRadios[t]);
     j.Fin().Cle("coche").Entier(m.RadioCoche).Cle("numero").Texte(m.CaptionNumeroTableau);
     j.Cle("position").Entier(m.PositionScroll).Cle("min").Entier(m.ScrollMin).Cle("max").Entier(m.ScrollMax);
     j.Cle("nomRecord").Texte(m.NomRecord).Cle("scoreRecord").Texte(m.ScoreRecord).Cle("nom").Texte(m.Nom);
-    j.Cle("facteur").Reel(app->etat->FacteurEcranX).Fin();
+    j.Cle("facteur").Reel(app->session.etat.FacteurEcranX).Fin();
+    return j.Texte();
+}
+
+std::string ScoresJson()
+{
+    const DetailMeilleursScores& v = app->session.Scores();
+    Json j;
+    j.Objet().Cle("type").Entier(v.Type).Cle("numero").Entier(v.Numero).Cle("max").Entier(v.NumeroMax);
+    j.Cle("titreJeu").Texte(v.TitreJeu).Cle("titreNumero").Texte(v.TitreNumero);
+    j.Cle("facteur").Reel(app->session.etat.FacteurEcranX);
+    j.Cle("rangs").Tableau();
+    for (int r = 1; r <= PlacesParTableau; ++r)
+        j.Tableau().Entier(r).Texte(v.Noms[r]).Texte(v.Scores[r]).Fin();
+    j.Fin().Fin();
     return j.Texte();
 }
 
@@ -312,15 +439,53 @@ std::string ChoixJson()
 
 extern "C" {
 
+EMSCRIPTEN_KEEPALIVE const char* cg_constantes() { return Rendre(ConstantesJson()); }
+
+EMSCRIPTEN_KEEPALIVE const char* cg_ecran_demarrage(int32_t largeur, int32_t hauteur, double pixelsParPouce)
+{
+    Session& s = App().session;
+    s.CreerEcranDemarrage(largeur, hauteur, pixelsParPouce);
+    app->ports.titre = s.etat.Titre;
+    const EcranDemarrage& e = s.Demarrage();
+    Json j;
+    j.Objet().Cle("facteur").Reel(e.Facteur()).Cle("largeur").Entier(e.LargeurEcran());
+    j.Cle("hauteur").Entier(e.HauteurEcran()).Cle("fond").Entier(EcranDemarrage::Fond).Cle("dessin").Tableau();
+    auto element = [&j](const ElementDessin& d) {
+        j.Objet();
+        EcrireControle(j, d.vue);
+        j.Cle("police");
+        EcrirePolice(j, d.police);
+    };
+    for (const ElementDessin& d : e.Dessin()) {
+        element(d);
+        j.Fin();
+    }
+    j.Fin().Cle("boutons").Tableau();
+    for (int32_t langue = 1; langue <= EcranDemarrage::NbBoutons; ++langue) {
+        element(e.Bouton(langue));
+        j.Cle("nom").Texte(EcranDemarrage::NomBouton(langue)).Cle("langue").Entier(langue).Fin();
+    }
+    j.Fin().Fin();
+    return Rendre(j.Texte());
+}
+
+EMSCRIPTEN_KEEPALIVE int32_t cg_langue_de_la_touche(int32_t touche)
+{
+    if (touche < 0 || touche > static_cast<int32_t>(ToucheFenetre::Espace))
+        return 0;
+    return EcranDemarrage::LangueDeLaTouche(static_cast<ToucheFenetre>(touche));
+}
+
 EMSCRIPTEN_KEEPALIVE const char* cg_demarrer(int32_t largeur, int32_t hauteur, double pixelsParPouce)
 {
-    if (!app) {
-        app = new Application();
-        CreerEcranDemarrage(app->ctx);
-        app->ports.titre = app->etat->Titre;
-        ConstruireListe(*app);
-        ChargerScoresDuNavigateur(app->fichiers, app->ctx.CheminScores);
-        app->fenetre.FormCreate(largeur, hauteur, pixelsParPouce);
+    Application& a = App();
+    if (a.liste.empty()) {
+        a.session.CreerEcranDemarrage(largeur, hauteur, pixelsParPouce);
+        a.ports.titre = a.session.etat.Titre;
+        ConstruireListe(a);
+        ChargerScoresDuNavigateur(a.fichiers, a.session.ctx.CheminScores);
+        // The browser keeps the score file out of the player's reach: the menu exchanges it.
+        a.session.CreerFenetrePrincipale(largeur, hauteur, pixelsParPouce, true);
     }
     return Rendre(DescriptionJson());
 }
@@ -332,172 +497,146 @@ EMSCRIPTEN_KEEPALIVE double cg_facteur_demarrage(int32_t largeur, int32_t hauteu
 
 EMSCRIPTEN_KEEPALIVE const char* cg_description() { return Rendre(DescriptionJson()); }
 EMSCRIPTEN_KEEPALIVE const char* cg_modele() { return Rendre(ModeleJson()); }
+EMSCRIPTEN_KEEPALIVE const char* cg_menus() { return Rendre(MenusJson()); }
 
-EMSCRIPTEN_KEEPALIVE void cg_langue(int32_t langue) { ChoisirLangue(app->ctx, langue); }
-EMSCRIPTEN_KEEPALIVE void cg_activer() { app->fenetre.FormActivate(); }
-
-EMSCRIPTEN_KEEPALIVE void cg_commande(int32_t commande)
-{
-    FenetrePrincipale& f = app->fenetre;
-    if (commande >= 1 && commande <= NbTypesJeu) {
-        f.ChoisirJeu(commande);
-        return;
-    }
-    switch (commande) {
-    case cmdQuitter: f.Quitter1Click(); break;
-    case cmdDetailScores: f.panelDetailHighScoresClick(); break;
-    case cmdRecreerScores: f.menuRecreerHighScoresClick(); break;
-    case cmdCouleurFond: f.menuCouleurFondEcranClick(); break;
-    case cmdCouleurTableau: f.menuCouleurTableauDeJeuClick(); break;
-    case cmdSommaire: f.menuSommaireClick(); break;
-    case cmdAPropos: f.menuAProposClick(); break;
-    case cmdChangerTableau: f.panelChangerTableauClick(); break;
-    case cmdTableauAleatoire: f.panelTableauAleatoireClick(); break;
-    case cmdTableauPrecedent: f.panelTableauPrecedentClick(); break;
-    case cmdTableauIdem: f.panelTableauIdemClick(); break;
-    case cmdTableauSuivant: f.panelTableauSuivantClick(); break;
-    case cmdBut: f.panelButClick(); break;
-    case cmdRegles: f.panelReglesDuJeuClick(); break;
-    case cmdScores: f.panelCalculScoresClick(); break;
-    case cmdFermer: f.FormClose(); break;
-    default: break;
-    }
-}
+EMSCRIPTEN_KEEPALIVE void cg_langue(int32_t langue) { app->session.Demarrer(langue); }
+EMSCRIPTEN_KEEPALIVE void cg_debut() { app->session.TimerDebut(); }
+EMSCRIPTEN_KEEPALIVE void cg_activer() { app->session.Activer(); }
+EMSCRIPTEN_KEEPALIVE void cg_commande(int32_t commande) { app->session.Commande(static_cast<Commande>(commande)); }
 
 EMSCRIPTEN_KEEPALIVE void cg_panneau(int32_t indice, int32_t enfonce)
 {
-    if (indice < 0 || static_cast<size_t>(indice) >= app->liste.size() || app->sortes[indice] != sPanneau ||
-        app->commandes[indice] < 0)
+    if (indice < static_cast<int32_t>(app->premierPanneau))
         return;
-    Controle& c = *app->liste[indice];
-    if (enfonce)
-        app->fenetre.AppelPanelMyMouseDown(c);
-    else
-        app->fenetre.AppelPanelMyMouseUp(c);
+    app->session.Panneau(indice - static_cast<int32_t>(app->premierPanneau), enfonce != 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void cg_case(int32_t tag, int32_t bouton, uint32_t etat)
 {
-    if (bouton < 0 || bouton > 2)
+    if (bouton < 0 || bouton > static_cast<int32_t>(BoutonSouris::Milieu))
         return;
-    AppelCaseMouseDown(app->ctx, tag, static_cast<BoutonSouris>(bouton), etat);
+    app->session.Case(tag, static_cast<BoutonSouris>(bouton), etat);
 }
 
 EMSCRIPTEN_KEEPALIVE void cg_mur(int32_t type, int32_t tag, int32_t action)
 {
-    if (type < 0 || type > 2)
+    if (type < 0 || type > static_cast<int32_t>(TypeMur::BasDroit))
         return;
     const auto t = static_cast<TypeMur>(type);
-    Contexte& c = app->ctx;
+    Session& s = app->session;
     switch (action) {
-    case 0: AppelMurEnfoncement(c, t, tag); break;
-    case 1: AppelMurRelachement(c, t, tag); break;
-    case 2:
-        if (t == TypeMur::Droit)
-            AppelMurDroitClique(c, tag);
-        else if (t == TypeMur::Bas)
-            AppelMurBasClique(c, tag);
-        else
-            AppelMurBasDroitClique(c, tag);
-        break;
+    case mEnfonce: s.MurEnfonce(t, tag); break;
+    case mRelache: s.MurRelache(t, tag); break;
+    case mClic: s.MurClique(t, tag); break;
     default: break;
     }
 }
 
 EMSCRIPTEN_KEEPALIVE void cg_fleche(int32_t fleche)
 {
-    if (fleche >= 0 && fleche <= 3)
-        FormKeyDown(app->ctx, static_cast<Fleche>(fleche));
+    if (fleche >= 0 && fleche <= static_cast<int32_t>(Fleche::Bas))
+        app->session.Fleche(static_cast<Fleche>(fleche));
 }
 
 EMSCRIPTEN_KEEPALIVE void cg_caractere(int32_t caractere)
 {
     if (caractere > 0 && caractere < 128)
-        FormKeyPress(app->ctx, static_cast<char>(caractere));
+        app->session.Caractere(static_cast<char>(caractere));
 }
 
 EMSCRIPTEN_KEEPALIVE void cg_tic(int32_t id)
 {
-    Contexte& c = app->ctx;
-    Controles& k = c.controles;
-    // A tick that was already queued when its timer stopped does nothing, as with a QTimer.
-    switch (id) {
-    case Minuterie::Score: if (k.timerScore.Enabled) timerScoreTimer(c); break;
-    case Minuterie::RefreshMemoire: if (k.timerRefreshMemoire.Enabled) timerRefreshMemoireTimer(c); break;
-    case Minuterie::Lab: if (k.timerLab.Enabled) timerLabTimer(c); break;
-    default: break;
-    }
+    if (id >= Minuterie::Score && id <= Minuterie::Lab)
+        app->session.Tic(static_cast<Minuterie::Id>(id));
 }
 
-EMSCRIPTEN_KEEPALIVE void cg_choix_activer()
+EMSCRIPTEN_KEEPALIVE const char* cg_dialogue(const char* nom, double facteur)
 {
-    app->choix.FormActivate();
+    Session& s = app->session;
+    const std::string n = nom ? nom : "";
+    if (n == DetailMeilleursScores::Description().nom)
+        return Rendre(DialogueJson(DetailMeilleursScores::Description(), DetailMeilleursScores::Places(facteur),
+            s.Scores().Etats(), facteur));
+    return Rendre(DialogueJson(ChoixTableau::Description(), PlacesALEchelle(ChoixTableau::Description(), facteur),
+        s.Choix().Etats(), facteur));
 }
+
+EMSCRIPTEN_KEEPALIVE void cg_choix_activer() { app->session.Choix().FormActivate(); }
 
 EMSCRIPTEN_KEEPALIVE const char* cg_choix() { return Rendre(ChoixJson()); }
 
 EMSCRIPTEN_KEEPALIVE void cg_choix_type(int32_t type)
 {
+    ChoixTableau& c = app->session.Choix();
     if (type >= 1 && type <= NbTypesJeu)
-        app->choix.rbTypeJeuClick(type);
+        c.Clic(c.iRadio1 + type - 1);
 }
 
 EMSCRIPTEN_KEEPALIVE void cg_choix_numero(int32_t numero)
 {
-    app->choix.scrollBarChoixTableauChange(std::clamp(numero, app->choix.ScrollMin, app->choix.ScrollMax));
+    ChoixTableau& c = app->session.Choix();
+    c.Change(c.iBarre, numero);
 }
 
-EMSCRIPTEN_KEEPALIVE void cg_choix_hasard() { app->choix.panelAleatoireClick(); }
-EMSCRIPTEN_KEEPALIVE void cg_choix_effacer_nom() { app->choix.editYourNameDblClick(); }
+EMSCRIPTEN_KEEPALIVE void cg_choix_hasard()
+{
+    ChoixTableau& c = app->session.Choix();
+    c.Clic(c.iHasard);
+}
+
+EMSCRIPTEN_KEEPALIVE void cg_choix_effacer_nom()
+{
+    ChoixTableau& c = app->session.Choix();
+    c.DoubleClic(c.iNom);
+}
 
 EMSCRIPTEN_KEEPALIVE const char* cg_choix_saisie(const char* texte)
 {
-    app->choix.Nom = NomApresSaisie(app->choix.Nom, texte ? texte : "");
-    return Rendre(app->choix.Nom);
+    return Rendre(app->session.Choix().Saisie(texte ? texte : ""));
 }
 
 EMSCRIPTEN_KEEPALIVE int32_t cg_choix_valider(const char* nom)
 {
-    app->choix.Nom = nom ? nom : "";
-    if (!app->choix.ValiderChoix())
+    Session& s = app->session;
+    s.Choix().Saisie(nom ? nom : "");
+    if (s.Choix().Valider() != Issue::Demarrer)
         return 0;
-    app->partieLancee = true;
-    NouvellePartie(app->ctx);
+    s.NouvellePartie();
     return 1;
 }
 
-EMSCRIPTEN_KEEPALIVE int32_t cg_choix_annuler() { return app->partieLancee ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int32_t cg_choix_annuler() { return app->session.Choix().Annuler() == Issue::Fermer ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE int32_t cg_choix_touche(int32_t touche)
+{
+    if (touche < 0 || touche > static_cast<int32_t>(ToucheDefilement::Fin))
+        return app->session.Choix().PositionScroll;
+    app->session.Choix().Defiler(static_cast<ToucheDefilement>(touche));
+    return app->session.Choix().PositionScroll;
+}
 
 EMSCRIPTEN_KEEPALIVE const char* cg_scores_activer()
 {
-    GameState& g = *app->etat;
-    g.TypeJeuDialogue = g.TypeJeuChoisi;
-    g.NumeroTableauDialogue = g.NumeroTableauChoisi;
-    return cg_scores(g.TypeJeuDialogue, g.NumeroTableauDialogue);
+    app->session.Scores().FormActivate();
+    return Rendre(ScoresJson());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* cg_scores(int32_t type, int32_t numero)
 {
-    const GameState& g = *app->etat;
-    // Only valid values reach the table, whatever the page asks.
-    type = std::clamp(type, 1, NbTypesJeu);
-    numero = std::clamp(numero, 1, std::min(g.NumeroTableauMax, NombreTableaux));
-    Json j;
-    j.Objet().Cle("type").Entier(type).Cle("numero").Entier(numero).Cle("max").Entier(g.NumeroTableauMax);
-    j.Cle("titreJeu").Texte(g.TitresJeux[type]).Cle("titreNumero").Texte("Cogitelle n° " + std::to_string(numero));
-    j.Cle("facteur").Reel(g.FacteurEcranX);
-    j.Cle("rangs").Tableau();
-    for (int r = 1; r <= PlacesParTableau; ++r) {
-        const EnregistrementScore& e = g.MeilleursScores(type, numero, r);
-        j.Tableau().Entier(r).Texte(NomEnregistrement(e)).Entier(e.ValeurScore).Fin();
-    }
-    j.Fin().Fin();
-    return Rendre(j.Texte());
+    app->session.Scores().AfficherMeilleursScoresDetail(type, numero);
+    return Rendre(ScoresJson());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* cg_scores_touche(int32_t touche)
+{
+    if (touche >= 0 && touche <= static_cast<int32_t>(ToucheDefilement::Fin))
+        app->session.Scores().Defiler(static_cast<ToucheDefilement>(touche));
+    return Rendre(ScoresJson());
 }
 
 EMSCRIPTEN_KEEPALIVE const uint8_t* cg_exporter()
 {
-    tampon = OctetsTable(app->etat->MeilleursScores);
+    tampon = app->session.ExporterScores();
     return reinterpret_cast<const uint8_t*>(tampon.data());
 }
 
@@ -505,6 +644,7 @@ EMSCRIPTEN_KEEPALIVE int32_t cg_taille_export() { return static_cast<int32_t>(ta
 
 EMSCRIPTEN_KEEPALIVE int32_t cg_importer(const uint8_t* octets, int32_t lus, double tailleFichier)
 {
+    Contexte& ctx = app->session.ctx;
     const std::string donnees(reinterpret_cast<const char*>(octets), lus > 0 ? static_cast<size_t>(lus) : 0);
     std::string raison;
     auto table = std::make_unique<TableMeilleursScores>();
@@ -512,24 +652,24 @@ EMSCRIPTEN_KEEPALIVE int32_t cg_importer(const uint8_t* octets, int32_t lus, dou
         raison = "un fichier des meilleurs scores a " + std::to_string(TailleFichierScores) + " octets, celui-ci en a " +
             std::to_string(static_cast<uint64_t>(tailleFichier));
     if (!raison.empty() || !LireFichierImporte(donnees, *table, raison)) {
-        app->ports.Erreur("Ce fichier n'a pas été importé : " + raison +
+        ctx.ports.Erreur("Ce fichier n'a pas été importé : " + raison +
             ". Les meilleurs scores sont restés tels qu'ils étaient.");
         return 0;
     }
     // The imported table replaces the whole one, as "Recréer les meilleurs scores" does.
-    app->etat->MeilleursScores = *table;
-    app->ctx.Sauvegardes.tableEntiereAEcrire = true;
-    EcrireMeilleursScores(app->ctx);
-    if (app->controles->superPanelDroite.Visible())
-        AfficherMeilleursScores(app->ctx);
-    app->ports.Message("Les meilleurs scores du fichier ont été importés.");
+    ctx.etat.MeilleursScores = *table;
+    ctx.Sauvegardes.tableEntiereAEcrire = true;
+    EcrireMeilleursScores(ctx);
+    if (ctx.controles.superPanelDroite.Visible())
+        AfficherMeilleursScores(ctx);
+    ctx.ports.Message("Les meilleurs scores du fichier ont été importés.");
     return 1;
 }
 
 EMSCRIPTEN_KEEPALIVE double cg_facteur_dialogue(int32_t largeur, int32_t hauteur, int32_t largeurLibre,
     int32_t hauteurLibre, int32_t hauteurTitre)
 {
-    const GameState& g = *app->etat;
+    const GameState& g = app->session.etat;
     return FacteurDialogue(g.FacteurEcranX, g.FacteurEcranY, largeur, hauteur, largeurLibre, hauteurLibre, hauteurTitre);
 }
 
@@ -542,12 +682,14 @@ EMSCRIPTEN_KEEPALIVE int32_t cg_defilement(int32_t touche, int32_t position, int
 
 EMSCRIPTEN_KEEPALIVE int32_t cg_saisie_chiffre(int32_t chiffre, double instantMs, int32_t max)
 {
-    if (chiffre < 0 || chiffre > 9)
-        return 0;
-    return saisieNumero.Taper(chiffre, static_cast<int64_t>(instantMs), max);
+    (void)max;
+    ChoixTableau& c = app->session.Choix();
+    if (chiffre >= 0 && chiffre <= 9)
+        c.TaperChiffre(chiffre, static_cast<int64_t>(instantMs));
+    return c.PositionScroll;
 }
 
-EMSCRIPTEN_KEEPALIVE void cg_saisie_oublier() { saisieNumero.Oublier(); }
+EMSCRIPTEN_KEEPALIVE void cg_saisie_oublier() { app->session.Choix().OublierChiffres(); }
 
 EMSCRIPTEN_KEEPALIVE int32_t cg_seconde_pression_agit(int32_t cible)
 {
@@ -563,7 +705,7 @@ EMSCRIPTEN_KEEPALIVE int32_t cg_taille_qui_tient(int32_t taille)
 
 EMSCRIPTEN_KEEPALIVE const char* cg_test_etat()
 {
-    const GameState& g = *app->etat;
+    const GameState& g = app->session.etat;
     Json j;
     j.Objet().Cle("type").Entier(g.TypeJeu).Cle("numero").Entier(g.NumeroTableau).Cle("n").Entier(g.NbColonnes);
     j.Cle("score").Entier(g.Score).Cle("termine").Entier(g.PartieTerminee).Cle("pos").Tableau().Entier(g.PosX);

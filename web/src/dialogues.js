@@ -37,14 +37,15 @@ function bouton(texte, action) {
   return b;
 }
 
-const ICONES = [['i', '#1e64c8'], ['?', '#1e64c8'], ['×', '#c81e1e']];
+const ICONES = { message: ['i', '#1e64c8'], question: ['?', '#1e64c8'], erreur: ['×', '#c81e1e'] };
 
-// sorte 0: information, 1: Yes/No question (its buttons named `oui` and `non`), 2: error.
-// Resolves 1 for OK or Yes, 0 for No.
+// sorte "message": information, "question": Yes/No question (its buttons named `oui` and `non`),
+// "erreur": error. Resolves 1 for OK or Yes, 0 for No.
 export function boite(sorte, titre, texte, oui = 'Oui', non = 'Non') {
   return new Promise((resoudre) => {
     const f = ouvrir('boite', titre);
-    f.d.dataset.sorte = ['message', 'question', 'erreur'][sorte] || 'message';
+    if (!(sorte in ICONES)) sorte = 'message';
+    f.d.dataset.sorte = sorte;
     const icone = document.createElement('div');
     icone.className = 'icone';
     icone.textContent = ICONES[sorte][0];
@@ -57,7 +58,7 @@ export function boite(sorte, titre, texte, oui = 'Oui', non = 'Non') {
     boutons.className = 'boutons';
     const finir = (r) => { f.fermer(); resoudre(r); };
     let premier;
-    if (sorte === 1) {
+    if (sorte === 'question') {
       premier = bouton(oui, () => finir(1));
       boutons.append(premier, bouton(non, () => finir(0)));
     } else {
@@ -67,9 +68,9 @@ export function boite(sorte, titre, texte, oui = 'Oui', non = 'Non') {
     f.d.append(boutons);
     f.d.addEventListener('keydown', (e) => {
       e.stopPropagation();
-      if (e.key === 'Escape') finir(sorte === 1 ? 0 : 1);
-      if (sorte === 1 && e.key.toLowerCase() === oui[0].toLowerCase()) finir(1);
-      if (sorte === 1 && e.key.toLowerCase() === non[0].toLowerCase()) finir(0);
+      if (e.key === 'Escape') finir(sorte === 'question' ? 0 : 1);
+      if (sorte === 'question' && e.key.toLowerCase() === oui[0].toLowerCase()) finir(1);
+      if (sorte === 'question' && e.key.toLowerCase() === non[0].toLowerCase()) finir(0);
     });
     premier.focus();
   });
@@ -92,7 +93,9 @@ export function choisirCouleur(initiale) {
 }
 
 // The keys of the scroll bars, numbered as the core's rule takes them.
-const TOUCHES_DEFILEMENT = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, PageUp: 4, PageDown: 5, Home: 6, End: 7 };
+// The keys of the scroll bars, by the module's numbers.
+const touchesDefilement = ({ defilement: d }) => ({ ArrowLeft: d.gauche, ArrowRight: d.droite, ArrowUp: d.haut,
+  ArrowDown: d.bas, PageUp: d.pagePrecedente, PageDown: d.pageSuivante, Home: d.debut, End: d.fin });
 
 // The second press of a double click: the browser counts the presses of a run of clicks, the
 // desktop calls every second one double.
@@ -252,10 +255,11 @@ function defilement(parent, f, x, y, w, h, pasGrand, noyau, ordre, changer) {
     const b = s.getBoundingClientRect();
     const px = e.clientX - b.left;
     const debutCurseur = parseFloat(curseur.style.left) || bout;
-    if (px < bout) { gauche.classList.add('enfonce'); tenir(() => s.toucher(0)); }
-    else if (px >= W - bout) { droite.classList.add('enfonce'); tenir(() => s.toucher(1)); }
-    else if (px < debutCurseur) tenir(() => s.toucher(4));
-    else if (px >= debutCurseur + longueur) tenir(() => s.toucher(5));
+    const D = noyau.K.defilement;
+    if (px < bout) { gauche.classList.add('enfonce'); tenir(() => s.toucher(D.gauche)); }
+    else if (px >= W - bout) { droite.classList.add('enfonce'); tenir(() => s.toucher(D.droite)); }
+    else if (px < debutCurseur) tenir(() => s.toucher(D.pagePrecedente));
+    else if (px >= debutCurseur + longueur) tenir(() => s.toucher(D.pageSuivante));
     else saisie = px - debutCurseur;
   });
   s.addEventListener('pointermove', (e) => {
@@ -279,7 +283,7 @@ export function choixTableau(noyau, echelle) {
     const fen = ouvrir('choix', 'Choix du jeu et du numéro de cogitelle', true);
     const c = fen.corps;
     const f = await facteurDialogue(noyau, fen, echelle, 370, 256);
-    const secondeAgit = await noyau.appel('cg_seconde_pression_agit', [2], 'number');
+    const secondeAgit = await noyau.appel('cg_seconde_pression_agit', [noyau.K.cibles.panneau], 'number');
     const ordre = sequence();
     const base = police(11, f);
     Object.assign(c.style, { width: `${Math.round(370 * f)}px`, height: `${Math.round(256 * f)}px`,
@@ -378,10 +382,11 @@ export function choixTableau(noyau, echelle) {
     // second of each other make one puzzle number.
     barre.addEventListener('keydown', (e) => {
       if (e.ctrlKey || e.altKey || e.metaKey) return;
-      if (e.key in TOUCHES_DEFILEMENT) {
+      const touches = touchesDefilement(noyau.K);
+      if (e.key in touches) {
         e.preventDefault();
         noyau.appel('cg_saisie_oublier');
-        barre.toucher(TOUCHES_DEFILEMENT[e.key]);
+        barre.toucher(touches[e.key]);
       } else if (/^[0-9]$/.test(e.key)) {
         e.preventDefault();
         const chiffre = Number(e.key), instant = performance.now();
@@ -431,7 +436,7 @@ export function meilleursScores(noyau, echelle) {
     const fen = ouvrir('scores', 'Détail des meilleurs scores', true);
     const c = fen.corps;
     const f = await facteurDialogue(noyau, fen, echelle, 430, 356);
-    const secondeAgit = await noyau.appel('cg_seconde_pression_agit', [2], 'number');
+    const secondeAgit = await noyau.appel('cg_seconde_pression_agit', [noyau.K.cibles.panneau], 'number');
     const ordre = sequence();
     Object.assign(c.style, { width: `${Math.round(430 * f)}px`, height: `${Math.round(356 * f)}px`,
       background: '#004080', font: css(police(11, f)) });
@@ -494,10 +499,12 @@ export function meilleursScores(noyau, echelle) {
     fen.d.addEventListener('keydown', (e) => {
       e.stopPropagation();
       if (e.key === 'Escape' || e.key === 'Enter') { e.preventDefault(); fermer(); return; }
-      if (e.ctrlKey || e.altKey || e.metaKey || !(e.key in TOUCHES_DEFILEMENT)) return;
+      const touches = touchesDefilement(noyau.K);
+      if (e.ctrlKey || e.altKey || e.metaKey || !(e.key in touches)) return;
       e.preventDefault();
-      const touche = TOUCHES_DEFILEMENT[e.key];
-      (touche <= 1 ? barreType : barreNumero).toucher(touche);
+      const touche = touches[e.key];
+      const D = noyau.K.defilement;
+      (touche === D.gauche || touche === D.droite ? barreType : barreNumero).toucher(touche);
     });
     await legender(noyau, titre, 'MEILLEURS SCORES');
     await legender(noyau, ok, 'OK');

@@ -2,7 +2,7 @@
 // controls model), the routing of mouse, touch, keys and timers to the core, and the browser's
 // side of the storage. The rules all run in the core (cogitelle.wasm).
 import CreerCogitelle from './cogitelle.mjs';
-import { dimensionner, peindreCadre, peindreEtiquette, peindrePanneau, police, versCss } from './peinture.js';
+import { dimensionner, fixerBiseaux, peindreCadre, peindreEtiquette, peindrePanneau, police, versCss } from './peinture.js';
 import { boite, choisirCouleur, choixTableau, meilleursScores, ouverts } from './dialogues.js';
 import { peindreDemarrage } from './demarrage.js';
 
@@ -22,10 +22,12 @@ const stockage = {
   },
 };
 
-// Kinds of the controls in the description.
-const CASE = 0, CADRE = 1, MUR_DROIT = 2, MUR_BAS = 3, MUR_BAS_DROIT = 4, PLATEAU = 5, PANNEAU = 6;
-const CURSEURS = ['default', 'pointer', 'not-allowed',
-  "url(\"data:image/svg+xml,%3Csvg xmlns='http://www.w3.org/2000/svg' width='16' height='24'%3E%3Cpath d='M8 1 L15 9 L10 9 L10 23 L6 23 L6 9 L1 9 Z' fill='white' stroke='black'/%3E%3C/svg%3E\") 8 1, default"];
+// The numbers shared with the module, by name (cg_constantes), read once it is loaded.
+let K = null;
+// The cursors by the module's numbers.
+let CURSEURS = [];
+const FLECHE_HAUT =
+  "url(\"data:image/svg+xml,%3Csvg xmlns='http://www.w3.org/2000/svg' width='16' height='24'%3E%3Cpath d='M8 1 L15 9 L10 9 L10 23 L6 23 L6 9 L1 9 Z' fill='white' stroke='black'/%3E%3C/svg%3E\") 8 1, default";
 
 let M = null;              // the module
 let description = null;    // the controls: kind, parent, name, tag, command
@@ -34,7 +36,7 @@ let fenetre = { titre: '', couleur: 0x400000, menus: [], coches: [] };
 let facteurs = { x: 1, y: 1 };
 let echelle = 1;           // CSS pixels per logical pixel
 let hauteurMenus = 22;
-let largeurFenetre = 800, hauteurFenetre = 534;
+let largeurFenetre = 0, hauteurFenetre = 0;
 let file = Promise.resolve();
 let enCours = 0;
 let fermee = false;
@@ -77,7 +79,7 @@ function appliquer(texte) {
     const avant = controles[c.i];
     controles[c.i] = c;
     const sorte = description[c.i].sorte;
-    if (sorte === PANNEAU || sorte === PLATEAU) toutRepeindre = true;
+    if (sorte === K.sortes.panneau || sorte === K.sortes.plateau) toutRepeindre = true;
     else if (!toutRepeindre && avant) m.zones.push(avant.r);
   }
   if (m.fenetre.titre !== fenetre.titre) document.title = m.fenetre.titre || 'COGITELLE I';
@@ -108,7 +110,7 @@ function suivreMinuterie(t) {
       // While a rule waits for a box, the ticks wait behind it: every second of the score clock
       // is counted once the box closes, as the desktop counts it under its box. The other
       // timers' ticks only refresh the board, so one waiting is enough.
-      if (v.attente && t.id !== 0) return;
+      if (v.attente && t.id !== K.minuteries.score) return;
       v.attente = true;
       appel('cg_tic', [t.id]).finally(() => { v.attente = false; });
     }, t.intervalle);
@@ -125,6 +127,10 @@ async function action(a) {
     await meilleursScores(noyau, echelle);
   } else if (a === 'fermer') {
     fermer();
+  } else if (a === 'exporter') {
+    await exporter();
+  } else if (a === 'importer') {
+    document.getElementById('fichierImport').click();
   }
 }
 
@@ -183,12 +189,12 @@ function peindre(zones) {
     ctx.clip();
     for (let i = 1; i < description.length; ++i) {
       const d = description[i];
-      if (d.sorte === PANNEAU) break;
+      if (d.sorte === K.sortes.panneau) break;
       const c = controles[i];
       if (!c.v || c.r[2] <= 0 || c.r[3] <= 0) continue;
       const r = { x: rp.x + c.r[0], y: rp.y + c.r[1], w: c.r[2], h: c.r[3] };
       if (zones && !zones.some((z) => r.x < rp.x + z[0] + z[2] && r.x + r.w > rp.x + z[0] && r.y < rp.y + z[1] + z[3] && r.y + r.h > rp.y + z[1])) continue;
-      if (d.sorte === CADRE) peindreCadre(ctx, r, c, a);
+      if (d.sorte === K.sortes.cadre) peindreCadre(ctx, r, c, a);
       else peindrePanneau(ctx, r, c, police(c.p, true, false), a);
     }
     ctx.restore();
@@ -196,7 +202,7 @@ function peindre(zones) {
   if (!zones) {
     for (let i = 0; i < description.length; ++i) {
       const d = description[i];
-      if (d.sorte !== PANNEAU || !visible(i)) continue;
+      if (d.sorte !== K.sortes.panneau || !visible(i)) continue;
       const c = controles[i];
       const r = rectAbsolu(i);
       const fonte = police(c.p, d.times, !!c.g);
@@ -220,54 +226,59 @@ function point(e) {
 function controleA(x, y) {
   for (let i = description.length - 1; i >= 0; --i) {
     const d = description[i];
-    if (d.sorte === CADRE || d.sorte === PLATEAU || !visible(i)) continue;
+    if (d.sorte === K.sortes.cadre || d.sorte === K.sortes.plateau || !visible(i)) continue;
     const r = rectAbsolu(i);
     if (x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h) return i;
   }
   return -1;
 }
 
-const BOUTONS = { 0: 0, 2: 1, 1: 2 };   // DOM button: left, middle, right -> the core's
-const BITS_BOUTON = [8, 16, 32];           // ssLeft, ssRight, ssMiddle
+// The DOM's buttons (0 left, 1 middle, 2 right; in `buttons` 1 left, 2 right, 4 middle) as the
+// module's, and the mouse bits of the buttons held.
+const BOUTONS = () => ({ 0: K.boutons.gauche, 1: K.boutons.milieu, 2: K.boutons.droit });
+const bitDuBouton = (b) => (b === K.boutons.gauche ? K.souris.gauche : b === K.boutons.droit ? K.souris.droit : K.souris.milieu);
 
 function etatSouris(e, boutonsEnfonces, double) {
+  const s = K.souris;
   let etat = 0;
-  if (e.shiftKey) etat |= 1;
-  if (e.altKey) etat |= 2;
-  if (e.ctrlKey) etat |= 4;
-  if (boutonsEnfonces & 1) etat |= 8;
-  if (boutonsEnfonces & 2) etat |= 16;
-  if (boutonsEnfonces & 4) etat |= 32;
-  if (double) etat |= 64;
+  if (e.shiftKey) etat |= s.shift;
+  if (e.altKey) etat |= s.alt;
+  if (e.ctrlKey) etat |= s.ctrl;
+  if (boutonsEnfonces & 1) etat |= s.gauche;
+  if (boutonsEnfonces & 2) etat |= s.droit;
+  if (boutonsEnfonces & 4) etat |= s.milieu;
+  if (double) etat |= s.double;
   return etat;
 }
 
 let tenu = null;   // a wall or a clickable panel keeps the button pressed on it
 
-// Whether the second press of a double click acts, by target (0 cell, 1 wall, 2 panel), as the
-// core says; read once at start-up.
-let secondeAgit = [1, 0, 0];
+// Whether the second press of a double click acts on a wall and on a panel, as the module says;
+// read once at start-up.
+let secondeAgit = { mur: false, panneau: false };
+const estMur = (sorte) => sorte === K.sortes.murDroit || sorte === K.sortes.murBas || sorte === K.sortes.murBasDroit;
+const typeDeMur = (sorte) => (sorte === K.sortes.murDroit ? K.murs.droit : sorte === K.sortes.murBas ? K.murs.bas : K.murs.basDroit);
 
 function appuyer(x, y, bouton, etat, seconde = false) {
   if (tenu) {
     // The held button's release went elsewhere: let go, unclicked.
     const t = tenu;
     tenu = null;
-    if (t.mur !== undefined) appel('cg_mur', [t.mur, t.tag, 1]);
+    if (t.mur !== undefined) appel('cg_mur', [t.mur, t.tag, K.actionsMur.relache]);
     else appel('cg_panneau', [t.i, 0]);
   }
   const i = controleA(x, y);
   if (i < 0) return;
   const d = description[i];
-  if (d.sorte === CASE) {
+  if (d.sorte === K.sortes.case) {
     appel('cg_case', [d.tag, bouton, etat]);
-  } else if (d.sorte >= MUR_DROIT && d.sorte <= MUR_BAS_DROIT) {
+  } else if (estMur(d.sorte)) {
     // One action per double click: the second press and its release do nothing.
-    if (seconde && !secondeAgit[1]) return;
-    tenu = { i, mur: d.sorte - MUR_DROIT, tag: d.tag, bouton };
-    appel('cg_mur', [tenu.mur, d.tag, 0]);
-  } else if (d.sorte === PANNEAU && d.commande >= 0 && controles[i].e) {
-    if (seconde && !secondeAgit[2]) return;
+    if (seconde && !secondeAgit.mur) return;
+    tenu = { i, mur: typeDeMur(d.sorte), tag: d.tag, bouton };
+    appel('cg_mur', [tenu.mur, d.tag, K.actionsMur.enfonce]);
+  } else if (d.sorte === K.sortes.panneau && d.commande >= 0 && controles[i].e) {
+    if (seconde && !secondeAgit.panneau) return;
     tenu = { i, bouton };
     appel('cg_panneau', [i, 1]);
   }
@@ -281,36 +292,37 @@ function relacher(x, y, bouton) {
   const dedans = x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h;
   if (t.mur !== undefined) {
     // The wall is raised before its click runs, so it never stays pressed under an end message.
-    appel('cg_mur', [t.mur, t.tag, 1]);
-    if (bouton === 0 && dedans) appel('cg_mur', [t.mur, t.tag, 2]);
+    appel('cg_mur', [t.mur, t.tag, K.actionsMur.relache]);
+    if (bouton === K.boutons.gauche && dedans) appel('cg_mur', [t.mur, t.tag, K.actionsMur.clic]);
   } else {
     appel('cg_panneau', [t.i, 0]);
-    if (bouton === 0 && dedans) appel('cg_commande', [description[t.i].commande]);
+    if (bouton === K.boutons.gauche && dedans) appel('cg_commande', [description[t.i].commande]);
   }
 }
 
 function brancherSouris() {
   canvas.addEventListener('mousedown', (e) => {
     e.preventDefault();
-    if (e.button in BOUTONS) {
+    if (K && e.button in BOUTONS()) {
       const [x, y] = point(e);
-      const b = BOUTONS[e.button];
+      const b = BOUTONS()[e.button];
       // The desktop calls every second press of a run of clicks a double click.
       appuyer(x, y, b, etatSouris(e, e.buttons, e.detail === 2), e.detail >= 2 && e.detail % 2 === 0);
     }
   });
   window.addEventListener('mouseup', (e) => {
-    if (e.button in BOUTONS) {
+    if (K && e.button in BOUTONS()) {
       const [x, y] = point(e);
-      relacher(x, y, BOUTONS[e.button]);
+      relacher(x, y, BOUTONS()[e.button]);
     }
   });
   canvas.addEventListener('contextmenu', (e) => e.preventDefault());
   canvas.addEventListener('mousemove', (e) => {
+    if (!description) return;
     const [x, y] = point(e);
     const i = controleA(x, y);
     const c = i >= 0 ? controles[i] : controles[0];
-    const curseur = CURSEURS[c ? c.cu : 0] || 'default';
+    const curseur = CURSEURS[c ? c.cu : K.curseurs.defaut] || 'default';
     if (canvas.style.cursor !== curseur) canvas.style.cursor = curseur;
     const indice = i >= 0 ? controles[i].h : '';
     if (canvas.title !== indice) canvas.title = indice;
@@ -322,7 +334,7 @@ function brancherSouris() {
 function brancherToucher() {
   let debut = null;
   const clic = (x, y, bouton) => {
-    appuyer(x, y, bouton, BITS_BOUTON[bouton]);
+    appuyer(x, y, bouton, bitDuBouton(bouton));
     relacher(x, y, bouton);
   };
   canvas.addEventListener('touchstart', (e) => {
@@ -338,7 +350,7 @@ function brancherToucher() {
     ce.minuteur = setTimeout(() => {
       if (debut !== ce || ce.deuxDoigts) return;
       ce.long = true;
-      clic(ce.x, ce.y, 1);
+      clic(ce.x, ce.y, K.boutons.droit);
     }, 500);
   }, { passive: false });
   canvas.addEventListener('touchmove', (e) => {
@@ -354,25 +366,25 @@ function brancherToucher() {
     debut = null;
     clearTimeout(d.minuteur);
     if (d.long) return;
-    clic(d.x, d.y, d.deuxDoigts ? 1 : 0);
+    clic(d.x, d.y, d.deuxDoigts ? K.boutons.droit : K.boutons.gauche);
   }, { passive: false });
   canvas.addEventListener('touchcancel', () => { if (debut) clearTimeout(debut.minuteur); debut = null; });
 }
 
 // ---- Keys ------------------------------------------------------------------------------------
 
-const FLECHES = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3 };
+const FLECHES = () => ({ ArrowLeft: K.fleches.gauche, ArrowRight: K.fleches.droite, ArrowUp: K.fleches.haut, ArrowDown: K.fleches.bas });
+const raccourcis = {};   // a shortcut's key ("F1") -> its command, from the menus
 
 function brancherClavier() {
   window.addEventListener('keydown', (e) => {
     if (ouverts.size || fermee || document.getElementById('principale').hidden) return;
-    if (e.key === 'F1') { e.preventDefault(); fermerMenus(); appel('cg_commande', [15]); return; }
-    if (e.key === 'F9') { e.preventDefault(); fermerMenus(); appel('cg_commande', [10]); return; }
+    if (e.key in raccourcis) { e.preventDefault(); fermerMenus(); appel('cg_commande', [raccourcis[e.key]]); return; }
     if (e.key === 'Escape') { fermerMenus(); return; }
     if (e.ctrlKey || e.metaKey || e.altKey) return;
-    if (e.key in FLECHES) {
+    if (e.key in FLECHES()) {
       e.preventDefault();
-      appel('cg_fleche', [FLECHES[e.key]]);
+      appel('cg_fleche', [FLECHES()[e.key]]);
     } else if (e.key.length === 1 && e.key.charCodeAt(0) < 128) {
       appel('cg_caractere', [e.key.charCodeAt(0)]);
     }
@@ -435,29 +447,16 @@ function construireMenus() {
     m.append(b, liste);
     barre.append(m);
   };
-  const commande = (n) => () => appel('cg_commande', [n]);
-  const noms = ['', 'menuLabyrinthe', 'menuCarresMagiques', 'menuDifferences', 'menuSerpentin', 'menuMemoire'];
-  menu('Cogitelle', [
-    ...[1, 2, 3, 4, 5].map((t) => ({ id: noms[t], texte: fenetre.menus[t - 1] || '', coche: true, jeu: t, action: commande(t) })),
-    null,
-    { id: 'Quitter1', texte: 'Quitter', raccourci: 'F9', action: commande(10) },
-  ]);
-  menu('Meilleurs scores', [
-    { id: 'menuDetailHighScores', texte: 'Détail des meilleurs scores', action: commande(11) },
-    { id: 'menuRecreerHighScores', texte: 'Recréer les meilleurs scores', action: commande(12) },
-    null,
-    { id: 'menuExporter', texte: 'Exporter les meilleurs scores (scoresI)', action: exporter },
-    { id: 'menuImporter', texte: 'Importer des meilleurs scores…', action: () => document.getElementById('fichierImport').click() },
-  ]);
-  menu('Options', [
-    { id: 'menuCouleurFondEcran', texte: "Couleur du fond d'écran", action: commande(13) },
-    { id: 'menuCouleurTableauDeJeu', texte: 'Couleur du tableau de jeu', action: commande(14) },
-  ]);
-  menu('Aide', [
-    { id: 'menuSommaire', texte: 'Sommaire', raccourci: 'F1', action: commande(15) },
-    null,
-    { id: 'menuAPropos', texte: 'A propos', action: commande(16) },
-  ]);
+  // The menus as the module describes them; "&" marks the letter of the desktop's Alt key.
+  for (const m of JSON.parse(M.ccall('cg_menus', 'string', [], []))) {
+    menu(m.caption.replace('&', ''), m.elements.map((en) => {
+      if (!en.nom) return null;
+      if (en.raccourci) raccourcis[en.raccourci] = en.commande;
+      const jeu = en.cochable ? en.commande : 0;
+      return { id: en.nom, texte: en.caption, raccourci: en.raccourci, coche: en.cochable, jeu,
+        action: () => appel('cg_commande', [en.commande]) };
+    }));
+  }
   document.addEventListener('pointerdown', (e) => { if (!e.target.closest('.menu')) fermerMenus(); });
   menusConstruits = true;
 }
@@ -512,7 +511,7 @@ function brancherImport() {
 // ---- Layout and start-up ---------------------------------------------------------------------
 
 let dispositionDemarrage = null;
-let facteurDemarrage = 0;
+let ecranDemarrageModele = null;   // the start screen as the module lays it out
 
 function mettreEnPage() {
   const vw = window.innerWidth, vh = window.innerHeight;
@@ -528,8 +527,8 @@ function mettreEnPage() {
     barre.style.fontSize = `${Math.max(8, 12 * facteurs.x) * echelle}px`;
     peindre(null);
   }
-  if (!ecranDemarrage.hidden && facteurDemarrage) {
-    dispositionDemarrage = peindreDemarrage(ecranDemarrage, vw, vh, window.devicePixelRatio || 1, enfonce, facteurDemarrage);
+  if (!ecranDemarrage.hidden && ecranDemarrageModele) {
+    dispositionDemarrage = peindreDemarrage(ecranDemarrage, vw, vh, window.devicePixelRatio || 1, enfonce, ecranDemarrageModele);
   }
 }
 
@@ -564,14 +563,16 @@ function brancherDemarrage(pret) {
     await pret;
     demarrer(langue);
   });
-  // Enter or Space: DEMARRER.
+  // Enter or Space: DEMARRER, as the module says.
   window.addEventListener('keydown', async (e) => {
     if (ecranDemarrage.hidden || demarre || e.repeat || e.ctrlKey || e.altKey || e.metaKey) return;
     if (e.key !== 'Enter' && e.key !== ' ') return;
     e.preventDefault();
     demarre = true;
     await pret;
-    demarrer(1);
+    const langue = M.ccall('cg_langue_de_la_touche', 'number', ['number'], [e.key === 'Enter' ? K.touches.entree : K.touches.espace]);
+    if (langue) demarrer(langue);
+    else demarre = false;
   });
 }
 
@@ -584,9 +585,9 @@ async function demarrer(langue) {
   majMenus();
   mettreEnPage();
   await appel('cg_activer');
-  // The first game always starts from the chooser.
-  await choixTableau(noyau, echelle);
-  await appel('cg_activer');
+  // The start timer's tick: the first game always starts from the chooser, which the module
+  // asks for.
+  await appel('cg_debut');
 }
 
 // The layout's screen: the browser's window, as the desktop's screen; a window smaller than the
@@ -608,7 +609,9 @@ async function charger() {
   M = await CreerCogitelle({
     cgBoite: async (sorte, titre, texte, modele, oui, non) => {
       recevoir(modele);
-      return boite(sorte, titre, texte, oui, non);
+      // The box's kind by its name: "message", "question" or "erreur".
+      const nom = Object.keys(K.boites).find((n) => K.boites[n] === sorte);
+      return boite(nom, titre, texte, oui, non);
     },
     cgCouleur: async (initiale, modele) => {
       recevoir(modele);
@@ -618,20 +621,29 @@ async function charger() {
     cgStockage: stockage,
   });
   window.cogitelleModulePret = performance.now();
+  K = JSON.parse(M.ccall('cg_constantes', 'string', [], []));
+  noyau.K = K;
+  fixerBiseaux(K.biseaux);
+  CURSEURS = [];
+  for (const [nom, n] of Object.entries(K.curseurs))
+    CURSEURS[n] = { defaut: 'default', main: 'pointer', interdit: 'not-allowed', flecheHaut: FLECHE_HAUT }[nom];
   const [l, h] = ecranDeReference();
-  facteurDemarrage = M.ccall('cg_facteur_demarrage', 'number', ['number', 'number', 'number'], [l, h, 96]);
+  ecranDemarrageModele = JSON.parse(M.ccall('cg_ecran_demarrage', 'string', ['number', 'number', 'number'], [l, h, 96]));
   mettreEnPage();
   window.cogitelleDemarrageAffiche = performance.now();
   // The main window is made once the start screen is on the screen.
   await new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0)));
   // The frame holding the start screen has been produced: what a player waits for.
   window.cogitelleDemarragePeint = performance.now();
-  description = JSON.parse(await appel('cg_demarrer', [l, h, 96], 'string')).controles;
-  const d = JSON.parse(M.ccall('cg_description', 'string', [], []));
+  const d = JSON.parse(await appel('cg_demarrer', [l, h, 96], 'string'));
+  description = d.controles;
   facteurs = { x: d.facteurX, y: d.facteurY };
-  secondeAgit = await Promise.all([0, 1, 2].map((cible) => appel('cg_seconde_pression_agit', [cible], 'number')));
-  largeurFenetre = Math.round(800 * facteurs.x);
-  hauteurFenetre = Math.round(534 * facteurs.y);
+  secondeAgit = {
+    mur: !!(await appel('cg_seconde_pression_agit', [K.cibles.mur], 'number')),
+    panneau: !!(await appel('cg_seconde_pression_agit', [K.cibles.panneau], 'number')),
+  };
+  largeurFenetre = Math.round(d.largeur * facteurs.x);
+  hauteurFenetre = Math.round(d.hauteur * facteurs.y);
   hauteurMenus = Math.max(20, Math.round(20 * facteurs.y));
   for (const m of modelesEnAttente.splice(0)) appliquer(m);
   appliquer(M.ccall('cg_modele', 'string', [], []));
@@ -663,11 +675,11 @@ function principal() {
         return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };
       },
       caseA: (tag) => {
-        const i = description.findIndex((d) => d.sorte === CASE && d.tag === tag);
+        const i = description.findIndex((d) => d.sorte === K.sortes.case && d.tag === tag);
         return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };
       },
       mur: (type, tag) => {
-        const i = description.findIndex((d) => d.sorte === MUR_DROIT + type && d.tag === tag);
+        const i = description.findIndex((d) => estMur(d.sorte) && typeDeMur(d.sorte) === type && d.tag === tag);
         return i < 0 ? null : { ...controles[i], abs: rectAbsolu(i), echelle };
       },
       // A full repaint, its pixels read back so the drawing is done when the time is taken.

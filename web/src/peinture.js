@@ -8,6 +8,10 @@ export const POLICE_SANS = '"MS Sans Serif", "Microsoft Sans Serif", "Liberation
 const LUMIERE = '#ffffff';
 const OMBRE = '#808080';
 
+// The module's numbers of the bevels (cg_constantes), given once it is loaded.
+export const BISEAUX = { aucun: 0, releve: 0, abaisse: 0 };
+export function fixerBiseaux(biseaux) { Object.assign(BISEAUX, biseaux); }
+
 // The core's colours hold red in the low byte.
 export function versCss(c) {
   const r = c & 0xff, g = (c >> 8) & 0xff, b = (c >> 16) & 0xff;
@@ -31,11 +35,11 @@ export class Aligneur {
   trait(largeur) { return Math.max(1, Math.round(largeur * this.s)) / this.s; }
 }
 
-// Raised (1) or lowered (2) bevel of `largeur` lines; shrinks `r` to the face inside it.
+// A raised or lowered bevel of `largeur` lines; shrinks `r` to the face inside it.
 export function peindreBiseau(ctx, r, biseau, largeur, a) {
-  if (!biseau) return;
-  const haut = biseau === 1 ? LUMIERE : OMBRE;
-  const bas = biseau === 1 ? OMBRE : LUMIERE;
+  if (biseau === BISEAUX.aucun) return;
+  const haut = biseau === BISEAUX.releve ? LUMIERE : OMBRE;
+  const bas = biseau === BISEAUX.releve ? OMBRE : LUMIERE;
   const t = a.trait(1);
   for (let i = 0; i < largeur && r.w > 0 && r.h > 0; ++i) {
     ctx.fillStyle = haut;
