@@ -26,11 +26,10 @@ void EntrerDossierDonnees(int argc, char** argv)
         QString::fromStdString(DossierDonneesUtilisateur(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
     if (!dossier.isEmpty() && QDir().mkpath(dossier) && QDir::setCurrent(dossier))
         return;
+    const QString nom = dossier.isEmpty() ? QStringLiteral("$XDG_DATA_HOME/cogitelle") : dossier;
     QMessageBox::warning(nullptr, QStringLiteral("COGITELLE I"),
-        QStringLiteral("Le dossier des données « %1 » ne peut être ni créé ni ouvert. Les meilleurs scores "
-                       "seront lus et écrits dans le dossier courant « %2 ».")
-            .arg(dossier.isEmpty() ? QStringLiteral("$XDG_DATA_HOME/cogitelle") : dossier,
-                QDir::toNativeSeparators(QDir::currentPath())));
+        QString::fromStdString(TexteDossierDonneesImpossible(
+            nom.toStdString(), QDir::toNativeSeparators(QDir::currentPath()).toStdString())));
 }
 
 } // namespace

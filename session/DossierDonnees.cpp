@@ -1,5 +1,6 @@
 #include "session/DossierDonnees.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace cogitelle {
@@ -34,6 +35,29 @@ std::string DossierDonneesUtilisateur(const char* xdgDataHome, const char* home)
         return (h == "/" ? std::string() : h) + "/.local/share/cogitelle";
     }
     return {};
+}
+
+std::string DossierDonneesWindows(const char* localAppData)
+{
+    if (!localAppData)
+        return {};
+    std::string d = localAppData;
+    const bool lecteur = d.size() >= 3 && std::isalpha(static_cast<unsigned char>(d[0])) && d[1] == ':' &&
+        (d[2] == '\\' || d[2] == '/');
+    const bool partage = d.size() >= 3 && (d[0] == '\\' || d[0] == '/') && (d[1] == '\\' || d[1] == '/');
+    if (!lecteur && !partage)
+        return {};
+    while (d.size() > 3 && (d.back() == '\\' || d.back() == '/'))
+        d.pop_back();
+    if (d.back() != '\\' && d.back() != '/')
+        d += '\\';
+    return d + "Cogitelle";
+}
+
+std::string TexteDossierDonneesImpossible(const std::string& dossier, const std::string& courant)
+{
+    return "Le dossier des données « " + dossier + " » ne peut être ni créé ni ouvert. Les meilleurs scores "
+        "seront lus et écrits dans le dossier courant « " + courant + " ».";
 }
 
 } // namespace cogitelle

@@ -18,6 +18,7 @@
 #include "games/CarreMagique.h"
 #include "store/MeilleursScores.h"
 #include "support/Invariants.h"
+#include "support/Solutions.h"
 
 using namespace cogitelle;
 using cogitelle::test::Evenement;
@@ -88,7 +89,6 @@ private:
     // Towards the exit along the maze's one path, or now and then to any open neighbour.
     Evenement CoupLabyrinthe(const GameState& g)
     {
-        const int32_t n = g.NbColonnes;
         std::pair<int32_t, int32_t> cible{-1, -1};
         const auto voisins = test::detail::VoisinsOuverts(g, g.PosX, g.PosY);
         if (Chance(25) && !voisins.empty()) {
@@ -97,18 +97,7 @@ private:
             cible = *it;
         } else {
             // Breadth-first from the exit: the neighbour one step nearer.
-            std::vector<int32_t> distance(256, -1);
-            std::deque<std::pair<int32_t, int32_t>> file{{n, n}};
-            distance[n * 16 + n] = 0;
-            while (!file.empty()) {
-                const auto [x, y] = file.front();
-                file.pop_front();
-                for (const auto& [vx, vy] : test::detail::VoisinsOuverts(g, x, y))
-                    if (distance[vx * 16 + vy] < 0) {
-                        distance[vx * 16 + vy] = distance[x * 16 + y] + 1;
-                        file.push_back({vx, vy});
-                    }
-            }
+            const std::vector<int32_t> distance = test::DistancesALaSortie(g);
             for (const auto& v : voisins)
                 if (distance[v.first * 16 + v.second] < distance[g.PosX * 16 + g.PosY])
                     cible = v;
@@ -127,17 +116,8 @@ public:
     // player then swaps numbers back towards it.
     void ApprendreCarre(int32_t numero)
     {
-        SessionAutonome aide;
-        GameState& a = *aide.etat;
-        a.TypeJeu = CarreMagique;
-        a.NumeroTableau = numero;
-        aide.hasard.Seed(PuzzleSeed(CarreMagique, numero, 0));
-        ParametresPartie(aide.ctx);
-        DisposerPlateau(aide.ctx);
-        GenererCarreMagique(aide.ctx);
-        for (int32_t x = 1; x <= a.NbColonnes; ++x)
-            for (int32_t y = 1; y <= a.NbLignes; ++y)
-                ouCarre_[a.Valeur[x][y]] = {x, y};
+        for (const auto& [valeur, place] : test::CarreDOrigine(numero))
+            ouCarre_[valeur] = place;
     }
 
 private:

@@ -153,3 +153,20 @@ TEST(DossierDonnees, OptionEtDossierDeLUtilisateur)
     EXPECT_EQ(DossierDonneesUtilisateur(nullptr, nullptr), "");
     EXPECT_EQ(DossierDonneesUtilisateur("rel", "rel"), "");
 }
+
+TEST(DossierDonnees, DossierDeLUtilisateurSousWindows)
+{
+    EXPECT_EQ(DossierDonneesWindows("C:\\Users\\Ana\\AppData\\Local"), "C:\\Users\\Ana\\AppData\\Local\\Cogitelle");
+    EXPECT_EQ(DossierDonneesWindows("C:\\Users\\Ana\\AppData\\Local\\\\"), "C:\\Users\\Ana\\AppData\\Local\\Cogitelle");
+    EXPECT_EQ(DossierDonneesWindows("D:\\"), "D:\\Cogitelle");
+    EXPECT_EQ(DossierDonneesWindows("\\\\serveur\\profils\\ana"), "\\\\serveur\\profils\\ana\\Cogitelle");
+    // Unset, empty, relative or a bare drive: no folder, the game stays where it was started.
+    EXPECT_EQ(DossierDonneesWindows(nullptr), "");
+    EXPECT_EQ(DossierDonneesWindows(""), "");
+    EXPECT_EQ(DossierDonneesWindows("AppData\\Local"), "");
+    EXPECT_EQ(DossierDonneesWindows("C:"), "");
+    EXPECT_EQ(DossierDonneesWindows("C:AppData"), "");
+    EXPECT_EQ(TexteDossierDonneesImpossible("D:\\x", "C:\\jeu"),
+        "Le dossier des données « D:\\x » ne peut être ni créé ni ouvert. Les meilleurs scores seront lus et "
+        "écrits dans le dossier courant « C:\\jeu ».");
+}
