@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/Plateau.h"
+#include "games/Disposition.h"
 #include "games/CarreMagique.h"
 #include "session/SessionAutonome.h"
 #include "support/Invariants.h"
