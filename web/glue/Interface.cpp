@@ -17,7 +17,9 @@
 #include "core/Plateau.h"
 #include "core/Score.h"
 #include "session/Echelles.h"
+#include "session/Horloge.h"
 #include "session/Importation.h"
+#include "session/ScoresEnAttente.h"
 #include "session/Session.h"
 #include "store/MeilleursScores.h"
 #include "web/glue/Json.h"
@@ -63,11 +65,7 @@ bool ScoresNonEnregistres();
 class PortsWeb : public Ports {
 public:
     void Message(const std::string& texte) override { Boite(bMessage, titre, texte); }
-    bool Question(const std::string& t, const std::string& texte) override
-    {
-        derniereReponse = Boite(bQuestion, t, texte) != 0;
-        return derniereReponse;
-    }
+    bool Question(const std::string& t, const std::string& texte) override { return Boite(bQuestion, t, texte) != 0; }
     bool QuestionOuiNon(const std::string& t, const std::string& texte, const std::string& oui,
         const std::string& non) override
     {
@@ -91,7 +89,6 @@ public:
     void MinuterieChangee(const Minuterie& m) override;
     int MillisecondesDuJour() override { return cg_js_millisecondes(); }
     std::string titre = "COGITELLE I";
-    bool derniereReponse = false;   // the answer to the last Yes/No question
     bool exporter = false;          // the player asked to export the records
 
 private:
@@ -131,12 +128,7 @@ struct Application {
     MagasinOptionsCles magasin{stockage, CleOptionsWeb};
     Session session{ports, magasin, CheminScoresWeb, &fichiers};
     ActionsWeb actions;
-    // The table was replaced whole at the player's request (re-created, imported): until it is
-    // stored, closing the page loses it.
-    bool tableDuJoueur = false;
-    // The score clock: when it last started (performance.now(), in ms) and the ticks counted since.
-    double debutHorloge = 0;
-    int64_t ticsHorloge = 0;
+    HorlogeScore horloge;   // on performance.now()
     std::vector<std::string> copiesVues;   // the kept copies of a damaged table the page knows of
 
     // Every control the page draws in the main window, in painting order, and what the page last
@@ -164,22 +156,9 @@ Application& App()
     return *app;
 }
 
-void PortsWeb::MinuterieChangee(const Minuterie& m)
-{
-    // A start (or a new interval) begins the count of the score clock's seconds anew.
-    if (m.id == Minuterie::Score && m.Enabled) {
-        app->debutHorloge = emscripten_get_now();
-        app->ticsHorloge = 0;
-    }
-}
+void PortsWeb::MinuterieChangee(const Minuterie& m) { app->horloge.MinuterieChangee(m, emscripten_get_now()); }
 
-bool ScoresNonEnregistres()
-{
-    const SuiviSauvegardes& s = app->session.ctx.Sauvegardes;
-    if (!s.tableEntiereAEcrire)
-        app->tableDuJoueur = false;
-    return !s.scoresAEnregistrer.empty() || (s.tableEntiereAEcrire && app->tableDuJoueur);
-}
+bool ScoresNonEnregistres() { return cogitelle::ScoresNonEnregistres(app->session.ctx.Sauvegardes); }
 
 const char* Rendre(std::string s)
 {
@@ -598,15 +577,7 @@ EMSCRIPTEN_KEEPALIVE const char* cg_menus() { return Rendre(MenusJson()); }
 EMSCRIPTEN_KEEPALIVE void cg_langue(int32_t langue) { app->session.Demarrer(langue); }
 EMSCRIPTEN_KEEPALIVE void cg_debut() { app->session.TimerDebut(); }
 EMSCRIPTEN_KEEPALIVE void cg_activer() { app->session.Activer(); }
-EMSCRIPTEN_KEEPALIVE void cg_commande(int32_t commande)
-{
-    Application& a = *app;
-    a.ports.derniereReponse = false;
-    a.session.Commande(static_cast<Commande>(commande));
-    // A table re-created at the player's word is the player's until it is stored.
-    if (commande == cmdRecreerScores)
-        a.tableDuJoueur = a.tableDuJoueur || a.ports.derniereReponse;
-}
+EMSCRIPTEN_KEEPALIVE void cg_commande(int32_t commande) { app->session.Commande(static_cast<Commande>(commande)); }
 
 EMSCRIPTEN_KEEPALIVE void cg_panneau(int32_t indice, int32_t enfonce)
 {
@@ -657,17 +628,8 @@ EMSCRIPTEN_KEEPALIVE void cg_tic(int32_t id)
 
 EMSCRIPTEN_KEEPALIVE double cg_horloge()
 {
-    Application& a = *app;
-    const Minuterie& m = a.session.controles.timerScore;
-    if (!m.Enabled || m.Interval <= 0)
-        return -1;
-    const double ecoule = emscripten_get_now() - a.debutHorloge;
-    const auto dus = static_cast<int64_t>(ecoule / m.Interval);
-    while (a.ticsHorloge < dus && m.Enabled) {
-        ++a.ticsHorloge;
-        a.session.Tic(Minuterie::Score);
-    }
-    return m.Enabled ? static_cast<double>(a.ticsHorloge + 1) * m.Interval - ecoule : -1;
+    Session& s = app->session;
+    return app->horloge.Avancer(s.controles.timerScore, emscripten_get_now(), [&s] { s.Tic(Minuterie::Score); });
 }
 
 EMSCRIPTEN_KEEPALIVE const char* cg_dialogue(const char* nom, double facteur)
@@ -766,11 +728,10 @@ EMSCRIPTEN_KEEPALIVE int32_t cg_importer(const uint8_t* octets, int32_t lus, dou
 {
     const std::string donnees(reinterpret_cast<const char*>(octets), lus > 0 ? static_cast<size_t>(lus) : 0);
     const auto taille = static_cast<uint64_t>(std::max(0.0, tailleFichier));
-    const ResultatImport r =
-        ImporterMeilleursScores(app->session.ctx, donnees, taille, erreurLecture ? erreurLecture : "");
-    if (r == ResultatImport::Importe || r == ResultatImport::NonEnregistre)
-        app->tableDuJoueur = true;
-    return r == ResultatImport::Importe ? 1 : 0;
+    return ImporterMeilleursScores(app->session.ctx, donnees, taille, erreurLecture ? erreurLecture : "") ==
+            ResultatImport::Importe
+        ? 1
+        : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE const uint8_t* cg_exporter_copie(const char* chemin)
