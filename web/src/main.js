@@ -3,7 +3,8 @@
 // side of the storage. The rules all run in the core (cogitelle.wasm).
 import CreerCogitelle from './cogitelle.mjs';
 import { dimensionner, fixerBiseaux, peindreCadre, peindreEtiquette, peindrePanneau, police, tientLegende, versCss } from './peinture.js';
-import { boite, choisirCouleur, choixTableau, meilleursScores, ouverts } from './dialogues.js';
+import { boite, choisirCouleur, ouverts } from './boites.js';
+import { choixTableau, meilleursScores } from './dialogues.js';
 import { peindreDemarrage } from './demarrage.js';
 import { brancherStockage, exporterCopies, stockage, suivreStockage, telecharger, verrous } from './stockage.js';
 import { creerHorloge } from './horloge.js';
