@@ -58,6 +58,8 @@ enum Sorte { sCase, sCadre, sMurDroit, sMurBas, sMurBasDroit, sPlateau, sPanneau
 enum SorteBoite { bMessage, bQuestion, bErreur, bErreurExporter };
 // A wall's events (cg_mur).
 enum ActionMur { mEnfonce, mRelache, mClic };
+// The events of a dialog's controls (cg_dialogue_evenement).
+enum EvenementDialogue { eActiver, eClic, eChange, ePas, eDoubleClic, eSaisie, eTouche, eDefiler, eChiffre, eOublier, eRelire };
 
 std::string ModeleJson();
 bool ScoresNonEnregistres();
@@ -426,6 +428,9 @@ std::string ConstantesJson()
                          {"etiquette", static_cast<int>(Genre::Etiquette)}, {"cadre", static_cast<int>(Genre::Cadre)}});
     groupe("issues", {{"rien", static_cast<int>(Issue::Rien)}, {"fermer", static_cast<int>(Issue::Fermer)},
                          {"demarrer", static_cast<int>(Issue::Demarrer)}});
+    groupe("evenements", {{"activer", eActiver}, {"clic", eClic}, {"change", eChange}, {"pas", ePas},
+                             {"doubleClic", eDoubleClic}, {"saisie", eSaisie}, {"touche", eTouche}, {"defiler", eDefiler},
+                             {"chiffre", eChiffre}, {"oublier", eOublier}, {"relire", eRelire}});
     j.Fin();
     return j.Texte();
 }
@@ -447,6 +452,13 @@ std::string MenusJson()
     return j.Texte();
 }
 
+// A dialog's controls' state: caption, checked, position and range.
+void EcrireEtat(Json& j, const EtatControle& e)
+{
+    j.Cle("caption").Texte(e.caption).Cle("coche").Entier(e.coche).Cle("position").Entier(e.position);
+    j.Cle("min").Entier(e.min).Cle("max").Entier(e.max);
+}
+
 // A dialog: its description, every control's place at `facteur`, its tab order and its controls'
 // state now.
 std::string DialogueJson(const DescriptionFenetre& d, const std::vector<Rect>& places,
@@ -457,6 +469,7 @@ std::string DialogueJson(const DescriptionFenetre& d, const std::vector<Rect>& p
     j.Cle("hauteur").Entier(d.hauteur).Cle("couleur").Entier(d.couleur).Cle("couleurTexte").Entier(d.couleurTexte);
     j.Cle("police");
     EcrirePolice(j, d.police);
+    j.Cle("taille").Entier(TaillePolice(d.police, facteur));
     j.Cle("facteur").Reel(facteur);
     j.Cle("controles").Tableau();
     for (size_t i = 0; i < d.controles.size(); ++i) {
@@ -470,11 +483,11 @@ std::string DialogueJson(const DescriptionFenetre& d, const std::vector<Rect>& p
         EcrirePolice(j, c.police);
         j.Cle("taille").Entier(TaillePolice(c.police, facteur));
         j.Cle("couleur").Entier(c.couleur).Cle("largeurBiseau").Entier(c.largeurBiseau);
-        j.Cle("curseur").Entier(static_cast<int>(c.curseur)).Cle("min").Entier(c.min).Cle("max").Entier(c.max);
+        j.Cle("curseur").Entier(static_cast<int>(c.curseur)).Cle("ordreTab").Entier(c.ordreTab);
         j.Cle("pasPetit").Entier(c.pasPetit).Cle("pasGrand").Entier(c.pasGrand).Cle("longueurMax").Entier(c.longueurMax);
-        const EtatControle& e = etats[i];
-        j.Cle("caption").Texte(e.caption).Cle("coche").Entier(e.coche).Cle("position").Entier(e.position);
-        j.Cle("etatMin").Entier(e.min).Cle("etatMax").Entier(e.max).Fin();
+        j.Cle("etat").Objet();
+        EcrireEtat(j, etats[i]);
+        j.Fin().Fin();
     }
     j.Fin().Cle("ordreTab").Tableau();
     for (int32_t i : OrdreTabulation(d))
@@ -483,32 +496,93 @@ std::string DialogueJson(const DescriptionFenetre& d, const std::vector<Rect>& p
     return j.Texte();
 }
 
-std::string ChoixJson()
+// An event given to a dialog's rules. The events a dialog has no rule for do nothing.
+template <class Regles>
+Issue Traiter(Regles& r, int32_t evenement, int32_t indice, int32_t valeur, const std::string& texte, double instantMs)
 {
-    const ChoixTableau& m = app->session.Choix();
+    const DescriptionFenetre& d = Regles::Description();
+    const bool controle = indice >= 0 && static_cast<size_t>(indice) < d.controles.size();
+    const bool defilement = valeur >= 0 && valeur <= static_cast<int32_t>(ToucheDefilement::Fin);
+    switch (evenement) {
+    case eActiver: r.FormActivate(); break;
+    case eClic:
+        if (controle)
+            return r.Clic(indice);
+        break;
+    case eChange:
+        if (controle)
+            r.Change(indice, valeur);
+        break;
+    case ePas:
+        // The scroll bar's arrow or track pressed: the step its key would make.
+        if (controle && defilement) {
+            const EtatControle e = r.Etats()[static_cast<size_t>(indice)];
+            r.Change(indice, PositionApresTouche(static_cast<ToucheDefilement>(valeur), e.position, e.min, e.max,
+                d.controles[static_cast<size_t>(indice)].pasGrand));
+        }
+        break;
+    case eDoubleClic:
+        if constexpr (requires { r.DoubleClic(indice); })
+            if (controle)
+                r.DoubleClic(indice);
+        break;
+    case eSaisie:
+        if constexpr (requires { r.Saisie(texte); })
+            r.Saisie(texte);
+        break;
+    case eTouche:
+        if (valeur >= 0 && valeur <= static_cast<int32_t>(ToucheFenetre::Espace))
+            return r.Touche(static_cast<ToucheFenetre>(valeur));
+        break;
+    case eDefiler:
+        if (defilement)
+            r.Defiler(static_cast<ToucheDefilement>(valeur));
+        break;
+    case eChiffre:
+        if constexpr (requires { r.TaperChiffre(valeur, 0); })
+            if (valeur >= 0 && valeur <= 9)
+                r.TaperChiffre(valeur, static_cast<int64_t>(instantMs));
+        break;
+    case eOublier:
+        if constexpr (requires { r.OublierChiffres(); })
+            r.OublierChiffres();
+        break;
+    case eRelire:
+        // Another tab stored the records: the list or the record on show is read again.
+        if constexpr (requires { r.AfficherChoix(); })
+            r.AfficherChoix();
+        else
+            r.AfficherMeilleursScoresDetail(r.Type, r.Numero);
+        break;
+    default: break;
+    }
+    return Issue::Rien;
+}
+
+// What a dialog shows after an event: its issue, the control its rules give the keyboard to (-1:
+// none) and every control's state.
+template <class Regles>
+std::string ApresEvenement(Regles& r, Issue issue)
+{
+    int32_t focus = -1;
+    if constexpr (requires { r.PrendreFocus(); })
+        focus = r.PrendreFocus();
     Json j;
-    j.Objet().Cle("titreGroupe").Texte(m.TitreGroupe).Cle("radios").Tableau();
-    for (int t = 1; t <= NbTypesJeu; ++t)
-        j.Texte(m.TitresRadios[t].empty() ? app->session.etat.TitresJeux[t] : m.TitresRadios[t]);
-    j.Fin().Cle("coche").Entier(m.RadioCoche).Cle("numero").Texte(m.CaptionNumeroTableau);
-    j.Cle("position").Entier(m.PositionScroll).Cle("min").Entier(m.ScrollMin).Cle("max").Entier(m.ScrollMax);
-    j.Cle("nomRecord").Texte(m.NomRecord).Cle("scoreRecord").Texte(m.ScoreRecord).Cle("nom").Texte(m.Nom);
-    j.Cle("facteur").Reel(app->session.etat.FacteurEcranX).Fin();
+    j.Objet().Cle("issue").Entier(static_cast<int>(issue)).Cle("focus").Entier(focus).Cle("etats").Tableau();
+    for (const EtatControle& e : r.Etats()) {
+        j.Objet();
+        EcrireEtat(j, e);
+        j.Fin();
+    }
+    j.Fin().Fin();
     return j.Texte();
 }
 
-std::string ScoresJson()
+// The viewer by its window's name or the page's ("scores"); the chooser otherwise.
+bool EstLeVisionneur(const char* nom)
 {
-    const DetailMeilleursScores& v = app->session.Scores();
-    Json j;
-    j.Objet().Cle("type").Entier(v.Type).Cle("numero").Entier(v.Numero).Cle("max").Entier(v.NumeroMax);
-    j.Cle("titreJeu").Texte(v.TitreJeu).Cle("titreNumero").Texte(v.TitreNumero);
-    j.Cle("facteur").Reel(app->session.etat.FacteurEcranX);
-    j.Cle("rangs").Tableau();
-    for (int r = 1; r <= PlacesParTableau; ++r)
-        j.Tableau().Entier(r).Texte(v.Noms[r]).Texte(v.Scores[r]).Fin();
-    j.Fin().Fin();
-    return j.Texte();
+    const std::string n = nom ? nom : "";
+    return n == "scores" || n == DetailMeilleursScores::Description().nom;
 }
 
 } // namespace
@@ -635,85 +709,36 @@ EMSCRIPTEN_KEEPALIVE double cg_horloge()
 EMSCRIPTEN_KEEPALIVE const char* cg_dialogue(const char* nom, double facteur)
 {
     Session& s = app->session;
-    const std::string n = nom ? nom : "";
-    if (n == DetailMeilleursScores::Description().nom)
+    if (EstLeVisionneur(nom))
         return Rendre(DialogueJson(DetailMeilleursScores::Description(), DetailMeilleursScores::Places(facteur),
             s.Scores().Etats(), facteur));
     return Rendre(DialogueJson(ChoixTableau::Description(), PlacesALEchelle(ChoixTableau::Description(), facteur),
         s.Choix().Etats(), facteur));
 }
 
-EMSCRIPTEN_KEEPALIVE void cg_choix_activer() { app->session.Choix().FormActivate(); }
-
-EMSCRIPTEN_KEEPALIVE const char* cg_choix() { return Rendre(ChoixJson()); }
-
-EMSCRIPTEN_KEEPALIVE void cg_choix_type(int32_t type)
-{
-    ChoixTableau& c = app->session.Choix();
-    if (type >= 1 && type <= NbTypesJeu)
-        c.Clic(c.iRadio1 + type - 1);
-}
-
-EMSCRIPTEN_KEEPALIVE void cg_choix_numero(int32_t numero)
-{
-    ChoixTableau& c = app->session.Choix();
-    c.Change(c.iBarre, numero);
-}
-
-EMSCRIPTEN_KEEPALIVE void cg_choix_hasard()
-{
-    ChoixTableau& c = app->session.Choix();
-    c.Clic(c.iHasard);
-}
-
-EMSCRIPTEN_KEEPALIVE void cg_choix_effacer_nom()
-{
-    ChoixTableau& c = app->session.Choix();
-    c.DoubleClic(c.iNom);
-}
-
-EMSCRIPTEN_KEEPALIVE const char* cg_choix_saisie(const char* texte)
-{
-    return Rendre(app->session.Choix().Saisie(texte ? texte : ""));
-}
-
-EMSCRIPTEN_KEEPALIVE int32_t cg_choix_valider(const char* nom)
+EMSCRIPTEN_KEEPALIVE const char* cg_dialogue_evenement(const char* nom, int32_t evenement, int32_t indice, int32_t valeur,
+    const char* texte, double instantMs)
 {
     Session& s = app->session;
-    s.Choix().Saisie(nom ? nom : "");
-    if (s.Choix().Valider() != Issue::Demarrer)
-        return 0;
-    s.NouvellePartie();
-    return 1;
+    const std::string t = texte ? texte : "";
+    if (EstLeVisionneur(nom)) {
+        DetailMeilleursScores& v = s.Scores();
+        return Rendre(ApresEvenement(v, Traiter(v, evenement, indice, valeur, t, instantMs)));
+    }
+    ChoixTableau& c = s.Choix();
+    const Issue issue = Traiter(c, evenement, indice, valeur, t, instantMs);
+    // The confirmed game starts in the same turn, before any tick of the game it replaces.
+    if (issue == Issue::Demarrer)
+        s.NouvellePartie();
+    return Rendre(ApresEvenement(c, issue));
 }
 
-EMSCRIPTEN_KEEPALIVE int32_t cg_choix_annuler() { return app->session.Choix().Annuler() == Issue::Fermer ? 1 : 0; }
-
-EMSCRIPTEN_KEEPALIVE int32_t cg_choix_touche(int32_t touche)
+EMSCRIPTEN_KEEPALIVE const char* cg_place_dialogue(int32_t largeur, int32_t hauteur, int32_t largeurZone, int32_t hauteurZone)
 {
-    if (touche < 0 || touche > static_cast<int32_t>(ToucheDefilement::Fin))
-        return app->session.Choix().PositionScroll;
-    app->session.Choix().Defiler(static_cast<ToucheDefilement>(touche));
-    return app->session.Choix().PositionScroll;
-}
-
-EMSCRIPTEN_KEEPALIVE const char* cg_scores_activer()
-{
-    app->session.Scores().FormActivate();
-    return Rendre(ScoresJson());
-}
-
-EMSCRIPTEN_KEEPALIVE const char* cg_scores(int32_t type, int32_t numero)
-{
-    app->session.Scores().AfficherMeilleursScoresDetail(type, numero);
-    return Rendre(ScoresJson());
-}
-
-EMSCRIPTEN_KEEPALIVE const char* cg_scores_touche(int32_t touche)
-{
-    if (touche >= 0 && touche <= static_cast<int32_t>(ToucheDefilement::Fin))
-        app->session.Scores().Defiler(static_cast<ToucheDefilement>(touche));
-    return Rendre(ScoresJson());
+    const Rect r = PlaceDansZone(largeur, hauteur, {0, 0, largeurZone, hauteurZone});
+    Json j;
+    j.Tableau().Entier(r.left).Entier(r.top).Fin();
+    return Rendre(j.Texte());
 }
 
 EMSCRIPTEN_KEEPALIVE const uint8_t* cg_exporter()
@@ -753,24 +778,6 @@ EMSCRIPTEN_KEEPALIVE double cg_facteur_dialogue(int32_t largeur, int32_t hauteur
     const GameState& g = app->session.etat;
     return FacteurDialogue(g.FacteurEcranX, g.FacteurEcranY, largeur, hauteur, largeurLibre, hauteurLibre, hauteurTitre);
 }
-
-EMSCRIPTEN_KEEPALIVE int32_t cg_defilement(int32_t touche, int32_t position, int32_t min, int32_t max, int32_t pasGrand)
-{
-    if (touche < 0 || touche > static_cast<int32_t>(ToucheDefilement::Fin))
-        return std::clamp(position, min, std::max(min, max));
-    return PositionApresTouche(static_cast<ToucheDefilement>(touche), position, min, max, pasGrand);
-}
-
-EMSCRIPTEN_KEEPALIVE int32_t cg_saisie_chiffre(int32_t chiffre, double instantMs, int32_t max)
-{
-    (void)max;
-    ChoixTableau& c = app->session.Choix();
-    if (chiffre >= 0 && chiffre <= 9)
-        c.TaperChiffre(chiffre, static_cast<int64_t>(instantMs));
-    return c.PositionScroll;
-}
-
-EMSCRIPTEN_KEEPALIVE void cg_saisie_oublier() { app->session.Choix().OublierChiffres(); }
 
 EMSCRIPTEN_KEEPALIVE int32_t cg_seconde_pression_agit(int32_t cible)
 {
