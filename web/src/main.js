@@ -130,6 +130,7 @@ function fermer() {
   fermee = true;
   for (const v of minuteries) if (v.h) clearInterval(v.h);
   document.getElementById('principale').hidden = true;
+  document.getElementById('fenetres').hidden = true;
   ecranDemarrage.hidden = true;
   document.getElementById('fermee').hidden = false;
 }

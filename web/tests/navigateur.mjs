@@ -850,6 +850,15 @@ test('the chooser and the viewer open beside each other and the board, each scal
     await choix.locator('#rbTypeJeu1').check();
     await choisir(page, {});
     assert.equal((await etat(page)).type, 1);
+
+    // Quitting from the menu while a dialog is open ends the program whole: no window stays.
+    await panneau(page, 'panelChangerTableau');
+    await choix.locator('#buttonOK').waitFor();
+    await menu(page, 'Cogitelle', 'Quitter1');
+    await boite(page, 'Oui');
+    await boite(page, 'OK');
+    await page.locator('#fermee').waitFor();
+    assert.equal(await choix.isVisible(), false);
   }, { viewport: { width: 1920, height: 1080 } });
 });
 
