@@ -10,8 +10,9 @@
 // cg_constantes(); the page never writes them itself.
 //
 // Reading the main window: cg_modele() returns a JSON text (valid until the next call) with
-//   "fenetre": caption, window colour, whether it takes input ("active"), the five game menu
-//              items' captions and check marks,
+//   "fenetre": caption, window colour, whether its board and keys take input ("active": not while
+//              it waits for the first game; its menu bar stays usable, the records' Export and
+//              Import with it), the five game menu items' captions and check marks,
 //   "minuteries": the three timers (enabled, interval, starts),
 //   "controles": every control whose look changed since the last read, by index into
 //                cg_description()'s list, with rect, caption, colours, font, the font size its
