@@ -246,10 +246,12 @@ class Dialogue {
   // caption centred.
   panneau(c, i, f) {
     const p = document.createElement('div');
-    p.className = c.genre === noyau.K.genres.etiquette ? 'panneau etiquette' : 'panneau';
+    p.className = 'panneau';
     placer(p, c.place);
     p.style.background = versCss(c.couleur);
-    p.style.borderWidth = px(Math.max(c.largeurBiseau, Math.round(c.largeurBiseau * f)));
+    // A label has no bevel; its caption wraps.
+    if (c.genre === noyau.K.genres.etiquette) p.classList.add('etiquette');
+    else p.style.borderWidth = px(Math.max(c.largeurBiseau, Math.round(c.largeurBiseau * f)));
     p.police = police(c.police, c.taille);
     p.style.font = css(p.police);
     // Its caption, beside the controls that lie in it.
