@@ -36,6 +36,7 @@ struct SuiviSauvegardes {
     // it by more than the scores entered was changed here, and is written as it stands.
     std::shared_ptr<TableMeilleursScores> tableLue;
     bool tableEntiereAEcrire = false;              // the table was replaced as a whole, or must be
+    bool tableDuJoueur = false;                    // that table was made at the player's word
     bool derniereSauvegardeReussie = false;        // the last save put the table on disk
     // The damaged score file already kept aside, by its size and a hash of its bytes.
     bool copieGardee = false;

@@ -5,6 +5,7 @@
 #include "session/Echelles.h"
 #include "session/Textes.h"
 #include "session/NouvellePartie.h"
+#include "session/ScoresEnAttente.h"
 #include "core/Plateau.h"
 #include "core/Score.h"
 #include "store/MeilleursScores.h"
@@ -213,6 +214,7 @@ void FenetrePrincipale::menuRecreerHighScoresClick()
         return;
     InitialiserMeilleursScores(c_);
     EcrireMeilleursScores(c_);
+    TableRemplaceeParLeJoueur(c_.Sauvegardes);
     if (c_.controles.superPanelDroite.Visible())
         AfficherMeilleursScores(c_);
 }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/Score.h"
+#include "session/ScoresEnAttente.h"
 #include "store/MeilleursScores.h"
 
 namespace cogitelle {
@@ -29,6 +30,7 @@ ResultatImport ImporterMeilleursScores(Contexte& c, const std::string& octets, u
     c.Sauvegardes.scoresAEnregistrer.clear();
     c.Sauvegardes.tableEntiereAEcrire = true;
     EcrireMeilleursScores(c);
+    TableRemplaceeParLeJoueur(c.Sauvegardes);
     if (c.controles.superPanelDroite.Visible())
         AfficherMeilleursScores(c);
     if (!c.Sauvegardes.derniereSauvegardeReussie) {

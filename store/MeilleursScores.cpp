@@ -429,6 +429,7 @@ void EcrireMeilleursScores(Contexte& c)
         suivi.echecScoresSignale = false;
         suivi.scoresAEnregistrer.clear();
         suivi.tableEntiereAEcrire = false;
+        suivi.tableDuJoueur = false;
     } else if (!suivi.echecScoresSignale) {
         suivi.echecScoresSignale = true;
         c.ports.Erreur("Les meilleurs scores n'ont pas pu être enregistrés dans « " + c.CheminScores + " » : " + raison +

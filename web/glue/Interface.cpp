@@ -17,7 +17,9 @@
 #include "core/Plateau.h"
 #include "core/Score.h"
 #include "session/Echelles.h"
+#include "session/Horloge.h"
 #include "session/Importation.h"
+#include "session/ScoresEnAttente.h"
 #include "session/Session.h"
 #include "store/MeilleursScores.h"
 #include "web/glue/Json.h"
@@ -56,6 +58,8 @@ enum Sorte { sCase, sCadre, sMurDroit, sMurBas, sMurBasDroit, sPlateau, sPanneau
 enum SorteBoite { bMessage, bQuestion, bErreur, bErreurExporter };
 // A wall's events (cg_mur).
 enum ActionMur { mEnfonce, mRelache, mClic };
+// The events of a dialog's controls (cg_dialogue_evenement).
+enum EvenementDialogue { eActiver, eClic, eChange, ePas, eDoubleClic, eSaisie, eTouche, eDefiler, eChiffre, eOublier, eRelire };
 
 std::string ModeleJson();
 bool ScoresNonEnregistres();
@@ -63,11 +67,7 @@ bool ScoresNonEnregistres();
 class PortsWeb : public Ports {
 public:
     void Message(const std::string& texte) override { Boite(bMessage, titre, texte); }
-    bool Question(const std::string& t, const std::string& texte) override
-    {
-        derniereReponse = Boite(bQuestion, t, texte) != 0;
-        return derniereReponse;
-    }
+    bool Question(const std::string& t, const std::string& texte) override { return Boite(bQuestion, t, texte) != 0; }
     bool QuestionOuiNon(const std::string& t, const std::string& texte, const std::string& oui,
         const std::string& non) override
     {
@@ -91,7 +91,6 @@ public:
     void MinuterieChangee(const Minuterie& m) override;
     int MillisecondesDuJour() override { return cg_js_millisecondes(); }
     std::string titre = "COGITELLE I";
-    bool derniereReponse = false;   // the answer to the last Yes/No question
     bool exporter = false;          // the player asked to export the records
 
 private:
@@ -131,12 +130,7 @@ struct Application {
     MagasinOptionsCles magasin{stockage, CleOptionsWeb};
     Session session{ports, magasin, CheminScoresWeb, &fichiers};
     ActionsWeb actions;
-    // The table was replaced whole at the player's request (re-created, imported): until it is
-    // stored, closing the page loses it.
-    bool tableDuJoueur = false;
-    // The score clock: when it last started (performance.now(), in ms) and the ticks counted since.
-    double debutHorloge = 0;
-    int64_t ticsHorloge = 0;
+    HorlogeScore horloge;   // on performance.now()
     std::vector<std::string> copiesVues;   // the kept copies of a damaged table the page knows of
 
     // Every control the page draws in the main window, in painting order, and what the page last
@@ -164,22 +158,9 @@ Application& App()
     return *app;
 }
 
-void PortsWeb::MinuterieChangee(const Minuterie& m)
-{
-    // A start (or a new interval) begins the count of the score clock's seconds anew.
-    if (m.id == Minuterie::Score && m.Enabled) {
-        app->debutHorloge = emscripten_get_now();
-        app->ticsHorloge = 0;
-    }
-}
+void PortsWeb::MinuterieChangee(const Minuterie& m) { app->horloge.MinuterieChangee(m, emscripten_get_now()); }
 
-bool ScoresNonEnregistres()
-{
-    const SuiviSauvegardes& s = app->session.ctx.Sauvegardes;
-    if (!s.tableEntiereAEcrire)
-        app->tableDuJoueur = false;
-    return !s.scoresAEnregistrer.empty() || (s.tableEntiereAEcrire && app->tableDuJoueur);
-}
+bool ScoresNonEnregistres() { return cogitelle::ScoresNonEnregistres(app->session.ctx.Sauvegardes); }
 
 const char* Rendre(std::string s)
 {
@@ -447,6 +428,9 @@ std::string ConstantesJson()
                          {"etiquette", static_cast<int>(Genre::Etiquette)}, {"cadre", static_cast<int>(Genre::Cadre)}});
     groupe("issues", {{"rien", static_cast<int>(Issue::Rien)}, {"fermer", static_cast<int>(Issue::Fermer)},
                          {"demarrer", static_cast<int>(Issue::Demarrer)}});
+    groupe("evenements", {{"activer", eActiver}, {"clic", eClic}, {"change", eChange}, {"pas", ePas},
+                             {"doubleClic", eDoubleClic}, {"saisie", eSaisie}, {"touche", eTouche}, {"defiler", eDefiler},
+                             {"chiffre", eChiffre}, {"oublier", eOublier}, {"relire", eRelire}});
     j.Fin();
     return j.Texte();
 }
@@ -468,6 +452,13 @@ std::string MenusJson()
     return j.Texte();
 }
 
+// A dialog's controls' state: caption, checked, position and range.
+void EcrireEtat(Json& j, const EtatControle& e)
+{
+    j.Cle("caption").Texte(e.caption).Cle("coche").Entier(e.coche).Cle("position").Entier(e.position);
+    j.Cle("min").Entier(e.min).Cle("max").Entier(e.max);
+}
+
 // A dialog: its description, every control's place at `facteur`, its tab order and its controls'
 // state now.
 std::string DialogueJson(const DescriptionFenetre& d, const std::vector<Rect>& places,
@@ -478,6 +469,7 @@ std::string DialogueJson(const DescriptionFenetre& d, const std::vector<Rect>& p
     j.Cle("hauteur").Entier(d.hauteur).Cle("couleur").Entier(d.couleur).Cle("couleurTexte").Entier(d.couleurTexte);
     j.Cle("police");
     EcrirePolice(j, d.police);
+    j.Cle("taille").Entier(TaillePolice(d.police, facteur));
     j.Cle("facteur").Reel(facteur);
     j.Cle("controles").Tableau();
     for (size_t i = 0; i < d.controles.size(); ++i) {
@@ -491,11 +483,11 @@ std::string DialogueJson(const DescriptionFenetre& d, const std::vector<Rect>& p
         EcrirePolice(j, c.police);
         j.Cle("taille").Entier(TaillePolice(c.police, facteur));
         j.Cle("couleur").Entier(c.couleur).Cle("largeurBiseau").Entier(c.largeurBiseau);
-        j.Cle("curseur").Entier(static_cast<int>(c.curseur)).Cle("min").Entier(c.min).Cle("max").Entier(c.max);
+        j.Cle("curseur").Entier(static_cast<int>(c.curseur)).Cle("ordreTab").Entier(c.ordreTab);
         j.Cle("pasPetit").Entier(c.pasPetit).Cle("pasGrand").Entier(c.pasGrand).Cle("longueurMax").Entier(c.longueurMax);
-        const EtatControle& e = etats[i];
-        j.Cle("caption").Texte(e.caption).Cle("coche").Entier(e.coche).Cle("position").Entier(e.position);
-        j.Cle("etatMin").Entier(e.min).Cle("etatMax").Entier(e.max).Fin();
+        j.Cle("etat").Objet();
+        EcrireEtat(j, etats[i]);
+        j.Fin().Fin();
     }
     j.Fin().Cle("ordreTab").Tableau();
     for (int32_t i : OrdreTabulation(d))
@@ -504,32 +496,93 @@ std::string DialogueJson(const DescriptionFenetre& d, const std::vector<Rect>& p
     return j.Texte();
 }
 
-std::string ChoixJson()
+// An event given to a dialog's rules. The events a dialog has no rule for do nothing.
+template <class Regles>
+Issue Traiter(Regles& r, int32_t evenement, int32_t indice, int32_t valeur, const std::string& texte, double instantMs)
 {
-    const ChoixTableau& m = app->session.Choix();
+    const DescriptionFenetre& d = Regles::Description();
+    const bool controle = indice >= 0 && static_cast<size_t>(indice) < d.controles.size();
+    const bool defilement = valeur >= 0 && valeur <= static_cast<int32_t>(ToucheDefilement::Fin);
+    switch (evenement) {
+    case eActiver: r.FormActivate(); break;
+    case eClic:
+        if (controle)
+            return r.Clic(indice);
+        break;
+    case eChange:
+        if (controle)
+            r.Change(indice, valeur);
+        break;
+    case ePas:
+        // The scroll bar's arrow or track pressed: the step its key would make.
+        if (controle && defilement) {
+            const EtatControle e = r.Etats()[static_cast<size_t>(indice)];
+            r.Change(indice, PositionApresTouche(static_cast<ToucheDefilement>(valeur), e.position, e.min, e.max,
+                d.controles[static_cast<size_t>(indice)].pasGrand));
+        }
+        break;
+    case eDoubleClic:
+        if constexpr (requires { r.DoubleClic(indice); })
+            if (controle)
+                r.DoubleClic(indice);
+        break;
+    case eSaisie:
+        if constexpr (requires { r.Saisie(texte); })
+            r.Saisie(texte);
+        break;
+    case eTouche:
+        if (valeur >= 0 && valeur <= static_cast<int32_t>(ToucheFenetre::Espace))
+            return r.Touche(static_cast<ToucheFenetre>(valeur));
+        break;
+    case eDefiler:
+        if (defilement)
+            r.Defiler(static_cast<ToucheDefilement>(valeur));
+        break;
+    case eChiffre:
+        if constexpr (requires { r.TaperChiffre(valeur, 0); })
+            if (valeur >= 0 && valeur <= 9)
+                r.TaperChiffre(valeur, static_cast<int64_t>(instantMs));
+        break;
+    case eOublier:
+        if constexpr (requires { r.OublierChiffres(); })
+            r.OublierChiffres();
+        break;
+    case eRelire:
+        // Another tab stored the records: the list or the record on show is read again.
+        if constexpr (requires { r.AfficherChoix(); })
+            r.AfficherChoix();
+        else
+            r.AfficherMeilleursScoresDetail(r.Type, r.Numero);
+        break;
+    default: break;
+    }
+    return Issue::Rien;
+}
+
+// What a dialog shows after an event: its issue, the control its rules give the keyboard to (-1:
+// none) and every control's state.
+template <class Regles>
+std::string ApresEvenement(Regles& r, Issue issue)
+{
+    int32_t focus = -1;
+    if constexpr (requires { r.PrendreFocus(); })
+        focus = r.PrendreFocus();
     Json j;
-    j.Objet().Cle("titreGroupe").Texte(m.TitreGroupe).Cle("radios").Tableau();
-    for (int t = 1; t <= NbTypesJeu; ++t)
-        j.Texte(m.TitresRadios[t].empty() ? app->session.etat.TitresJeux[t] : m.TitresRadios[t]);
-    j.Fin().Cle("coche").Entier(m.RadioCoche).Cle("numero").Texte(m.CaptionNumeroTableau);
-    j.Cle("position").Entier(m.PositionScroll).Cle("min").Entier(m.ScrollMin).Cle("max").Entier(m.ScrollMax);
-    j.Cle("nomRecord").Texte(m.NomRecord).Cle("scoreRecord").Texte(m.ScoreRecord).Cle("nom").Texte(m.Nom);
-    j.Cle("facteur").Reel(app->session.etat.FacteurEcranX).Fin();
+    j.Objet().Cle("issue").Entier(static_cast<int>(issue)).Cle("focus").Entier(focus).Cle("etats").Tableau();
+    for (const EtatControle& e : r.Etats()) {
+        j.Objet();
+        EcrireEtat(j, e);
+        j.Fin();
+    }
+    j.Fin().Fin();
     return j.Texte();
 }
 
-std::string ScoresJson()
+// The viewer by its window's name or the page's ("scores"); the chooser otherwise.
+bool EstLeVisionneur(const char* nom)
 {
-    const DetailMeilleursScores& v = app->session.Scores();
-    Json j;
-    j.Objet().Cle("type").Entier(v.Type).Cle("numero").Entier(v.Numero).Cle("max").Entier(v.NumeroMax);
-    j.Cle("titreJeu").Texte(v.TitreJeu).Cle("titreNumero").Texte(v.TitreNumero);
-    j.Cle("facteur").Reel(app->session.etat.FacteurEcranX);
-    j.Cle("rangs").Tableau();
-    for (int r = 1; r <= PlacesParTableau; ++r)
-        j.Tableau().Entier(r).Texte(v.Noms[r]).Texte(v.Scores[r]).Fin();
-    j.Fin().Fin();
-    return j.Texte();
+    const std::string n = nom ? nom : "";
+    return n == "scores" || n == DetailMeilleursScores::Description().nom;
 }
 
 } // namespace
@@ -598,15 +651,7 @@ EMSCRIPTEN_KEEPALIVE const char* cg_menus() { return Rendre(MenusJson()); }
 EMSCRIPTEN_KEEPALIVE void cg_langue(int32_t langue) { app->session.Demarrer(langue); }
 EMSCRIPTEN_KEEPALIVE void cg_debut() { app->session.TimerDebut(); }
 EMSCRIPTEN_KEEPALIVE void cg_activer() { app->session.Activer(); }
-EMSCRIPTEN_KEEPALIVE void cg_commande(int32_t commande)
-{
-    Application& a = *app;
-    a.ports.derniereReponse = false;
-    a.session.Commande(static_cast<Commande>(commande));
-    // A table re-created at the player's word is the player's until it is stored.
-    if (commande == cmdRecreerScores)
-        a.tableDuJoueur = a.tableDuJoueur || a.ports.derniereReponse;
-}
+EMSCRIPTEN_KEEPALIVE void cg_commande(int32_t commande) { app->session.Commande(static_cast<Commande>(commande)); }
 
 EMSCRIPTEN_KEEPALIVE void cg_panneau(int32_t indice, int32_t enfonce)
 {
@@ -657,101 +702,43 @@ EMSCRIPTEN_KEEPALIVE void cg_tic(int32_t id)
 
 EMSCRIPTEN_KEEPALIVE double cg_horloge()
 {
-    Application& a = *app;
-    const Minuterie& m = a.session.controles.timerScore;
-    if (!m.Enabled || m.Interval <= 0)
-        return -1;
-    const double ecoule = emscripten_get_now() - a.debutHorloge;
-    const auto dus = static_cast<int64_t>(ecoule / m.Interval);
-    while (a.ticsHorloge < dus && m.Enabled) {
-        ++a.ticsHorloge;
-        a.session.Tic(Minuterie::Score);
-    }
-    return m.Enabled ? static_cast<double>(a.ticsHorloge + 1) * m.Interval - ecoule : -1;
+    Session& s = app->session;
+    return app->horloge.Avancer(s.controles.timerScore, emscripten_get_now(), [&s] { s.Tic(Minuterie::Score); });
 }
 
 EMSCRIPTEN_KEEPALIVE const char* cg_dialogue(const char* nom, double facteur)
 {
     Session& s = app->session;
-    const std::string n = nom ? nom : "";
-    if (n == DetailMeilleursScores::Description().nom)
+    if (EstLeVisionneur(nom))
         return Rendre(DialogueJson(DetailMeilleursScores::Description(), DetailMeilleursScores::Places(facteur),
             s.Scores().Etats(), facteur));
     return Rendre(DialogueJson(ChoixTableau::Description(), PlacesALEchelle(ChoixTableau::Description(), facteur),
         s.Choix().Etats(), facteur));
 }
 
-EMSCRIPTEN_KEEPALIVE void cg_choix_activer() { app->session.Choix().FormActivate(); }
-
-EMSCRIPTEN_KEEPALIVE const char* cg_choix() { return Rendre(ChoixJson()); }
-
-EMSCRIPTEN_KEEPALIVE void cg_choix_type(int32_t type)
-{
-    ChoixTableau& c = app->session.Choix();
-    if (type >= 1 && type <= NbTypesJeu)
-        c.Clic(c.iRadio1 + type - 1);
-}
-
-EMSCRIPTEN_KEEPALIVE void cg_choix_numero(int32_t numero)
-{
-    ChoixTableau& c = app->session.Choix();
-    c.Change(c.iBarre, numero);
-}
-
-EMSCRIPTEN_KEEPALIVE void cg_choix_hasard()
-{
-    ChoixTableau& c = app->session.Choix();
-    c.Clic(c.iHasard);
-}
-
-EMSCRIPTEN_KEEPALIVE void cg_choix_effacer_nom()
-{
-    ChoixTableau& c = app->session.Choix();
-    c.DoubleClic(c.iNom);
-}
-
-EMSCRIPTEN_KEEPALIVE const char* cg_choix_saisie(const char* texte)
-{
-    return Rendre(app->session.Choix().Saisie(texte ? texte : ""));
-}
-
-EMSCRIPTEN_KEEPALIVE int32_t cg_choix_valider(const char* nom)
+EMSCRIPTEN_KEEPALIVE const char* cg_dialogue_evenement(const char* nom, int32_t evenement, int32_t indice, int32_t valeur,
+    const char* texte, double instantMs)
 {
     Session& s = app->session;
-    s.Choix().Saisie(nom ? nom : "");
-    if (s.Choix().Valider() != Issue::Demarrer)
-        return 0;
-    s.NouvellePartie();
-    return 1;
+    const std::string t = texte ? texte : "";
+    if (EstLeVisionneur(nom)) {
+        DetailMeilleursScores& v = s.Scores();
+        return Rendre(ApresEvenement(v, Traiter(v, evenement, indice, valeur, t, instantMs)));
+    }
+    ChoixTableau& c = s.Choix();
+    const Issue issue = Traiter(c, evenement, indice, valeur, t, instantMs);
+    // The confirmed game starts in the same turn, before any tick of the game it replaces.
+    if (issue == Issue::Demarrer)
+        s.NouvellePartie();
+    return Rendre(ApresEvenement(c, issue));
 }
 
-EMSCRIPTEN_KEEPALIVE int32_t cg_choix_annuler() { return app->session.Choix().Annuler() == Issue::Fermer ? 1 : 0; }
-
-EMSCRIPTEN_KEEPALIVE int32_t cg_choix_touche(int32_t touche)
+EMSCRIPTEN_KEEPALIVE const char* cg_place_dialogue(int32_t largeur, int32_t hauteur, int32_t largeurZone, int32_t hauteurZone)
 {
-    if (touche < 0 || touche > static_cast<int32_t>(ToucheDefilement::Fin))
-        return app->session.Choix().PositionScroll;
-    app->session.Choix().Defiler(static_cast<ToucheDefilement>(touche));
-    return app->session.Choix().PositionScroll;
-}
-
-EMSCRIPTEN_KEEPALIVE const char* cg_scores_activer()
-{
-    app->session.Scores().FormActivate();
-    return Rendre(ScoresJson());
-}
-
-EMSCRIPTEN_KEEPALIVE const char* cg_scores(int32_t type, int32_t numero)
-{
-    app->session.Scores().AfficherMeilleursScoresDetail(type, numero);
-    return Rendre(ScoresJson());
-}
-
-EMSCRIPTEN_KEEPALIVE const char* cg_scores_touche(int32_t touche)
-{
-    if (touche >= 0 && touche <= static_cast<int32_t>(ToucheDefilement::Fin))
-        app->session.Scores().Defiler(static_cast<ToucheDefilement>(touche));
-    return Rendre(ScoresJson());
+    const Rect r = PlaceDansZone(largeur, hauteur, {0, 0, largeurZone, hauteurZone});
+    Json j;
+    j.Tableau().Entier(r.left).Entier(r.top).Fin();
+    return Rendre(j.Texte());
 }
 
 EMSCRIPTEN_KEEPALIVE const uint8_t* cg_exporter()
@@ -766,11 +753,10 @@ EMSCRIPTEN_KEEPALIVE int32_t cg_importer(const uint8_t* octets, int32_t lus, dou
 {
     const std::string donnees(reinterpret_cast<const char*>(octets), lus > 0 ? static_cast<size_t>(lus) : 0);
     const auto taille = static_cast<uint64_t>(std::max(0.0, tailleFichier));
-    const ResultatImport r =
-        ImporterMeilleursScores(app->session.ctx, donnees, taille, erreurLecture ? erreurLecture : "");
-    if (r == ResultatImport::Importe || r == ResultatImport::NonEnregistre)
-        app->tableDuJoueur = true;
-    return r == ResultatImport::Importe ? 1 : 0;
+    return ImporterMeilleursScores(app->session.ctx, donnees, taille, erreurLecture ? erreurLecture : "") ==
+            ResultatImport::Importe
+        ? 1
+        : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE const uint8_t* cg_exporter_copie(const char* chemin)
@@ -792,24 +778,6 @@ EMSCRIPTEN_KEEPALIVE double cg_facteur_dialogue(int32_t largeur, int32_t hauteur
     const GameState& g = app->session.etat;
     return FacteurDialogue(g.FacteurEcranX, g.FacteurEcranY, largeur, hauteur, largeurLibre, hauteurLibre, hauteurTitre);
 }
-
-EMSCRIPTEN_KEEPALIVE int32_t cg_defilement(int32_t touche, int32_t position, int32_t min, int32_t max, int32_t pasGrand)
-{
-    if (touche < 0 || touche > static_cast<int32_t>(ToucheDefilement::Fin))
-        return std::clamp(position, min, std::max(min, max));
-    return PositionApresTouche(static_cast<ToucheDefilement>(touche), position, min, max, pasGrand);
-}
-
-EMSCRIPTEN_KEEPALIVE int32_t cg_saisie_chiffre(int32_t chiffre, double instantMs, int32_t max)
-{
-    (void)max;
-    ChoixTableau& c = app->session.Choix();
-    if (chiffre >= 0 && chiffre <= 9)
-        c.TaperChiffre(chiffre, static_cast<int64_t>(instantMs));
-    return c.PositionScroll;
-}
-
-EMSCRIPTEN_KEEPALIVE void cg_saisie_oublier() { app->session.Choix().OublierChiffres(); }
 
 EMSCRIPTEN_KEEPALIVE int32_t cg_seconde_pression_agit(int32_t cible)
 {

@@ -10,8 +10,9 @@
 // cg_constantes(); the page never writes them itself.
 //
 // Reading the main window: cg_modele() returns a JSON text (valid until the next call) with
-//   "fenetre": caption, window colour, whether it takes input ("active"), the five game menu
-//              items' captions and check marks,
+//   "fenetre": caption, window colour, whether its board and keys take input ("active": not while
+//              it waits for the first game; its menu bar stays usable, the records' Export and
+//              Import with it), the five game menu items' captions and check marks,
 //   "minuteries": the three timers (enabled, interval, starts),
 //   "controles": every control whose look changed since the last read, by index into
 //                cg_description()'s list, with rect, caption, colours, font, the font size its
@@ -34,7 +35,7 @@ extern "C" {
 // "souris" (EtatSouris bits), "boutons", "murs", "actionsMur", "fleches", "defilement" (the
 // scroll bars' keys), "touches" (Enter, Escape, Space), "cibles" (of a double click),
 // "minuteries", "boites" (the kinds of cgBoite), "curseurs", "biseaux", "genres" (of a dialog's
-// controls), "issues" (of a dialog's event).
+// controls), "evenements" (of a dialog's controls), "issues" (of a dialog's event).
 const char* cg_constantes();
 
 // The start screen for a screen of `largeur` x `hauteur` pixels at `pixelsParPouce` (JSON): its
@@ -84,35 +85,38 @@ void cg_tic(int32_t id);
 // milliseconds to its next tick, or -1 while it is stopped.
 double cg_horloge();
 
-// A dialog, "frmChoixTableau" or "frmHighScores", at the dialog's scale `facteur` (JSON): its
-// name, title, design size, colours and type, then every control with its name, kind ("genres"),
-// parent index, design place and place at the scale, type and size at the scale, colour, bevel,
-// cursor, scroll bar range and steps, edit length, and its state now (caption, checked, position,
-// range); and the tab order (control indices).
+// The dialogs: the chooser ("frmChoixTableau", or "choix" as the model's actions name it) and the
+// viewer ("frmHighScores", or "scores"). The page makes each from its description and gives every
+// event of its controls to the dialog's rules.
+//
+// A dialog at the dialog's scale `facteur` (JSON): its name, title, design size, colours and type
+// (with its size at the scale), then every control with its name, kind ("genres"), parent index,
+// design place and place at the scale, type and size at the scale, colour, bevel, cursor, place in
+// the tab order as designed, scroll bar steps, edit length and its state now ("etat": caption,
+// checked, position, range); and the tab order (control indices, a group box's radio buttons in
+// its place).
 const char* cg_dialogue(const char* nom, double facteur);
-
-// The puzzle chooser. cg_choix() returns its fields as JSON.
-void cg_choix_activer();
-const char* cg_choix();
-void cg_choix_type(int32_t type);
-void cg_choix_numero(int32_t numero);
-void cg_choix_hasard();
-void cg_choix_effacer_nom();
-// The name field after an edit; returns the text the field keeps.
-const char* cg_choix_saisie(const char* texte);
-// OK: 1 when the game started and the chooser closes.
-int32_t cg_choix_valider(const char* nom);
-// Cancel: 1 when the chooser may close (never while the main window waits for the first game).
-int32_t cg_choix_annuler();
-// A key on the chooser's scroll bar (a "defilement" number); returns the puzzle number it shows.
-int32_t cg_choix_touche(int32_t touche);
-
-// The high-score viewer: its activation, one puzzle's list, a key that browses the lists (a
-// "defilement" number: Left and Right the game types, the others the puzzles); each returns the
-// list shown as JSON.
-const char* cg_scores_activer();
-const char* cg_scores(int32_t type, int32_t numero);
-const char* cg_scores_touche(int32_t touche);
+// An event of the dialog `nom` (an "evenements" number) on its control `indice` (-1: the window):
+//   activer    the dialog became active (it was shown, or the player came back to it),
+//   clic       a button panel or a radio button clicked,
+//   change     a scroll bar moved to `valeur` (its thumb dragged),
+//   pas        a scroll bar's arrow or track pressed: the step of the key `valeur` ("defilement"),
+//   doubleClic an edit box double-clicked,
+//   saisie     the edit box's text after an edit (`texte`),
+//   touche     Enter, Escape or Space in the dialog (`valeur`, a "touches" number),
+//   defiler    a key of the scroll bars (`valeur`, a "defilement" number) on the scroll bar
+//              `indice`, or in a window that takes them itself,
+//   chiffre    a digit `valeur` typed on the scroll bar at `instantMs` (a steady clock),
+//   oublier    the next digit typed starts a new number,
+//   relire     another tab stored the records: what the dialog shows of them is read again.
+// Returns what the dialog shows after it (JSON): "issue" (an "issues" number: it stays, it closes,
+// or the confirmed game started), "focus" (the control the rules give the keyboard to, or -1) and
+// "etats", every control's state.
+const char* cg_dialogue_evenement(const char* nom, int32_t evenement, int32_t indice, int32_t valeur,
+    const char* texte, double instantMs);
+// Where a dialog of `largeur` x `hauteur` (with its frame) lies in an area of `largeurZone` x
+// `hauteurZone`: centred, its top-left corner inside (JSON: [left, top]).
+const char* cg_place_dialogue(int32_t largeur, int32_t hauteur, int32_t largeurZone, int32_t hauteurZone);
 
 // The 400 000 bytes of the records, as a score file holds them.
 const uint8_t* cg_exporter();
@@ -133,14 +137,6 @@ void cg_scores_stockes();
 // bar in the free area; all sizes in the main window's logical pixels.
 double cg_facteur_dialogue(int32_t largeur, int32_t hauteur, int32_t largeurLibre, int32_t hauteurLibre,
     int32_t hauteurTitre);
-// A scroll bar's position after a key (a "defilement" number): Right, Down and PageDown raise it.
-int32_t cg_defilement(int32_t touche, int32_t position, int32_t min, int32_t max, int32_t pasGrand);
-// A digit typed on the chooser's scroll bar at `instantMs` (a steady clock): digits within a
-// second make one number (2, 5, 0 gives 250), which the chooser selects. Returns the puzzle
-// number it shows. `max` is the bar's own, which the chooser knows.
-int32_t cg_saisie_chiffre(int32_t chiffre, double instantMs, int32_t max);
-// The next digit starts a new number (the bar lost the keyboard, or another key was used).
-void cg_saisie_oublier();
 // 1 when the second press of a double click acts on that target (a "cibles" number), 0 when
 // only the first does.
 int32_t cg_seconde_pression_agit(int32_t cible);

@@ -1,522 +1,489 @@
-// The page's dialogs: message and Yes/No boxes, the colour choice, the puzzle chooser and the
-// high-score viewer. Each is an in-page modal; what it shows and what its buttons do come from
-// the core through the calls passed in.
-import { POLICE_SANS, POLICE_TIMES, versCss, depuisCss } from './peinture.js';
+// The page's windows beside the main one, the puzzle chooser and the high-score viewer, each made
+// from the module's description of it (cg_dialogue): every control of its kind at its place on the
+// dialog's scale, every event of a control given to the window's rules (cg_dialogue_evenement)
+// and the state the rules give back shown. As on the desktop they block nothing: the menus, the
+// board and the other dialog stay usable, and each press in one makes it the active window.
+import { POLICE_SANS, POLICE_TIMES, curseurCss, versCss } from './peinture.js';
 
-const conteneur = () => document.getElementById('dialogues');
-export const ouverts = new Set();
+let noyau = null;           // the module's calls and numbers
+let quandFermee = null;     // the main window's turn once a dialog closes
+const ouvertes = new Map(); // the dialogs on show, by the name the model's actions give them
+let active = null;          // the dialog that is the active window, or null for the main window
+let dessus = 0;             // the stacking order of the last dialog raised
 
-function ouvrir(classe, titre, transparent = false) {
-  const voile = document.createElement('div');
-  voile.className = 'voile' + (transparent ? ' transparent' : '');
-  const d = document.createElement('div');
-  d.className = 'dialogue ' + classe;
-  d.setAttribute('role', 'dialog');
-  d.setAttribute('aria-modal', 'true');
-  d.setAttribute('aria-label', titre);
-  const barre = document.createElement('div');
-  barre.className = 'titre';
-  barre.textContent = titre;
-  const corps = document.createElement('div');
-  corps.className = 'corps';
-  d.append(barre, corps);
-  voile.append(d);
-  // A press outside the dialog reaches nothing behind it.
-  voile.addEventListener('pointerdown', (e) => { if (e.target === voile) e.preventDefault(); });
-  voile.addEventListener('contextmenu', (e) => e.preventDefault());
-  conteneur().append(voile);
-  ouverts.add(voile);
-  return { voile, d, corps, fermer() { ouverts.delete(voile); voile.remove(); } };
+// `n` runs the module's calls; `fermee()` is called whenever a dialog closes.
+export function brancherDialogues(n, fermee) {
+  noyau = n;
+  quandFermee = fermee;
+  // Another tab stored the records: what the open dialogs show of them is read again.
+  document.addEventListener('cogitelle-scores', () => { for (const d of ouvertes.values()) d.pret.then(() => d.evenement('relire')); });
+  window.addEventListener('resize', () => { for (const d of ouvertes.values()) d.garderVisible(); });
 }
 
-function bouton(texte, action) {
-  const b = document.createElement('button');
-  b.type = 'button';
-  b.textContent = texte;
-  b.addEventListener('click', action);
-  return b;
+// The main window became the active one; true when a dialog was.
+export function activerPrincipale() {
+  const avant = active;
+  active = null;
+  return avant !== null;
 }
 
-const ICONES = { message: ['i', '#1e64c8'], question: ['?', '#1e64c8'], erreur: ['×', '#c81e1e'] };
-
-// sorte "message": information, "question": Yes/No question (its buttons named `oui` and `non`),
-// "erreur": error, "erreurExporter": error with two buttons named `oui` and `non`. Resolves 1 for
-// OK, Yes or `oui`, 0 for No or `non`.
-export function boite(sorte, titre, texte, oui = 'Oui', non = 'Non') {
-  return new Promise((resoudre) => {
-    const f = ouvrir('boite', titre);
-    if (!(sorte in ICONES) && sorte !== 'erreurExporter') sorte = 'message';
-    const deuxBoutons = sorte === 'question' || sorte === 'erreurExporter';
-    const signe = ICONES[sorte === 'erreurExporter' ? 'erreur' : sorte];
-    f.d.dataset.sorte = sorte === 'erreurExporter' ? 'erreur' : sorte;
-    const icone = document.createElement('div');
-    icone.className = 'icone';
-    icone.textContent = signe[0];
-    icone.style.background = signe[1];
-    const t = document.createElement('div');
-    t.className = 'texte';
-    t.textContent = texte;
-    f.corps.append(icone, t);
-    const boutons = document.createElement('div');
-    boutons.className = 'boutons';
-    const finir = (r) => { f.fermer(); resoudre(r); };
-    let premier;
-    if (deuxBoutons) {
-      premier = bouton(oui, () => finir(1));
-      boutons.append(premier, bouton(non, () => finir(0)));
-    } else {
-      premier = bouton('OK', () => finir(1));
-      boutons.append(premier);
-    }
-    f.d.append(boutons);
-    f.d.addEventListener('keydown', (e) => {
-      e.stopPropagation();
-      if (e.key === 'Escape') finir(deuxBoutons ? 0 : 1);
-      if (sorte === 'question' && e.key.toLowerCase() === oui[0].toLowerCase()) finir(1);
-      if (sorte === 'question' && e.key.toLowerCase() === non[0].toLowerCase()) finir(0);
-    });
-    premier.focus();
-  });
+// Shows the dialog `nom` ("choix", "scores") at `echelle` CSS pixels per logical pixel, or, open
+// already, brings it to the front and activates it again.
+export async function montrerDialogue(nom, echelle) {
+  const ouverte = ouvertes.get(nom);
+  if (ouverte) {
+    await ouverte.pret;
+    active = null;
+    ouverte.activer();
+    return;
+  }
+  const d = new Dialogue(nom);
+  ouvertes.set(nom, d);
+  d.pret = d.construire(echelle);
+  await d.pret;
 }
-
-// Resolves the chosen colour (the core's byte order) or -1 when cancelled.
-export function choisirCouleur(initiale) {
-  return new Promise((resoudre) => {
-    const f = ouvrir('couleur', 'Couleur');
-    const choix = document.createElement('input');
-    choix.type = 'color';
-    choix.value = versCss(initiale);
-    const boutons = document.createElement('div');
-    const finir = (r) => { f.fermer(); resoudre(r); };
-    boutons.append(bouton('OK', () => finir(depuisCss(choix.value))), ' ', bouton('Annuler', () => finir(-1)));
-    f.corps.append(choix, boutons);
-    f.d.addEventListener('keydown', (e) => { e.stopPropagation(); if (e.key === 'Escape') finir(-1); });
-    choix.focus();
-  });
-}
-
-// The keys of the scroll bars, numbered as the core's rule takes them.
-// The keys of the scroll bars, by the module's numbers.
-const touchesDefilement = ({ defilement: d }) => ({ ArrowLeft: d.gauche, ArrowRight: d.droite, ArrowUp: d.haut,
-  ArrowDown: d.bas, PageUp: d.pagePrecedente, PageDown: d.pageSuivante, Home: d.debut, End: d.fin });
 
 // The second press of a double click: the browser counts the presses of a run of clicks, the
 // desktop calls every second one double.
 const secondePression = (e) => e.detail >= 2 && e.detail % 2 === 0;
 
-// A dialog's fonts: a design size in pixels brought to the dialog's scale.
-const police = (px, f, famille = POLICE_SANS, gras = false) => ({ taille: Math.max(1, Math.round(px * f)), famille, gras });
+const px = (v) => `${v}px`;
+function placer(el, [x, y, w, h]) {
+  Object.assign(el.style, { left: px(x), top: px(y), width: px(w), height: px(h) });
+}
+
+// A control's type at the dialog's scale: its size in pixels (a size in points at 96 pixels per
+// inch), its family and weight.
+function police(p, taille) {
+  return { taille: p.points ? Math.round(taille * 96 / 72) : taille, famille: p.times ? POLICE_TIMES : POLICE_SANS, gras: !!p.gras };
+}
 const css = (p, taille = p.taille) => `${p.gras ? 'bold ' : ''}${taille}px ${p.famille}`;
 
-// Runs the dialog's actions one after another, each after the calls of the one before: keys
-// typed quickly, then Enter, reach the core in the order they were typed.
-function sequence() {
-  let suite = Promise.resolve();
-  return (action) => {
-    suite = suite.then(action).catch((e) => console.error(e));
-    return suite;
-  };
-}
-
-// The factor a dialog designed at largeur x hauteur is drawn at, in CSS pixels per design pixel:
-// the core's factor for the window's free area under the dialog's title bar.
-async function facteurDialogue(noyau, fen, echelle, largeur, hauteur) {
-  const titre = fen.d.querySelector('.titre').getBoundingClientRect().height + 2;
-  // The page keeps a small margin around a dialog (the dialogs' largest size is 96 % of it).
-  const libre = (cote) => Math.floor(0.96 * cote / echelle);
-  const f = await noyau.appel('cg_facteur_dialogue',
-    [largeur, hauteur, libre(window.innerWidth), libre(window.innerHeight), Math.ceil(titre / echelle)], 'number');
-  return f * echelle;
-}
-
-function placer(el, f, x, y, w, h) {
-  Object.assign(el.style, { left: `${Math.round(x * f)}px`, top: `${Math.round(y * f)}px`,
-    width: `${Math.round(w * f)}px`, height: `${Math.round(h * f)}px` });
-}
-
-// A panel of the dialogs: a raised face with a caption.
-function panneau(parent, f, x, y, w, h, couleur, texte, pol) {
-  const p = document.createElement('div');
-  p.className = 'panneau';
-  placer(p, f, x, y, w, h);
-  p.style.background = couleur;
-  p.style.borderWidth = `${Math.max(1, Math.round(f))}px`;
-  p.police = pol;
-  if (pol) p.style.font = css(pol);
-  p.textContent = texte || '';
-  parent.append(p);
-  return p;
-}
-
 const mesure = document.createElement('canvas').getContext('2d');
+const taillesVues = new Map();
 
-// A panel's caption, at the largest size up to its design's at which it fits the panel whole
-// (the core's rule; the page measures).
-async function legender(noyau, p, texte) {
-  p.textContent = texte;
-  if (!p.police) return;
+// A panel's caption at the largest size up to its type's at which it fits the panel whole (the
+// module's rule; the page measures).
+async function legender(p, texte) {
+  if (p.legende.data === texte && p.dataset.ajuste) return;
+  p.legende.data = texte;
+  delete p.dataset.ajuste;
   if (!texte) { p.style.font = css(p.police); return; }
   const w = p.clientWidth, h = p.clientHeight;
-  const taille = await noyau.tailleQuiTient(p.police.taille, (t) => {
-    mesure.font = css(p.police, t);
-    const m = mesure.measureText(texte);
-    return m.width <= w + 0.5 && m.fontBoundingBoxAscent + m.fontBoundingBoxDescent <= h + 0.5;
-  });
+  const cle = `${css(p.police)}|${w}|${h}|${texte}`;
+  let taille = taillesVues.get(cle);
+  if (taille === undefined) {
+    taille = await noyau.tailleQuiTient(p.police.taille, (t) => {
+      mesure.font = css(p.police, t);
+      const m = mesure.measureText(texte);
+      return m.width <= w + 0.5 && m.fontBoundingBoxAscent + m.fontBoundingBoxDescent <= h + 0.5;
+    });
+    taillesVues.set(cle, taille);
+  }
+  // A later caption may have come meanwhile: it is sized by its own turn.
+  if (p.legende.data !== texte) return;
   p.style.font = css(p.police, taille);
+  p.dataset.ajuste = '1';
 }
 
-// A button panel: acts on a left click (once per double click, as the core says), and on Enter
-// or Space while it has the keyboard.
-function panneauBouton(parent, f, x, y, w, h, texte, pol, secondeAgit, action) {
-  const p = panneau(parent, f, x, y, w, h, '#c0c0c0', texte, pol);
-  p.classList.add('bouton');
-  p.setAttribute('role', 'button');
-  p.tabIndex = 0;
-  p.style.borderWidth = `${Math.max(2, Math.round(2 * f))}px`;
-  p.addEventListener('pointerdown', (e) => { if (e.button === 0 && (!secondePression(e) || secondeAgit)) p.classList.add('enfonce'); });
-  p.addEventListener('pointerleave', () => p.classList.remove('enfonce'));
-  p.addEventListener('pointerup', () => p.classList.remove('enfonce'));
-  p.addEventListener('click', (e) => {
-    if (secondePression(e) && !secondeAgit) return;
-    action();
-  });
-  p.addEventListener('keydown', (e) => {
-    if (!['Enter', ' '].includes(e.key) || e.repeat || e.ctrlKey || e.altKey || e.metaKey || e.shiftKey) return;
-    e.preventDefault();
-    e.stopPropagation();
-    action();
-  });
-  return p;
-}
+class Dialogue {
+  constructor(nom) {
+    this.nom = nom;
+    this.els = [];
+  }
 
-// A horizontal scroll bar drawn as the classic one with every part at the dialog's scale: a
-// square arrow button at each end, a square thumb on a dotted track. The arrows and the track
-// step by the core's rule for the keys; `changer` receives each new position; `ordre` runs the
-// steps in turn.
-function defilement(parent, f, x, y, w, h, pasGrand, noyau, ordre, changer) {
-  const s = document.createElement('div');
-  s.className = 'defile';
-  s.setAttribute('role', 'scrollbar');
-  s.setAttribute('aria-orientation', 'horizontal');
-  placer(s, f, x, y, w, h);
-  parent.append(s);
-  const W = Math.round(w * f), H = Math.round(h * f);
-  const bout = Math.min(H, Math.floor(W / 2));
-  const biseau = `${Math.max(1, Math.round(f))}px`;
-  const fleche = (sens) => {
-    const b = document.createElement('div');
-    b.className = `fleche ${sens}`;
-    const trait = sens === 'gauche' ? 'M10 3.5 L5.5 8 L10 12.5 Z' : 'M6 3.5 L10.5 8 L6 12.5 Z';
-    b.innerHTML = `<svg viewBox="0 0 16 16"><path d="${trait}"/></svg>`;
-    Object.assign(b.style, { width: `${bout}px`, height: `${H}px`, left: sens === 'gauche' ? '0px' : `${W - bout}px`, borderWidth: biseau });
-    s.append(b);
-    return b;
-  };
-  const gauche = fleche('gauche'), droite = fleche('droite');
-  const curseur = document.createElement('div');
-  curseur.className = 'curseur';
-  const longueur = Math.max(0, Math.min(H, W - 2 * bout));
-  Object.assign(curseur.style, { width: `${longueur}px`, height: `${H}px`, borderWidth: biseau });
-  s.append(curseur);
-  const course = Math.max(0, W - 2 * bout - longueur);
+  // Gives an event to the window's rules, in turn with every other call, and shows what they say.
+  async evenement(sorte, indice = -1, valeur = 0, texte = '') {
+    const r = JSON.parse(await noyau.appel('cg_dialogue_evenement',
+      [this.nom, noyau.K.evenements[sorte], indice, valeur, texte, performance.now()], 'string',
+      ['string', 'number', 'number', 'number', 'string', 'number']));
+    if (!this.cadre.isConnected) return;
+    if (r.issue !== noyau.K.issues.rien) {
+      this.fermer();
+      return;
+    }
+    this.afficher(r.etats);
+    // Made, it is shown once its rules have given it its state.
+    this.cadre.style.visibility = '';
+    const focus = this.els[r.focus];
+    // A press that activated the window has put the keyboard where it pressed.
+    if (focus && !(sorte === 'activer' && this.cadre.contains(document.activeElement) && document.activeElement !== this.cadre))
+      (focus.entree || focus).focus();
+    else if (sorte === 'activer' && !this.cadre.contains(document.activeElement)) this.cadre.focus();
+  }
 
-  const etat = { min: 1, max: 1, valeur: 1 };
-  s.regler = (min, max, valeur) => {
-    Object.assign(etat, { min, max, valeur });
-    const part = max > min ? (valeur - min) / (max - min) : 0;
-    curseur.style.left = `${bout + Math.round(part * course)}px`;
-    s.setAttribute('aria-valuemin', String(min));
-    s.setAttribute('aria-valuemax', String(max));
-    s.setAttribute('aria-valuenow', String(valeur));
-  };
-  Object.defineProperty(s, 'valeur', { get: () => etat.valeur });
-  // The position `calcul` gives from the bar's current state, once the steps before it are done.
-  s.aller = (calcul) => ordre(async () => {
-    const v = await calcul(etat);
-    if (Number.isInteger(v) && v >= etat.min && v <= etat.max && v !== etat.valeur) await changer(v);
-  });
-  s.toucher = (touche) => s.aller((e) => noyau.appel('cg_defilement', [touche, e.valeur, e.min, e.max, pasGrand], 'number'));
+  // The window becomes the active one: in front of the others, its rules told.
+  activer() {
+    this.cadre.style.zIndex = String(++dessus);
+    if (active === this.nom) return Promise.resolve();
+    active = this.nom;
+    return this.evenement('activer');
+  }
 
-  // An arrow or the track held down steps again and again, as a held key would.
-  let repetition = null;
-  const arreter = () => {
-    clearTimeout(repetition);
-    repetition = null;
-    gauche.classList.remove('enfonce');
-    droite.classList.remove('enfonce');
-  };
-  const tenir = (pas) => {
-    pas();
-    repetition = setTimeout(function encore() { pas(); repetition = setTimeout(encore, 50); }, 400);
-  };
-  let saisie = null;   // where the thumb was taken, while it is dragged
-  s.addEventListener('pointerdown', (e) => {
-    if (e.button !== 0) return;
-    e.preventDefault();
-    s.focus();
-    s.setPointerCapture?.(e.pointerId);
-    const b = s.getBoundingClientRect();
-    const px = e.clientX - b.left;
-    const debutCurseur = parseFloat(curseur.style.left) || bout;
-    const D = noyau.K.defilement;
-    if (px < bout) { gauche.classList.add('enfonce'); tenir(() => s.toucher(D.gauche)); }
-    else if (px >= W - bout) { droite.classList.add('enfonce'); tenir(() => s.toucher(D.droite)); }
-    else if (px < debutCurseur) tenir(() => s.toucher(D.pagePrecedente));
-    else if (px >= debutCurseur + longueur) tenir(() => s.toucher(D.pageSuivante));
-    else saisie = px - debutCurseur;
-  });
-  s.addEventListener('pointermove', (e) => {
-    if (saisie === null || course <= 0) return;
-    const b = s.getBoundingClientRect();
-    const part = Math.min(1, Math.max(0, (e.clientX - b.left - saisie - bout) / course));
-    const v = etat.min + Math.round(part * (etat.max - etat.min));
-    s.aller(() => v);
-  });
-  const lacher = () => { saisie = null; arreter(); };
-  s.addEventListener('pointerup', lacher);
-  s.addEventListener('pointercancel', lacher);
-  s.addEventListener('lostpointercapture', lacher);
-  return s;
-}
+  fermer() {
+    this.cadre.remove();
+    ouvertes.delete(this.nom);
+    if (active === this.nom) active = null;
+    quandFermee();
+  }
 
-// The puzzle chooser. `noyau` gives the core's calls, `echelle` the page's CSS pixels per logical
-// pixel; resolves once it closes.
-export function choixTableau(noyau, echelle) {
-  return new Promise(async (resoudre) => {
-    const fen = ouvrir('choix', 'Choix du jeu et du numéro de cogitelle', true);
-    const c = fen.corps;
-    const f = await facteurDialogue(noyau, fen, echelle, 370, 256);
-    c.dataset.facteur = String(f);
-    const secondeAgit = await noyau.appel('cg_seconde_pression_agit', [noyau.K.cibles.panneau], 'number');
-    const ordre = sequence();
-    const base = police(11, f);
-    Object.assign(c.style, { width: `${Math.round(370 * f)}px`, height: `${Math.round(256 * f)}px`,
-      background: '#0080c0', font: css(base) });
-    // The etched frame with its caption on the top line.
-    const groupe = document.createElement('div');
-    groupe.className = 'groupe';
-    placer(groupe, f, 4, 4 + 7, 219, 139 - 7);
-    groupe.style.font = css(police(13, f));
-    groupe.style.borderWidth = `${Math.max(2, Math.round(2 * f))}px`;
+  async construire(echelle) {
+    const K = noyau.K;
+    const cadre = this.cadre = document.createElement('div');
+    cadre.className = `dialogue fenetre ${this.nom}`;
+    cadre.setAttribute('role', 'dialog');
+    cadre.tabIndex = -1;
+    cadre.style.visibility = 'hidden';
+    cadre.style.setProperty('--f', '1');
+    const barre = document.createElement('div');
+    barre.className = 'titre';
+    const corps = this.corps = document.createElement('div');
+    corps.className = 'corps';
+    cadre.append(barre, corps);
+    document.getElementById('fenetres').append(cadre);
+
+    // The whole dialog, its title bar included, at the screen's factor, no larger than the page's
+    // free area (a small margin kept around it): in CSS pixels per design pixel.
+    const titre = barre.getBoundingClientRect().height;
+    const conception = JSON.parse(await noyau.appel('cg_dialogue', [this.nom, 1], 'string', ['string', 'number']));
+    const libre = (cote) => Math.floor(0.96 * cote / echelle);
+    const f = echelle * await noyau.appel('cg_facteur_dialogue', [conception.largeur, Math.ceil(conception.hauteur + titre),
+      libre(window.innerWidth), libre(window.innerHeight), Math.ceil(2 / echelle)], 'number');
+    const d = this.description = JSON.parse(await noyau.appel('cg_dialogue', [this.nom, f], 'string', ['string', 'number']));
+    this.secondeAgit = !!await noyau.appel('cg_seconde_pression_agit', [K.cibles.panneau], 'number');
+    cadre.style.setProperty('--f', String(f));
+    cadre.setAttribute('aria-label', d.titre);
+    barre.textContent = d.titre;
+    corps.dataset.facteur = String(f);
+    Object.assign(corps.style, { width: px(Math.round(d.largeur * f)), height: px(Math.round(d.hauteur * f)),
+      background: versCss(d.couleur), color: versCss(d.couleurTexte), font: css(police(d.police, d.taille)) });
+    const fabriques = {
+      [K.genres.panneau]: this.panneau, [K.genres.etiquette]: this.panneau, [K.genres.cadre]: this.panneau,
+      [K.genres.boutonPanneau]: this.bouton, [K.genres.radio]: this.radio, [K.genres.saisie]: this.saisie,
+      [K.genres.defilement]: this.defilement, [K.genres.groupe]: this.groupe,
+    };
+    d.controles.forEach((c, i) => {
+      const el = fabriques[c.genre].call(this, c, i, f);
+      el.id = c.nom;
+      // The controls of a numbered family (panelNom1 .. panelNom10) share its name as a class.
+      const famille = /^[a-z]*([A-Z]\w*?)\d+$/.exec(c.nom);
+      if (famille) el.classList.add(famille[1][0].toLowerCase() + famille[1].slice(1));
+      (c.parent >= 0 ? this.els[c.parent] : corps).append(el.enveloppe || el);
+      this.els[i] = el;
+    });
+    this.brancherClavier();
+    this.brancherBarre(barre);
+    cadre.addEventListener('pointerdown', () => this.activer(), true);
+    cadre.addEventListener('focusin', () => this.activer());
+    this.afficher(d.controles.map((c) => c.etat));
+    this.placerAuCentre();
+    await this.activer();
+  }
+
+  // Centred on the page, its top-left corner inside, as on the screen.
+  async placerAuCentre() {
+    const b = this.cadre.getBoundingClientRect();
+    const [x, y] = JSON.parse(await noyau.appel('cg_place_dialogue',
+      [Math.ceil(b.width), Math.ceil(b.height), window.innerWidth, window.innerHeight], 'string'));
+    Object.assign(this.cadre.style, { left: px(x), top: px(y) });
+  }
+
+  // Its title bar stays on the page, where the player can take it.
+  garderVisible() {
+    const b = this.cadre.getBoundingClientRect();
+    const titre = this.cadre.querySelector('.titre').getBoundingClientRect().height;
+    const x = Math.min(Math.max(b.left, 48 - b.width), window.innerWidth - 48);
+    const y = Math.min(Math.max(b.top, 0), window.innerHeight - titre);
+    Object.assign(this.cadre.style, { left: px(x), top: px(y) });
+  }
+
+  // The title bar moves the window, as the desktop's does.
+  brancherBarre(barre) {
+    let prise = null;
+    barre.addEventListener('pointerdown', (e) => {
+      if (e.button !== 0) return;
+      e.preventDefault();
+      barre.setPointerCapture?.(e.pointerId);
+      const b = this.cadre.getBoundingClientRect();
+      prise = { x: e.clientX - b.left, y: e.clientY - b.top };
+    });
+    barre.addEventListener('pointermove', (e) => {
+      if (!prise) return;
+      Object.assign(this.cadre.style, { left: px(e.clientX - prise.x), top: px(e.clientY - prise.y) });
+      this.garderVisible();
+    });
+    const lacher = () => { prise = null; };
+    barre.addEventListener('pointerup', lacher);
+    barre.addEventListener('pointercancel', lacher);
+  }
+
+  // What the rules say each control shows.
+  afficher(etats) {
+    const G = noyau.K.genres;
+    etats.forEach((e, i) => {
+      const el = this.els[i];
+      switch (this.description.controles[i].genre) {
+        case G.radio:
+          if (el.legende.textContent !== e.caption) el.legende.textContent = e.caption;
+          if (e.coche) el.entree.checked = true;
+          break;
+        case G.saisie:
+          if (el.value !== e.caption) el.value = e.caption;
+          break;
+        case G.defilement:
+          el.regler(e.min, e.max, e.position);
+          break;
+        case G.groupe:
+          if (el.legende.textContent !== e.caption) el.legende.textContent = e.caption;
+          break;
+        default:
+          legender(el, e.caption);
+      }
+    });
+  }
+
+  // A panel: a raised face of its colour, its bevel as wide as the dialog's scale makes it, its
+  // caption centred.
+  panneau(c, i, f) {
+    const p = document.createElement('div');
+    p.className = 'panneau';
+    placer(p, c.place);
+    p.style.background = versCss(c.couleur);
+    // A label has no bevel; its caption wraps.
+    if (c.genre === noyau.K.genres.etiquette) p.classList.add('etiquette');
+    else p.style.borderWidth = px(Math.max(c.largeurBiseau, Math.round(c.largeurBiseau * f)));
+    p.police = police(c.police, c.taille);
+    p.style.font = css(p.police);
+    // Its caption, beside the controls that lie in it.
+    p.legende = document.createTextNode('');
+    p.append(p.legende);
+    return p;
+  }
+
+  // A panel used as a button: lowered while the left button holds it, acting on the click (once
+  // per double click, as the module says), and on Enter or Space while it has the keyboard.
+  bouton(c, i, f) {
+    const p = this.panneau(c, i, f);
+    p.classList.add('bouton');
+    p.setAttribute('role', 'button');
+    p.tabIndex = 0;
+    p.style.cursor = curseurCss(c.curseur);
+    const agit = (e) => !secondePression(e) || this.secondeAgit;
+    p.addEventListener('pointerdown', (e) => { if (e.button === 0 && agit(e)) p.classList.add('enfonce'); });
+    p.addEventListener('pointerleave', () => p.classList.remove('enfonce'));
+    p.addEventListener('pointerup', () => p.classList.remove('enfonce'));
+    p.addEventListener('click', (e) => { if (agit(e)) this.evenement('clic', i); });
+    p.addEventListener('keydown', (e) => {
+      if (!['Enter', ' '].includes(e.key) || e.repeat || e.ctrlKey || e.altKey || e.metaKey || e.shiftKey) return;
+      e.preventDefault();
+      e.stopPropagation();
+      this.evenement('clic', i);
+    });
+    return p;
+  }
+
+  // A radio button, its dot as large as its type; the arrows move through its group.
+  radio(c, i, f) {
+    const l = document.createElement('label');
+    l.className = 'radio';
+    placer(l, c.place);
+    const p = police(c.police, c.taille);
+    l.style.font = css(p);
+    l.style.gap = px(Math.round(4 * f));
+    const r = document.createElement('input');
+    r.type = 'radio';
+    r.name = `${this.nom}-${c.parent}`;
+    Object.assign(r.style, { width: px(p.taille), height: px(p.taille), borderWidth: px(Math.max(1, Math.round(f))) });
+    const s = document.createElement('span');
+    l.append(r, s);
+    r.addEventListener('change', () => this.evenement('clic', i));
+    // The input takes the control's name; the label is what is placed.
+    Object.assign(r, { enveloppe: l, legende: s, entree: r });
+    return r;
+  }
+
+  // A one-line edit box: each edit goes to the rules, which say what it keeps.
+  saisie(c, i, f) {
+    const e = document.createElement('input');
+    e.className = 'saisie';
+    e.autocomplete = 'off';
+    e.spellcheck = false;
+    placer(e, c.place);
+    e.style.font = css(police(c.police, c.taille));
+    e.style.background = versCss(c.couleur);
+    e.style.borderWidth = px(Math.max(2, Math.round(2 * f)));
+    e.addEventListener('input', async () => {
+      const avant = e.value, curseur = e.selectionStart;
+      await this.evenement('saisie', i, 0, avant);
+      if (e.value !== avant) {
+        const p = Math.min(curseur ?? e.value.length, e.value.length);
+        e.setSelectionRange(p, p);
+      }
+    });
+    e.addEventListener('dblclick', () => this.evenement('doubleClic', i));
+    return e;
+  }
+
+  // A group box: an etched frame with its caption on the top line.
+  groupe(c, i, f) {
+    const g = document.createElement('div');
+    g.className = 'groupe';
+    placer(g, c.place);
+    g.style.font = css(police(c.police, c.taille));
+    const trait = document.createElement('div');
+    trait.className = 'trait';
+    Object.assign(trait.style, { top: px(Math.round(7 * f)), borderWidth: px(Math.max(2, Math.round(2 * f))) });
     const legende = document.createElement('span');
     legende.className = 'legende';
-    Object.assign(legende.style, { left: `${Math.round(6 * f)}px`, background: '#0080c0' });
-    groupe.append(legende);
-    c.append(groupe);
-    const tops = [0, 24, 46, 68, 90, 112];
-    const point = Math.max(1, Math.round(13 * f));
-    const radios = [];
-    for (let t = 1; t <= 5; ++t) {
-      const l = document.createElement('label');
-      l.className = 'radio';
-      placer(l, f, 14, tops[t] - 7, 200, 17);
-      l.style.font = css(police(13, f, POLICE_SANS, true));
-      l.style.gap = `${Math.round(4 * f)}px`;
-      const r = document.createElement('input');
-      r.type = 'radio';
-      r.name = 'typeJeu';
-      r.value = String(t);
-      r.id = `rbTypeJeu${t}`;
-      Object.assign(r.style, { width: `${point}px`, height: `${point}px`, borderWidth: `${Math.max(1, Math.round(f))}px` });
-      const s = document.createElement('span');
-      l.append(r, s);
-      groupe.append(l);
-      r.addEventListener('change', () => ordre(async () => { await noyau.appel('cg_choix_type', [t]); await afficher(); }));
-      radios[t] = { r, s };
-    }
-    const titreNom = panneau(c, f, 228, 4, 139, 27, '#80ffff', '', base);
-    const nom = document.createElement('input');
-    nom.className = 'nom';
-    nom.id = 'editYourName';
-    nom.autocomplete = 'off';
-    nom.spellcheck = false;
-    placer(nom, f, 226, 32, 141, 21);
-    nom.style.font = css(base);
-    nom.style.borderWidth = `${Math.max(2, Math.round(2 * f))}px`;
-    c.append(nom);
-    const record = panneau(c, f, 226, 62, 140, 23, '#0080ff', '', police(13, f, POLICE_SANS, true));
-    const nomRecord = panneau(c, f, 226, 86, 140, 29, '#66b3ff', '', police(16, f));
-    nomRecord.id = 'panelNomRecordMixte';
-    const scoreRecord = panneau(c, f, 226, 116, 140, 27, '#66b3ff', '', police(16, f));
-    scoreRecord.id = 'panelScoreRecordMixte';
-    const numero = panneau(c, f, 4, 146, 360, 29, '#66b3ff', '', police(32, f, POLICE_TIMES));
-    numero.id = 'panelNumeroTableau';
-    const barre = defilement(c, f, 4, 178, 360, 19, 10, noyau, ordre, async (v) => {
-      await noyau.appel('cg_choix_numero', [v]);
-      await afficher();
-    });
-    barre.id = 'scrollBarChoixTableau';
-    barre.tabIndex = 0;
-    const fb = police(13, f, POLICE_SANS, true);
-    const hasard = panneauBouton(c, f, 4, 204, 360, 22, 'Jeu et cogitelle au hasard', fb, secondeAgit, () => ordre(async () => {
-      await noyau.appel('cg_choix_hasard');
-      await afficher();
-    }));
-    hasard.id = 'panelAleatoire';
-    const annuler = panneauBouton(c, f, 4, 230, 115, 22, 'Annuler', fb, secondeAgit, () => ordre(async () => {
-      if (await noyau.appel('cg_choix_annuler', [], 'number')) { fen.fermer(); resoudre(false); }
-    }));
-    annuler.id = 'buttonCancel';
-    const valider = () => ordre(async () => {
-      if (!fen.voile.isConnected) return;
-      if (await noyau.appel('cg_choix_valider', [nom.value], 'number', ['string'])) {
-        fen.fermer();
-        resoudre(true);
-      } else {
-        nom.focus();
-      }
-    });
-    const ok = panneauBouton(c, f, 122, 230, 243, 22, 'OK', fb, secondeAgit, valider);
-    ok.id = 'buttonOK';
+    Object.assign(legende.style, { left: px(Math.round(6 * f)), background: versCss(c.couleur) });
+    trait.append(legende);
+    g.append(trait);
+    g.legende = legende;
+    return g;
+  }
 
-    async function afficher() {
-      const m = JSON.parse(await noyau.appel('cg_choix', [], 'string'));
-      legende.textContent = m.titreGroupe;
-      for (let t = 1; t <= 5; ++t) {
-        radios[t].s.textContent = m.radios[t - 1];
-        radios[t].r.checked = t === m.coche;
-      }
-      barre.regler(m.min, m.max, m.position);
-      if (nom.value !== m.nom) nom.value = m.nom;
-      await legender(noyau, numero, m.numero);
-      await legender(noyau, nomRecord, m.nomRecord);
-      await legender(noyau, scoreRecord, m.scoreRecord);
-    }
-    // The bar's keys: the core's direction for the arrows and pages; digits typed within a
-    // second of each other make one puzzle number.
-    barre.addEventListener('keydown', (e) => {
-      if (e.ctrlKey || e.altKey || e.metaKey) return;
-      const touches = touchesDefilement(noyau.K);
-      if (e.key in touches) {
-        e.preventDefault();
-        noyau.appel('cg_saisie_oublier');
-        barre.toucher(touches[e.key]);
-      } else if (/^[0-9]$/.test(e.key)) {
-        e.preventDefault();
-        const chiffre = Number(e.key), instant = performance.now();
-        barre.aller((s) => noyau.appel('cg_saisie_chiffre', [chiffre, instant, s.max], 'number'));
+  // A horizontal scroll bar drawn as the classic one with every part at the dialog's scale: a
+  // square arrow button at each end, a square thumb on a dotted track. An arrow or the track steps
+  // as the key of the same move would; the thumb drags.
+  defilement(c, i, f) {
+    const D = noyau.K.defilement;
+    const s = document.createElement('div');
+    s.className = 'defile';
+    s.setAttribute('role', 'scrollbar');
+    s.setAttribute('aria-orientation', 'horizontal');
+    placer(s, c.place);
+    if (c.ordreTab >= 0) s.tabIndex = 0;
+    const [, , W, H] = c.place;
+    const bout = Math.min(H, Math.floor(W / 2));
+    const biseau = px(Math.max(1, Math.round(f)));
+    const fleche = (sens) => {
+      const b = document.createElement('div');
+      b.className = `fleche ${sens}`;
+      const trait = sens === 'gauche' ? 'M10 3.5 L5.5 8 L10 12.5 Z' : 'M6 3.5 L10.5 8 L6 12.5 Z';
+      b.innerHTML = `<svg viewBox="0 0 16 16"><path d="${trait}"/></svg>`;
+      Object.assign(b.style, { width: px(bout), height: px(H), left: px(sens === 'gauche' ? 0 : W - bout), borderWidth: biseau });
+      s.append(b);
+      return b;
+    };
+    const gauche = fleche('gauche'), droite = fleche('droite');
+    const curseur = document.createElement('div');
+    curseur.className = 'curseur';
+    const longueur = Math.max(0, Math.min(H, W - 2 * bout));
+    Object.assign(curseur.style, { width: px(longueur), height: px(H), borderWidth: biseau });
+    s.append(curseur);
+    const course = Math.max(0, W - 2 * bout - longueur);
+
+    const etat = { min: 1, max: 1, valeur: 1 };
+    s.regler = (min, max, valeur) => {
+      Object.assign(etat, { min, max, valeur });
+      const part = max > min ? (valeur - min) / (max - min) : 0;
+      curseur.style.left = px(bout + Math.round(part * course));
+      s.setAttribute('aria-valuemin', String(min));
+      s.setAttribute('aria-valuemax', String(max));
+      s.setAttribute('aria-valuenow', String(valeur));
+    };
+
+    // An arrow or the track held down steps again and again, as a held key would.
+    let repetition = null;
+    const arreter = () => {
+      clearTimeout(repetition);
+      repetition = null;
+      gauche.classList.remove('enfonce');
+      droite.classList.remove('enfonce');
+    };
+    const tenir = (touche) => {
+      const pas = () => this.evenement('pas', i, touche);
+      pas();
+      repetition = setTimeout(function encore() { pas(); repetition = setTimeout(encore, 50); }, 400);
+    };
+    let prise = null;   // where the thumb was taken, while it is dragged
+    s.addEventListener('pointerdown', (e) => {
+      if (e.button !== 0) return;
+      e.preventDefault();
+      if (s.tabIndex >= 0) s.focus();
+      s.setPointerCapture?.(e.pointerId);
+      const x = e.clientX - s.getBoundingClientRect().left;
+      const debutCurseur = parseFloat(curseur.style.left) || bout;
+      if (x < bout) { gauche.classList.add('enfonce'); tenir(D.gauche); }
+      else if (x >= W - bout) { droite.classList.add('enfonce'); tenir(D.droite); }
+      else if (x < debutCurseur) tenir(D.pagePrecedente);
+      else if (x >= debutCurseur + longueur) tenir(D.pageSuivante);
+      else prise = x - debutCurseur;
+    });
+    s.addEventListener('pointermove', (e) => {
+      if (prise === null || course <= 0) return;
+      const part = Math.min(1, Math.max(0, (e.clientX - s.getBoundingClientRect().left - prise - bout) / course));
+      const v = etat.min + Math.round(part * (etat.max - etat.min));
+      if (v !== etat.valeur) {
+        etat.valeur = v;
+        this.evenement('change', i, v);
       }
     });
-    // Digits typed before the bar lost the keyboard do not join those typed after.
-    barre.addEventListener('blur', () => noyau.appel('cg_saisie_oublier'));
-    nom.addEventListener('input', () => ordre(async () => {
-      const avant = nom.value;
-      const curseur = nom.selectionStart;
-      const garde = await noyau.appel('cg_choix_saisie', [avant], 'string', ['string']);
-      if (garde !== avant) {
-        nom.value = garde;
-        const p = Math.min(curseur ?? garde.length, garde.length);
-        nom.setSelectionRange(p, p);
+    const lacher = () => { prise = null; arreter(); };
+    s.addEventListener('pointerup', lacher);
+    s.addEventListener('pointercancel', lacher);
+    s.addEventListener('lostpointercapture', lacher);
+    // With the keyboard: the scroll bars' keys, and digits typed within a second of each other
+    // make one number. Any other key starts the next number anew, as leaving the bar does.
+    s.addEventListener('keydown', (e) => {
+      if (e.ctrlKey || e.altKey || e.metaKey || ['Shift', 'Control', 'Alt', 'Meta'].includes(e.key)) return;
+      const touche = touchesDefilement()[e.key];
+      if (touche !== undefined) this.evenement('defiler', i, touche);
+      else if (/^[0-9]$/.test(e.key)) this.evenement('chiffre', i, Number(e.key));
+      else {
+        this.evenement('oublier', i);
+        return;
       }
-    }));
-    nom.addEventListener('dblclick', () => ordre(async () => { await noyau.appel('cg_choix_effacer_nom'); nom.value = ''; }));
-    // Tab goes through the controls that act, in the window's order: the bar, the name, the
-    // random pick, OK, Annuler, then the game types (the checked one; the arrows move in them).
-    const ordreTab = () => [barre, nom, hasard, ok, annuler, (radios.find((x) => x && x.r.checked) || radios[1]).r];
-    fen.d.addEventListener('keydown', (e) => {
+      e.preventDefault();
       e.stopPropagation();
-      if (e.key === 'Enter' && !e.repeat) { e.preventDefault(); valider(); }
-      if (e.key === 'Escape') { e.preventDefault(); annuler.click(); }
+    });
+    s.addEventListener('blur', () => this.evenement('oublier', i));
+    return s;
+  }
+
+  // The dialog's keys: Tab through the controls that act, in the window's order (a group's radio
+  // buttons one stop, at the checked one); Enter and Escape to the rules from any control; the
+  // scroll bars' keys to the rules from any control when the window's scroll bars take no
+  // keyboard of their own (the window takes their keys itself).
+  brancherClavier() {
+    const { controles, ordreTab } = this.description;
+    const G = noyau.K.genres;
+    const etapes = [];
+    for (const i of ordreTab) {
+      const c = controles[i];
+      const precedente = etapes[etapes.length - 1];
+      if (c.genre === G.radio && precedente && controles[precedente[0]].genre === G.radio && controles[precedente[0]].parent === c.parent)
+        precedente.push(i);
+      else etapes.push([i]);
+    }
+    const element = (etape) => {
+      const radios = etape.map((i) => this.els[i]);
+      return radios.find((r) => r.checked) || radios[0];
+    };
+    const fenetrePrendLesDefilements = controles.some((c) => c.genre === G.defilement && c.ordreTab < 0);
+    this.cadre.addEventListener('keydown', (e) => {
+      e.stopPropagation();
+      const K = noyau.K;
       if (e.key === 'Tab') {
         e.preventDefault();
-        const liste = ordreTab();
-        let i = liste.indexOf(document.activeElement);
-        if (i < 0 && document.activeElement?.name === 'typeJeu') i = liste.length - 1;
-        liste[(i + (e.shiftKey ? -1 : 1) + liste.length) % liste.length].focus();
+        if (!etapes.length) return;
+        let n = etapes.findIndex((etape) => etape.some((i) => this.els[i] === document.activeElement));
+        if (n < 0 && e.shiftKey) n = 0;
+        element(etapes[(n + (e.shiftKey ? -1 : 1) + etapes.length) % etapes.length]).focus();
+      } else if ((e.key === 'Enter' || e.key === 'Escape') && !e.repeat) {
+        e.preventDefault();
+        this.evenement('touche', -1, e.key === 'Enter' ? K.touches.entree : K.touches.echappement);
+      } else if (fenetrePrendLesDefilements && !e.ctrlKey && !e.altKey && !e.metaKey && e.key in touchesDefilement()) {
+        e.preventDefault();
+        this.evenement('defiler', -1, touchesDefilement()[e.key]);
       }
     });
-    await noyau.appel('cg_choix_activer');
-    await legender(noyau, titreNom, 'VOTRE NOM :');
-    await legender(noyau, record, 'RECORD');
-    for (const b of [hasard, annuler, ok]) await legender(noyau, b, b.textContent);
-    await afficher();
-    barre.focus();
-  });
+  }
 }
 
-// The high-score viewer, scaled as the chooser is.
-export function meilleursScores(noyau, echelle) {
-  return new Promise(async (resoudre) => {
-    const fen = ouvrir('scores', 'Détail des meilleurs scores', true);
-    const c = fen.corps;
-    const f = await facteurDialogue(noyau, fen, echelle, 430, 356);
-    c.dataset.facteur = String(f);
-    const secondeAgit = await noyau.appel('cg_seconde_pression_agit', [noyau.K.cibles.panneau], 'number');
-    const ordre = sequence();
-    Object.assign(c.style, { width: `${Math.round(430 * f)}px`, height: `${Math.round(356 * f)}px`,
-      background: '#004080', font: css(police(11, f)) });
-    const saumon = '#ff8080';
-    const titre = panneau(c, f, 6, 6, 417, 31, saumon, '', police(27, f, POLICE_TIMES));
-    const typeJeu = panneau(c, f, 6, 40, 221, 31, saumon, '', police(16, f));
-    typeJeu.id = 'panelTypeJeu';
-    // Runs inside the bars' own turn (their steps go through `ordre`).
-    const changer = async (type, numero) => afficher(await noyau.appel('cg_scores', [type, numero], 'string'));
-    const barreType = defilement(c, f, 6, 76, 221, 13, 1, noyau, ordre, (v) => changer(v, barreNumero.valeur));
-    barreType.id = 'scrollBarTypeJeu';
-    const numero = panneau(c, f, 234, 40, 189, 31, saumon, '', police(16, f));
-    numero.id = 'panelNumeroTableau';
-    const barreNumero = defilement(c, f, 234, 76, 189, 13, 10, noyau, ordre, (v) => changer(barreType.valeur, v));
-    barreNumero.id = 'scrollBarNumeroTableau';
-    const centre = panneau(c, f, 6, 94, 417, 210, '#800000', '');
-    centre.style.display = 'block';
-    // The rows fill the panel; the margins, the rank column and the type are the design's,
-    // scaled with the rest.
-    const marge = Math.round(5 * f), largeurRang = Math.round(20 * f);
-    const W = Math.round(417 * f) - 2 * marge, h = Math.floor((Math.round(210 * f) - 2 * marge) / 10);
-    centre.style.height = `${2 * marge + 10 * h}px`;
-    const largeur = Math.floor((W - largeurRang) / 2);
-    const pc = { taille: Math.max(1, Math.round(Math.round(10 * f) * 96 / 72)), famille: POLICE_TIMES, gras: false };
-    const lignes = [];
-    for (let r = 1; r <= 10; ++r) {
-      const top = marge + (r - 1) * h;
-      const cellule = (x, w) => {
-        const p = document.createElement('div');
-        p.className = 'panneau';
-        Object.assign(p.style, { left: `${x}px`, top: `${top}px`, width: `${w}px`, height: `${h}px`, background: '#c0c0c0',
-          font: css(pc), borderWidth: `${Math.max(1, Math.round(f))}px` });
-        p.police = pc;
-        centre.append(p);
-        return p;
-      };
-      lignes[r] = [cellule(marge, largeurRang), cellule(marge + largeurRang, largeur), cellule(marge + largeurRang + largeur, largeur)];
-      lignes[r][0].className += ' rang';
-      lignes[r][1].className += ' nom';
-      lignes[r][2].className += ' score';
-    }
-    // Another tab's records reach the table: the list on show is read again.
-    const relire = () => ordre(() => changer(barreType.valeur, barreNumero.valeur));
-    document.addEventListener('cogitelle-scores', relire);
-    const fermer = () => { if (fen.voile.isConnected) { document.removeEventListener('cogitelle-scores', relire); fen.fermer(); resoudre(); } };
-    const ok = panneauBouton(c, f, 8, 310, 415, 41, 'OK', police(27, f, POLICE_TIMES, true), secondeAgit, fermer);
-    ok.id = 'panelOkHighScores';
-    async function afficher(texte) {
-      const m = JSON.parse(texte);
-      barreType.regler(1, 5, m.type);
-      barreNumero.regler(1, m.max, m.numero);
-      await legender(noyau, typeJeu, m.titreJeu);
-      await legender(noyau, numero, m.titreNumero);
-      for (const [r, n, s] of m.rangs) {
-        await legender(noyau, lignes[r][0], String(r));
-        await legender(noyau, lignes[r][1], n);
-        await legender(noyau, lignes[r][2], String(s));
-      }
-    }
-    // The window takes the keys itself: Left and Right step through the game types; Up, Down,
-    // the pages, Home and End through the puzzle numbers; Enter and Escape close it.
-    fen.d.tabIndex = -1;
-    fen.d.addEventListener('keydown', (e) => {
-      e.stopPropagation();
-      if (e.key === 'Escape' || e.key === 'Enter') { e.preventDefault(); fermer(); return; }
-      const touches = touchesDefilement(noyau.K);
-      if (e.ctrlKey || e.altKey || e.metaKey || !(e.key in touches)) return;
-      e.preventDefault();
-      const touche = touches[e.key];
-      const D = noyau.K.defilement;
-      (touche === D.gauche || touche === D.droite ? barreType : barreNumero).toucher(touche);
-    });
-    await legender(noyau, titre, 'MEILLEURS SCORES');
-    await legender(noyau, ok, 'OK');
-    await afficher(await noyau.appel('cg_scores_activer', [], 'string'));
-    fen.d.focus();
-  });
+// The keys of the scroll bars, by the module's numbers.
+function touchesDefilement() {
+  const d = noyau.K.defilement;
+  return { ArrowLeft: d.gauche, ArrowRight: d.droite, ArrowUp: d.haut, ArrowDown: d.bas, PageUp: d.pagePrecedente,
+    PageDown: d.pageSuivante, Home: d.debut, End: d.fin };
 }

@@ -2,8 +2,10 @@
 // controls model), the routing of mouse, touch, keys and timers to the core, and the browser's
 // side of the storage. The rules all run in the core (cogitelle.wasm).
 import CreerCogitelle from './cogitelle.mjs';
-import { dimensionner, fixerBiseaux, peindreCadre, peindreEtiquette, peindrePanneau, police, tientLegende, versCss } from './peinture.js';
-import { boite, choisirCouleur, choixTableau, meilleursScores, ouverts } from './dialogues.js';
+import { curseurCss, dimensionner, fixerBiseaux, fixerCurseurs, peindreCadre, peindreEtiquette, peindrePanneau, police, tientLegende,
+  versCss } from './peinture.js';
+import { boite, choisirCouleur, ouverts } from './boites.js';
+import { activerPrincipale, brancherDialogues, montrerDialogue } from './dialogues.js';
 import { peindreDemarrage } from './demarrage.js';
 import { brancherStockage, exporterCopies, stockage, suivreStockage, telecharger, verrous } from './stockage.js';
 import { creerHorloge } from './horloge.js';
@@ -13,10 +15,6 @@ const parametres = new URLSearchParams(location.search);
 
 // The numbers shared with the module, by name (cg_constantes), read once it is loaded.
 let K = null;
-// The cursors by the module's numbers.
-let CURSEURS = [];
-const FLECHE_HAUT =
-  "url(\"data:image/svg+xml,%3Csvg xmlns='http://www.w3.org/2000/svg' width='16' height='24'%3E%3Cpath d='M8 1 L15 9 L10 9 L10 23 L6 23 L6 9 L1 9 Z' fill='white' stroke='black'/%3E%3C/svg%3E\") 8 1, default";
 
 let M = null;              // the module
 let description = null;    // the controls: kind, parent, name, tag, command
@@ -49,8 +47,8 @@ function appel(nom, args = [], retour = null, types = null, avant = null) {
   file = suite.catch((e) => console.error(e)).finally(() => { enCours--; });
   return suite;
 }
-// The dialogs' calls and the rules they ask of the core change nothing the window shows.
-const SANS_MODELE = /^cg_(choix|scores|dialogue|facteur_dialogue|defilement|saisie|seconde_pression|taille_qui_tient)/;
+// The calls that only read a description or a rule change nothing the window shows.
+const SANS_MODELE = /^cg_(dialogue|facteur_dialogue|place_dialogue|seconde_pression_agit|taille_qui_tient)$/;
 const noyau = {
   appel,
   // The core's largest size up to `taille` at which `tient(size)`, the page's measure, says a text fits.
@@ -115,11 +113,8 @@ function suivreMinuterie(t) {
 }
 
 async function action(a) {
-  if (a === 'choix') {
-    await choixTableau(noyau, echelle);
-    await appel('cg_activer');
-  } else if (a === 'scores') {
-    await meilleursScores(noyau, echelle);
+  if (a === 'choix' || a === 'scores') {
+    await montrerDialogue(a, echelle);
   } else if (a === 'fermer') {
     fermer();
   } else if (a === 'exporter') {
@@ -135,6 +130,7 @@ function fermer() {
   fermee = true;
   for (const v of minuteries) if (v.h) clearInterval(v.h);
   document.getElementById('principale').hidden = true;
+  document.getElementById('fenetres').hidden = true;
   ecranDemarrage.hidden = true;
   document.getElementById('fermee').hidden = false;
 }
@@ -257,6 +253,8 @@ const estMur = (sorte) => sorte === K.sortes.murDroit || sorte === K.sortes.murB
 const typeDeMur = (sorte) => (sorte === K.sortes.murDroit ? K.murs.droit : sorte === K.sortes.murBas ? K.murs.bas : K.murs.basDroit);
 
 function appuyer(x, y, bouton, etat, seconde = false) {
+  // A disabled window takes no press: the main window waits so for the first game.
+  if (!fenetre.active) return;
   if (tenu) {
     // The held button's release went elsewhere: let go, unclicked.
     const t = tenu;
@@ -297,6 +295,24 @@ function relacher(x, y, bouton) {
   }
 }
 
+// A press in the main window (its board, its menu bar) makes it the active window again, the
+// keyboard with it; a disabled window is not activated.
+function brancherActivation() {
+  const principale = document.getElementById('principale');
+  principale.addEventListener('pointerdown', (e) => {
+    if (!fenetre.active) return;
+    if (!e.target.closest('button')) principale.focus({ preventScroll: true });
+    if (activerPrincipale()) appel('cg_activer');
+  }, true);
+}
+
+// A dialog closed: the main window is the active one.
+function dialogueFerme() {
+  activerPrincipale();
+  document.getElementById('principale').focus({ preventScroll: true });
+  appel('cg_activer');
+}
+
 function brancherSouris() {
   canvas.addEventListener('mousedown', (e) => {
     e.preventDefault();
@@ -320,7 +336,7 @@ function brancherSouris() {
     const [x, y] = point(e);
     const i = controleA(x, y);
     const c = i >= 0 ? controles[i] : controles[0];
-    const curseur = CURSEURS[c ? c.cu : K.curseurs.defaut] || 'default';
+    const curseur = curseurCss(c ? c.cu : K.curseurs.defaut);
     if (canvas.style.cursor !== curseur) canvas.style.cursor = curseur;
     const indice = i >= 0 ? controles[i].h : '';
     if (canvas.title !== indice) canvas.title = indice;
@@ -379,7 +395,7 @@ function brancherClavier() {
     if (ouverts.size || fermee || document.getElementById('principale').hidden) return;
     if (e.key in raccourcis) { e.preventDefault(); fermerMenus(); appel('cg_commande', [raccourcis[e.key]]); return; }
     if (e.key === 'Escape') { fermerMenus(); return; }
-    if (e.ctrlKey || e.metaKey || e.altKey) return;
+    if (e.ctrlKey || e.metaKey || e.altKey || !fenetre.active) return;
     if (e.key in FLECHES()) {
       e.preventDefault();
       appel('cg_fleche', [FLECHES()[e.key]]);
@@ -631,10 +647,9 @@ async function charger() {
   window.cogitelleModulePret = performance.now();
   K = JSON.parse(M.ccall('cg_constantes', 'string', [], []));
   noyau.K = K;
+  brancherDialogues(noyau, dialogueFerme);
   fixerBiseaux(K.biseaux);
-  CURSEURS = [];
-  for (const [nom, n] of Object.entries(K.curseurs))
-    CURSEURS[n] = { defaut: 'default', main: 'pointer', interdit: 'not-allowed', flecheHaut: FLECHE_HAUT }[nom];
+  fixerCurseurs(K.curseurs);
   const [l, h] = ecranDeReference();
   ecranDemarrageModele = JSON.parse(M.ccall('cg_ecran_demarrage', 'string', ['number', 'number', 'number'], [l, h, 96]));
   mettreEnPage();
@@ -663,6 +678,7 @@ function principal() {
   matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener?.('change', mettreEnPage);
   const pret = charger();
   brancherDemarrage(pret);
+  brancherActivation();
   brancherSouris();
   brancherClavier();
   brancherImport();

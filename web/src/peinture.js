@@ -12,6 +12,16 @@ const OMBRE = '#808080';
 export const BISEAUX = { aucun: 0, releve: 0, abaisse: 0 };
 export function fixerBiseaux(biseaux) { Object.assign(BISEAUX, biseaux); }
 
+// The cursors by the module's numbers (cg_constantes), given once it is loaded.
+const FLECHE_HAUT =
+  "url(\"data:image/svg+xml,%3Csvg xmlns='http://www.w3.org/2000/svg' width='16' height='24'%3E%3Cpath d='M8 1 L15 9 L10 9 L10 23 L6 23 L6 9 L1 9 Z' fill='white' stroke='black'/%3E%3C/svg%3E\") 8 1, default";
+const CURSEURS = [];
+export function fixerCurseurs(curseurs) {
+  for (const [nom, n] of Object.entries(curseurs))
+    CURSEURS[n] = { defaut: 'default', main: 'pointer', interdit: 'not-allowed', flecheHaut: FLECHE_HAUT }[nom];
+}
+export const curseurCss = (n) => CURSEURS[n] || 'default';
+
 // The core's colours hold red in the low byte.
 export function versCss(c) {
   const r = c & 0xff, g = (c >> 8) & 0xff, b = (c >> 16) & 0xff;

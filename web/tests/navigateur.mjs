@@ -188,6 +188,15 @@ async function menu(page, titre, entree) {
   await page.locator(`#${entree}`).click();
 }
 
+// The records exported from the menu, as the file the browser downloads.
+async function exporterDepuisLeMenu(page, nom) {
+  const telechargement = page.waitForEvent('download');
+  await menu(page, 'Meilleurs scores', 'menuExporter');
+  const fichier = join(artefacts, nom);
+  await (await telechargement).saveAs(fichier);
+  return readFileSync(fichier);
+}
+
 // The end of a won game: the message, and the place it gives.
 async function finGagnee(page, nom) {
   const b = await boite(page, 'OK');
@@ -398,11 +407,7 @@ test('a first visit: every game won, the end messages, the viewer, records kept 
     await verifierVisionneuse(page, lab.place, 'ÉLODIE', lab.score);
 
     // The first visit's records, exported, are the desktop's first run's file but for this record.
-    const telechargement = page.waitForEvent('download');
-    await menu(page, 'Meilleurs scores', 'menuExporter');
-    const fichier = join(artefacts, 'scoresI-export');
-    await (await telechargement).saveAs(fichier);
-    const exporte = readFileSync(fichier);
+    const exporte = await exporterDepuisLeMenu(page, 'scoresI-export');
     assert.equal(exporte.length, 400000);
 
     await panneau(page, 'panelCarreMagique');
@@ -743,6 +748,118 @@ test("the chooser and the viewer lay their controls where the module's descripti
   } finally {
     await n.fermer();
   }
+});
+
+test('before the first game, the menus export and import the records while the chooser of start-up stays', async () => {
+  const n = await navigateur();
+  const { page } = n;
+  try {
+    await ouvrir(page);
+    await demarrer(page);
+    // The chooser waits for the first game, beside the main window: its menus are the player's.
+    assert.ok((await exporterDepuisLeMenu(page, 'scoresI-avant-partie')).equals(readFileSync(scoresPremierLancement)));
+    const choixFichier = page.waitForEvent('filechooser');
+    await menu(page, 'Meilleurs scores', 'menuImporter');
+    await (await choixFichier).setFiles(scoresAvecRecord);
+    assert.equal((await boite(page, 'Oui')).sorte, 'question');
+    assert.match((await boite(page, 'OK')).texte, /importés/);
+    await aucuneBoite(page);
+    assert.ok((await exporterDepuisLeMenu(page, 'scoresI-importe-avant-partie')).equals(readFileSync(scoresAvecRecord)));
+
+    // Still the chooser of start-up, which neither Annuler nor Escape closes; it shows the
+    // imported record, and the first game starts from it.
+    await page.locator('#buttonCancel').click();
+    await page.locator('#scrollBarChoixTableau').press('Escape');
+    await inactif(page);
+    assert.equal(await page.locator('.dialogue.choix').count(), 1);
+    await page.locator('#rbTypeJeu2').check();
+    await page.locator('#scrollBarChoixTableau').press('Home');
+    await page.keyboard.type('7');
+    await page.waitForFunction(() => document.querySelector('#panelNomRecordMixte')?.textContent === 'DESKTOP');
+    assert.equal(await page.locator('#panelScoreRecordMixte').textContent(), '9999');
+    await choisir(page, { nom: 'AVANT' });
+    const e = await etat(page);
+    assert.deepEqual([e.type, e.numero], [2, 7]);
+    assert.equal(await page.evaluate(() => window.cogitelleTest.controle('panelPremierMeilleurScore').t), '9999');
+    assert.deepEqual(n.erreurs, []);
+  } finally {
+    await n.fermer();
+  }
+});
+
+test('the chooser and the viewer open beside each other and the board, each scaled whole with its title bar, the menus usable', async () => {
+  await enPartie({ nom: 'COTE', type: 5, numero: 3 }, async ({ page }) => {
+    const choix = page.locator('.dialogue.choix'), scores = page.locator('.dialogue.scores');
+    await panneau(page, 'panelChangerTableau');
+    await choix.locator('#scrollBarChoixTableau').waitFor();
+    await menu(page, 'Meilleurs scores', 'menuDetailHighScores');
+    await scores.locator('#panelOkHighScores').waitFor();
+    await inactif(page);
+    // Each title bar follows its dialog's factor, as the desktop sizes a window's frame for it.
+    for (const d of [choix, scores]) {
+      const { f, hauteur, taille } = await d.evaluate((el) => ({ f: parseFloat(el.querySelector('.corps').dataset.facteur),
+        hauteur: el.querySelector('.titre').getBoundingClientRect().height, taille: parseFloat(getComputedStyle(el.querySelector('.titre')).fontSize) }));
+      assert.ok(Math.abs(f - 1.8) < 0.01, `factor ${f}`);
+      assert.ok(Math.abs(hauteur - 20 * f) <= 1 && Math.abs(taille - 13 * f) <= 0.5, `title bar ${hauteur} px, ${taille} px type`);
+    }
+    // Both open, centred, the viewer on top; each moved by its title bar to a side of the page.
+    const glisser = async (d, x) => {
+      const titre = await d.locator('.titre').boundingBox(), b = await d.boundingBox();
+      await page.mouse.move(titre.x + 40, titre.y + titre.height / 2);
+      await page.mouse.down();
+      await page.mouse.move(titre.x + 40 + x - b.x, titre.y + titre.height / 2 + 50, { steps: 5 });
+      await page.mouse.up();
+    };
+    await glisser(scores, 1920 - (await scores.boundingBox()).width);
+    await glisser(choix, 0);
+    const [bc, bs] = [await choix.boundingBox(), await scores.boundingBox()];
+    assert.ok(bc.x >= 0 && bs.x >= bc.x + bc.width && bs.x + bs.width <= 1920 && bs.y + bs.height <= 1080,
+      `${JSON.stringify(bc)} ${JSON.stringify(bs)}`);
+    await page.screenshot({ path: join(artefacts, 'choix-et-scores-1920x1080.png') });
+
+    // The viewer takes the scroll bars' keys itself; its arrow steps its own bar.
+    await scores.locator('#panelTypeJeu').click();
+    await page.keyboard.press('ArrowLeft');
+    await page.waitForFunction(() => document.querySelector('.scores #panelTypeJeu').textContent === 'JEU DU SERPENTIN');
+    const fleche = await scores.locator('#scrollBarNumeroTableau .fleche.droite').boundingBox();
+    await page.mouse.click(fleche.x + fleche.width / 2, fleche.y + fleche.height / 2);
+    await page.waitForFunction(() => document.querySelector('.scores #panelNumeroTableau').textContent === 'Cogitelle n° 4');
+    assert.equal(await scores.locator('#panelTypeJeu').textContent(), 'JEU DU SERPENTIN');
+
+    // The chooser meanwhile: a game type picked, then the board played; back in the chooser, its
+    // selection is the game in play's again, as a window activated anew reloads it.
+    await choix.locator('#rbTypeJeu4').check();
+    await page.waitForFunction(() => document.querySelector('.choix #panelNomRecordMixte').textContent !== '');
+    const avant = await etat(page);
+    await cliquer(page, 'caseA', [101]);
+    assert.notDeepEqual((await etat(page)).etats, avant.etats, 'the board takes the press');
+    await choix.locator('#groupBoxTypeJeu').click({ position: { x: 5, y: 60 } });
+    await inactif(page);
+    assert.equal(await choix.locator('#rbTypeJeu5').isChecked(), true);
+    assert.equal(await scores.locator('#panelTypeJeu').textContent(), 'JEU DU SERPENTIN', 'the viewer kept its own browsing');
+
+    // The menus meanwhile, and their boxes over everything.
+    await menu(page, 'Aide', 'menuAPropos');
+    assert.match((await boite(page, 'OK')).texte, /^COGITELLE I/);
+    assert.match((await boite(page, 'OK')).texte, /^Conception/);
+    // Escape closes the viewer alone; OK in the chooser starts the game it shows.
+    await scores.locator('#panelTypeJeu').click();
+    await page.keyboard.press('Escape');
+    await scores.waitFor({ state: 'detached' });
+    assert.equal(await choix.count(), 1);
+    await choix.locator('#rbTypeJeu1').check();
+    await choisir(page, {});
+    assert.equal((await etat(page)).type, 1);
+
+    // Quitting from the menu while a dialog is open ends the program whole: no window stays.
+    await panneau(page, 'panelChangerTableau');
+    await choix.locator('#buttonOK').waitFor();
+    await menu(page, 'Cogitelle', 'Quitter1');
+    await boite(page, 'Oui');
+    await boite(page, 'OK');
+    await page.locator('#fermee').waitFor();
+    assert.equal(await choix.isVisible(), false);
+  }, { viewport: { width: 1920, height: 1080 } });
 });
 
 test('after a first visit the page plays offline, from the service worker', async () => {
