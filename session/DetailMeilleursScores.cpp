@@ -12,25 +12,6 @@ constexpr Couleur Saumon = RGB(0xFF, 0x80, 0x80);   // #FF8080
 constexpr int32_t Marge = 5;                         // around the score grid
 constexpr int32_t LargeurRang = 20;                  // the rank column
 
-// The score grid in a central panel of `largeur` x `hauteur` at `facteur`: the margins and the
-// rank column scaled, the rows the panel's height shared in ten, the name and score cells each
-// half of the rest. Returns the panel's height trimmed to the rows.
-int32_t Grille(int32_t largeur, int32_t hauteur, double facteur, std::vector<Rect>& cellules)
-{
-    const int32_t marge = AEchelle(Marge, facteur);
-    const int32_t rang = AEchelle(LargeurRang, facteur);
-    const int32_t W = largeur - 2 * marge;
-    const int32_t h = (hauteur - 2 * marge) / 10;
-    const int32_t l = (W - rang) / 2;
-    cellules.clear();
-    for (int r = 1; r <= PlacesParTableau; ++r) {
-        const int32_t haut = marge + (r - 1) * h;
-        cellules.push_back({marge, haut, rang, h});
-        cellules.push_back({marge + rang, haut, l, h});
-        cellules.push_back({marge + rang + l, haut, l, h});
-    }
-    return 2 * marge + 10 * h;
-}
 
 DescriptionFenetre Decrire()
 {
@@ -57,7 +38,7 @@ DescriptionFenetre Decrire()
     ok.curseur = Curseur::FlecheHaut;
     // The grid's 30 cells, row by row: the rank, the name, the score.
     std::vector<Rect> cellules;
-    Grille(417, 210, 1.0, cellules);
+    DetailMeilleursScores::Grille(417, 210, 1.0, cellules);
     const char* noms[] = {"panelRang", "panelNom", "panelScore"};
     for (size_t i = 0; i < cellules.size(); ++i)
         d.Ajouter(noms[i % 3] + std::to_string(i / 3 + 1), G::Panneau, cellules[i], {FamillePolice::Times, 10, true},
@@ -66,6 +47,23 @@ DescriptionFenetre Decrire()
 }
 
 } // namespace
+
+int32_t DetailMeilleursScores::Grille(int32_t largeur, int32_t hauteur, double facteur, std::vector<Rect>& cellules)
+{
+    const int32_t marge = AEchelle(Marge, facteur);
+    const int32_t rang = AEchelle(LargeurRang, facteur);
+    const int32_t W = largeur - 2 * marge;
+    const int32_t h = (hauteur - 2 * marge) / 10;
+    const int32_t l = (W - rang) / 2;
+    cellules.clear();
+    for (int r = 1; r <= PlacesParTableau; ++r) {
+        const int32_t haut = marge + (r - 1) * h;
+        cellules.push_back({marge, haut, rang, h});
+        cellules.push_back({marge + rang, haut, l, h});
+        cellules.push_back({marge + rang + l, haut, l, h});
+    }
+    return 2 * marge + 10 * h;
+}
 
 const DescriptionFenetre& DetailMeilleursScores::Description()
 {

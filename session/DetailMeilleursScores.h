@@ -22,6 +22,10 @@ public:
     // Every control's place at a dialog's scale: the score grid is built at that scale from the
     // central panel's, its rows filling the panel, which is trimmed to them.
     static std::vector<Rect> Places(double facteur);
+    // The score grid in a central panel of `largeur` x `hauteur` at `facteur`: the margins and the
+    // rank column scaled, the rows the panel's height shared in ten, the name and score cells each
+    // half of the rest. Returns the panel's height trimmed to the rows.
+    static int32_t Grille(int32_t largeur, int32_t hauteur, double facteur, std::vector<Rect>& cellules);
 
     // Each activation returns to the game and puzzle last chosen.
     void FormActivate();

@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include "core/Score.h"
+#include "games/Jeux.h"
 #include "games/Labyrinthe.h"
 #include "games/Memoire.h"
 #include "store/MeilleursScores.h"
@@ -77,6 +78,20 @@ void Session::MurClique(TypeMur type, int32_t tag)
     case TypeMur::Bas: AppelMurBasClique(ctx, tag); break;
     case TypeMur::BasDroit: AppelMurBasDroitClique(ctx, tag); break;
     }
+}
+
+void Session::Toucher(int32_t tag)
+{
+    const Jeu* jeu = JeuDe(etat.TypeJeu);
+    using F = cogitelle::Fleche;
+    for (F f : {F::Gauche, F::Droite, F::Haut, F::Bas}) {
+        PosCase cible;
+        if (etat.ClavierActif && jeu && jeu->Touche(etat, f, cible) && cible.x == tag / 100 && cible.y == tag % 100) {
+            FormKeyDown(ctx, f);
+            return;
+        }
+    }
+    Case(tag, BoutonSouris::Gauche, ssLeft);
 }
 
 void Session::Tic(Minuterie::Id id) { TicMinuterie(ctx, id); }
