@@ -112,7 +112,7 @@ FenetrePortrait DisposerPortrait(const FenetrePrincipale& fenetre, double fx, do
     Rangees droite(largeurPanneau, interieur, interieur);
     rangee(droite, ligne, {"panelNumeroTableau", "panelNomJoueur", "panelScoreMixte"}, {40, 38, 22});
     rangee(droite, ligne, {"panelTitreMeilleurScore", "panelPremierMeilleurScore", "panelTitreDernierMeilleurScore",
-                              "panelDernierMeilleurScore"}, {28, 22, 28, 22});
+                              "panelDernierMeilleurScore"}, {30, 20, 30, 20});
     rangee(droite, cible, {"panelDetailHighScores"}, {100});
     groupe("superPanelDroite", droite);
 

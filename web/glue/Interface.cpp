@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "session/Echelles.h"
 #include "session/Horloge.h"
 #include "session/Importation.h"
+#include "session/Portrait.h"
 #include "session/ScoresEnAttente.h"
 #include "session/Session.h"
 #include "store/MeilleursScores.h"
@@ -141,6 +143,8 @@ struct Application {
     std::vector<bool> policesTimes;
     std::vector<Controle> vus;
     size_t premierPanneau = 0;
+    // The side panels' places and type on a phone held upright; none: as the model has them.
+    std::optional<FenetrePortrait> portrait;
     bool toutEnvoye = false;
     // The sizes captions fit at, by size, face, font and caption.
     std::unordered_map<std::string, int32_t> ajustees;
@@ -179,17 +183,17 @@ bool MemeControle(const Controle& a, const Controle& b)
         a.LargeurStylo() == b.LargeurStylo();
 }
 
-// A control's look: its place, visibility, caption, colours, type, bevels, cursor and hint.
-void EcrireControle(Json& j, const Controle& c)
+// A control's look: its place (`r`), visibility, caption, colours, type (`taille`), bevels, cursor
+// and hint.
+void EcrireControle(Json& j, const Controle& c, const Rect& r, int32_t taille)
 {
-    const Rect& r = c.rect();
     j.Cle("r").Tableau().Entier(r.left).Entier(r.top).Entier(r.width).Entier(r.height).Fin();
     j.Cle("v").Entier(c.Visible());
     j.Cle("e").Entier(c.Enabled());
     j.Cle("t").Texte(c.Caption());
     j.Cle("k").Entier(static_cast<int64_t>(c.couleur()));
     j.Cle("kp").Entier(static_cast<int64_t>(c.CouleurPolice()));
-    j.Cle("p").Entier(c.TaillePolice());
+    j.Cle("p").Entier(taille);
     j.Cle("g").Entier(c.Gras());
     j.Cle("bi").Entier(static_cast<int>(c.BiseauInterieur()));
     j.Cle("be").Entier(static_cast<int>(c.BiseauExterieur()));
@@ -202,19 +206,20 @@ void EcrireControle(Json& j, const Controle& c)
 
 // The size a caption is painted at: its control's, or the largest below it at which it fits the
 // control's face whole (inside its bevels), by the rule the desktop paints with. Cells and side
-// panels fit their captions; the board panel and the walls have none to fit.
-int32_t TaillePeinte(Application& a, size_t i, const Controle& c)
+// panels fit their captions; the board panel and the walls have none to fit. The control lies at
+// `rect` with a type of `taillePolice`, its own or those of the upright layout.
+int32_t TaillePeinte(Application& a, size_t i, const Controle& c, const Rect& rect, int32_t taillePolice)
 {
     const int sorte = a.sortes[i];
     if (c.Caption().empty() || c.sorte() == cogitelle::Sorte::Cadre || (sorte != sCase && sorte != sPanneau))
-        return c.TaillePolice();
+        return taillePolice;
     const bool lignes = c.sorte() == cogitelle::Sorte::Etiquette;
     const bool times = sorte == sCase || a.policesTimes[i];
     const bool gras = sorte != sCase && c.Gras();
     const int32_t bord = (c.BiseauExterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0) +
         (c.BiseauInterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0);
-    const int32_t largeur = c.rect().width - 2 * bord, hauteur = c.rect().height - 2 * bord;
-    const std::string cle = std::to_string(c.TaillePolice()) + "|" + std::to_string(largeur) + "|" +
+    const int32_t largeur = rect.width - 2 * bord, hauteur = rect.height - 2 * bord;
+    const std::string cle = std::to_string(taillePolice) + "|" + std::to_string(largeur) + "|" +
         std::to_string(hauteur) + "|" + std::to_string(times * 4 + gras * 2 + lignes) + "|" + c.Caption();
     const auto trouvee = a.ajustees.find(cle);
     if (trouvee != a.ajustees.end())
@@ -222,7 +227,7 @@ int32_t TaillePeinte(Application& a, size_t i, const Controle& c)
     // A bound on the memory: each new board brings its own sizes.
     if (a.ajustees.size() >= 4096)
         a.ajustees.clear();
-    const int32_t taille = TailleQuiTient(c.TaillePolice(), [&](int32_t t) {
+    const int32_t taille = TailleQuiTient(taillePolice, [&](int32_t t) {
         return cg_js_tient_legende(c.Caption().c_str(), t, times, gras, largeur, hauteur, lignes) != 0;
     });
     a.ajustees.emplace(cle, taille);
@@ -279,9 +284,12 @@ std::string ModeleJson()
         if (a.toutEnvoye && MemeControle(c, a.vus[i]))
             continue;
         a.vus[i] = c;
+        const PlacePortrait* debout = a.portrait && i >= a.premierPanneau ? &a.portrait->places[i - a.premierPanneau] : nullptr;
+        const Rect& r = debout ? debout->place : c.rect();
+        const int32_t taille = debout ? debout->taille : c.TaillePolice();
         j.Objet().Cle("i").Entier(static_cast<int64_t>(i));
-        EcrireControle(j, c);
-        j.Cle("pa").Entier(TaillePeinte(a, i, c));
+        EcrireControle(j, c, r, taille);
+        j.Cle("pa").Entier(TaillePeinte(a, i, c, r, taille));
         j.Fin();
     }
     j.Fin();
@@ -461,15 +469,22 @@ void EcrireEtat(Json& j, const EtatControle& e)
 
 // A dialog: its description, every control's place at `facteur`, its tab order and its controls'
 // state now.
+// Upright (`debout`), the places, sizes and types in CSS pixels are the upright layout's, at a
+// factor of 1.
 std::string DialogueJson(const DescriptionFenetre& d, const std::vector<Rect>& places,
-    const std::vector<EtatControle>& etats, double facteur)
+    const std::vector<EtatControle>& etats, double facteur, const DialoguePortrait* debout = nullptr)
 {
+    // A type upright: its family and weight, its size in pixels.
+    auto police = [debout](const Police& p, size_t i) {
+        return debout ? Police{p.famille, debout->places[i].taille, false, p.gras} : p;
+    };
     Json j;
-    j.Objet().Cle("nom").Texte(d.nom).Cle("titre").Texte(d.titre).Cle("largeur").Entier(d.largeur);
-    j.Cle("hauteur").Entier(d.hauteur).Cle("couleur").Entier(d.couleur).Cle("couleurTexte").Entier(d.couleurTexte);
+    j.Objet().Cle("nom").Texte(d.nom).Cle("titre").Texte(d.titre);
+    j.Cle("largeur").Entier(debout ? debout->largeur : d.largeur).Cle("hauteur").Entier(debout ? debout->hauteur : d.hauteur);
+    j.Cle("couleur").Entier(d.couleur).Cle("couleurTexte").Entier(d.couleurTexte);
     j.Cle("police");
-    EcrirePolice(j, d.police);
-    j.Cle("taille").Entier(TaillePolice(d.police, facteur));
+    EcrirePolice(j, debout ? Police{d.police.famille, debout->taille, false, d.police.gras} : d.police);
+    j.Cle("taille").Entier(debout ? debout->taille : TaillePolice(d.police, facteur));
     j.Cle("facteur").Reel(facteur);
     j.Cle("controles").Tableau();
     for (size_t i = 0; i < d.controles.size(); ++i) {
@@ -478,10 +493,10 @@ std::string DialogueJson(const DescriptionFenetre& d, const std::vector<Rect>& p
         j.Cle("design");
         EcrireRect(j, c.design);
         j.Cle("place");
-        EcrireRect(j, places[i]);
+        EcrireRect(j, debout ? debout->places[i].place : places[i]);
         j.Cle("police");
-        EcrirePolice(j, c.police);
-        j.Cle("taille").Entier(TaillePolice(c.police, facteur));
+        EcrirePolice(j, police(c.police, i));
+        j.Cle("taille").Entier(debout ? debout->places[i].taille : TaillePolice(c.police, facteur));
         j.Cle("couleur").Entier(c.couleur).Cle("largeurBiseau").Entier(c.largeurBiseau);
         j.Cle("curseur").Entier(static_cast<int>(c.curseur)).Cle("ordreTab").Entier(c.ordreTab);
         j.Cle("pasPetit").Entier(c.pasPetit).Cle("pasGrand").Entier(c.pasGrand).Cle("longueurMax").Entier(c.longueurMax);
@@ -602,7 +617,7 @@ EMSCRIPTEN_KEEPALIVE const char* cg_ecran_demarrage(int32_t largeur, int32_t hau
     j.Cle("hauteur").Entier(e.HauteurEcran()).Cle("fond").Entier(EcranDemarrage::Fond).Cle("dessin").Tableau();
     auto element = [&j](const ElementDessin& d) {
         j.Objet();
-        EcrireControle(j, d.vue);
+        EcrireControle(j, d.vue, d.vue.rect(), d.vue.TaillePolice());
         j.Cle("police");
         EcrirePolice(j, d.police);
     };
@@ -645,6 +660,36 @@ EMSCRIPTEN_KEEPALIVE double cg_facteur_demarrage(int32_t largeur, int32_t hauteu
 }
 
 EMSCRIPTEN_KEEPALIVE const char* cg_description() { return Rendre(DescriptionJson()); }
+
+EMSCRIPTEN_KEEPALIVE const char* cg_ecran_reference(int32_t largeurCss, int32_t hauteurCss)
+{
+    int32_t largeur = 0, hauteur = 0;
+    EcranDeReference(largeurCss, hauteurCss, largeur, hauteur);
+    Json j;
+    j.Tableau().Entier(largeur).Entier(hauteur).Fin();
+    return Rendre(j.Texte());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* cg_mise_en_page(int32_t largeurCss, int32_t hauteurCss)
+{
+    Application& a = App();
+    const GameState& g = a.session.etat;
+    const bool portrait = EstPortrait(largeurCss, hauteurCss);
+    Json j;
+    j.Objet().Cle("portrait").Entier(portrait);
+    if (portrait) {
+        a.portrait = DisposerPortrait(a.session.Principale(), g.FacteurEcranX, g.FacteurEcranY, largeurCss);
+        j.Cle("echelle").Reel(a.portrait->echelle).Cle("largeur").Entier(a.portrait->largeur);
+        j.Cle("hauteur").Entier(a.portrait->hauteur).Cle("hauteurMenus").Entier(a.portrait->hauteurMenus);
+        j.Cle("policeMenus").Entier(a.portrait->policeMenus);
+    } else {
+        a.portrait.reset();
+    }
+    // The side panels are read again at their new places.
+    a.toutEnvoye = false;
+    j.Fin();
+    return Rendre(j.Texte());
+}
 EMSCRIPTEN_KEEPALIVE const char* cg_modele() { return Rendre(ModeleJson()); }
 EMSCRIPTEN_KEEPALIVE const char* cg_menus() { return Rendre(MenusJson()); }
 
@@ -666,6 +711,8 @@ EMSCRIPTEN_KEEPALIVE void cg_case(int32_t tag, int32_t bouton, uint32_t etat)
         return;
     app->session.Case(tag, static_cast<BoutonSouris>(bouton), etat);
 }
+
+EMSCRIPTEN_KEEPALIVE void cg_toucher(int32_t tag) { app->session.Toucher(tag); }
 
 EMSCRIPTEN_KEEPALIVE void cg_mur(int32_t type, int32_t tag, int32_t action)
 {
@@ -714,6 +761,17 @@ EMSCRIPTEN_KEEPALIVE const char* cg_dialogue(const char* nom, double facteur)
             s.Scores().Etats(), facteur));
     return Rendre(DialogueJson(ChoixTableau::Description(), PlacesALEchelle(ChoixTableau::Description(), facteur),
         s.Choix().Etats(), facteur));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* cg_dialogue_portrait(const char* nom, int32_t largeurCss)
+{
+    Session& s = app->session;
+    if (EstLeVisionneur(nom)) {
+        const DialoguePortrait p = DetailMeilleursScoresPortrait(largeurCss);
+        return Rendre(DialogueJson(DetailMeilleursScores::Description(), {}, s.Scores().Etats(), 1.0, &p));
+    }
+    const DialoguePortrait p = ChoixTableauPortrait(largeurCss);
+    return Rendre(DialogueJson(ChoixTableau::Description(), {}, s.Choix().Etats(), 1.0, &p));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* cg_dialogue_evenement(const char* nom, int32_t evenement, int32_t indice, int32_t valeur,

@@ -54,6 +54,14 @@ const char* cg_demarrer(int32_t largeur, int32_t hauteur, double pixelsParPouce)
 // Every control the page draws in the main window, in painting order, with its kind, parent,
 // name, tag, type and command (JSON), the window's factors and its design size.
 const char* cg_description();
+// The screen the main window is made for in a viewport of `largeurCss` x `hauteurCss` CSS pixels
+// (JSON: [width, height]): a phone held upright takes the design screen.
+const char* cg_ecran_reference(int32_t largeurCss, int32_t hauteurCss);
+// How the main window is laid out in a viewport of `largeurCss` x `hauteurCss` (JSON): "portrait"
+// 1 on a phone held upright, with the scale ("echelle", CSS pixels per window pixel), the window's
+// size and the menu bar's height and type in CSS pixels; the next cg_modele() then gives every
+// control at its place in that layout. 0 elsewhere: the design, scaled by the page to fit.
+const char* cg_mise_en_page(int32_t largeurCss, int32_t hauteurCss);
 const char* cg_modele();
 // The main window's menu bar (JSON): menus with their caption ("&" before the mnemonic) and
 // items (name, caption, command, shortcut text, checkable, checked; a separator has no name).
@@ -74,6 +82,8 @@ void cg_panneau(int32_t indice, int32_t enfonce);
 // The board: a cell press (a "boutons" number; etat is "souris" bits); a wall (a "murs" number)
 // and its event (an "actionsMur" number: press, release, click).
 void cg_case(int32_t tag, int32_t bouton, uint32_t etat);
+// A finger's tap on a cell: beside the maze's glutton the arrow to it, elsewhere a left press.
+void cg_toucher(int32_t tag);
 void cg_mur(int32_t type, int32_t tag, int32_t action);
 // Keys: an arrow (a "fleches" number) or a typed character.
 void cg_fleche(int32_t fleche);
@@ -96,6 +106,9 @@ double cg_horloge();
 // checked, position, range); and the tab order (control indices, a group box's radio buttons in
 // its place).
 const char* cg_dialogue(const char* nom, double facteur);
+// The same laid out for a phone `largeurCss` wide held upright: the places, sizes and types in CSS
+// pixels, at a factor of 1.
+const char* cg_dialogue_portrait(const char* nom, int32_t largeurCss);
 // An event of the dialog `nom` (an "evenements" number) on its control `indice` (-1: the window):
 //   activer    the dialog became active (it was shown, or the player came back to it),
 //   clic       a button panel or a radio button clicked,

@@ -27,9 +27,10 @@ export function activerPrincipale() {
   return avant !== null;
 }
 
-// Shows the dialog `nom` ("choix", "scores") at `echelle` CSS pixels per logical pixel, or, open
-// already, brings it to the front and activates it again.
-export async function montrerDialogue(nom, echelle) {
+// Shows the dialog `nom` ("choix", "scores") at `echelle` CSS pixels per logical pixel (`debout`:
+// laid out for a phone held upright), or, open already, brings it to the front and activates it
+// again.
+export async function montrerDialogue(nom, echelle, debout = false) {
   const ouverte = ouvertes.get(nom);
   if (ouverte) {
     await ouverte.pret;
@@ -39,7 +40,7 @@ export async function montrerDialogue(nom, echelle) {
   }
   const d = new Dialogue(nom);
   ouvertes.set(nom, d);
-  d.pret = d.construire(echelle);
+  d.pret = d.construire(echelle, debout);
   await d.pret;
 }
 
@@ -127,7 +128,7 @@ class Dialogue {
     quandFermee();
   }
 
-  async construire(echelle) {
+  async construire(echelle, debout) {
     const K = noyau.K;
     const cadre = this.cadre = document.createElement('div');
     cadre.className = `dialogue fenetre ${this.nom}`;
@@ -144,12 +145,20 @@ class Dialogue {
 
     // The whole dialog, its title bar included, at the screen's factor, no larger than the page's
     // free area (a small margin kept around it): in CSS pixels per design pixel.
-    const titre = barre.getBoundingClientRect().height;
-    const conception = JSON.parse(await noyau.appel('cg_dialogue', [this.nom, 1], 'string', ['string', 'number']));
-    const libre = (cote) => Math.floor(0.96 * cote / echelle);
-    const f = echelle * await noyau.appel('cg_facteur_dialogue', [conception.largeur, Math.ceil(conception.hauteur + titre),
-      libre(window.innerWidth), libre(window.innerHeight), Math.ceil(2 / echelle)], 'number');
-    const d = this.description = JSON.parse(await noyau.appel('cg_dialogue', [this.nom, f], 'string', ['string', 'number']));
+    // Upright on a phone, the module lays the dialog out as wide as the phone, in CSS pixels.
+    let f = 1, d;
+    if (debout) {
+      d = this.description = JSON.parse(await noyau.appel('cg_dialogue_portrait', [this.nom, window.innerWidth], 'string',
+        ['string', 'number']));
+      cadre.classList.add('debout');
+    } else {
+      const titre = barre.getBoundingClientRect().height;
+      const conception = JSON.parse(await noyau.appel('cg_dialogue', [this.nom, 1], 'string', ['string', 'number']));
+      const libre = (cote) => Math.floor(0.96 * cote / echelle);
+      f = echelle * await noyau.appel('cg_facteur_dialogue', [conception.largeur, Math.ceil(conception.hauteur + titre),
+        libre(window.innerWidth), libre(window.innerHeight), Math.ceil(2 / echelle)], 'number');
+      d = this.description = JSON.parse(await noyau.appel('cg_dialogue', [this.nom, f], 'string', ['string', 'number']));
+    }
     this.secondeAgit = !!await noyau.appel('cg_seconde_pression_agit', [K.cibles.panneau], 'number');
     cadre.style.setProperty('--f', String(f));
     cadre.setAttribute('aria-label', d.titre);

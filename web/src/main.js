@@ -24,6 +24,9 @@ let facteurs = { x: 1, y: 1 };
 let echelle = 1;           // CSS pixels per logical pixel
 let hauteurMenus = 22;
 let largeurFenetre = 0, hauteurFenetre = 0;
+let conception = { largeur: 0, hauteur: 0 };   // the main window as designed, at the screen's factors
+let portrait = null;       // the module's upright layout on a phone held upright, else null
+let vueDisposee = '';      // the viewport the module last laid the window out for
 let file = Promise.resolve();
 let enCours = 0;
 let fermee = false;
@@ -48,7 +51,7 @@ function appel(nom, args = [], retour = null, types = null, avant = null) {
   return suite;
 }
 // The calls that only read a description or a rule change nothing the window shows.
-const SANS_MODELE = /^cg_(dialogue|facteur_dialogue|place_dialogue|seconde_pression_agit|taille_qui_tient)$/;
+const SANS_MODELE = /^cg_(dialogue|dialogue_portrait|facteur_dialogue|place_dialogue|seconde_pression_agit|taille_qui_tient)$/;
 const noyau = {
   appel,
   // The core's largest size up to `taille` at which `tient(size)`, the page's measure, says a text fits.
@@ -114,7 +117,7 @@ function suivreMinuterie(t) {
 
 async function action(a) {
   if (a === 'choix' || a === 'scores') {
-    await montrerDialogue(a, echelle);
+    await montrerDialogue(a, echelle, !!portrait);
   } else if (a === 'fermer') {
     fermer();
   } else if (a === 'exporter') {
@@ -344,34 +347,81 @@ function brancherSouris() {
   brancherToucher();
 }
 
-// Touch: a tap is a left click; a long press (500 ms) or a two-finger tap is a right click.
+// A wall is thin under a finger: a tap within this many CSS pixels of a wall that can be clicked
+// takes the wall rather than the cell beside it.
+const PORTEE_DOIGT_MUR = 10;
+// A finger that moves this many CSS pixels on the board before it lifts swipes; less, it taps.
+const GLISSEMENT_MIN = 24;
+
+// The control a finger taps at a point: the topmost one, or the nearest wall that can be clicked
+// within reach of the finger.
+function controleAuDoigt(x, y) {
+  const i = controleA(x, y);
+  if (i >= 0 && description[i].sorte !== K.sortes.case) return i;
+  const portee = PORTEE_DOIGT_MUR / echelle;
+  let choisi = i, distance = Infinity;
+  for (let k = 0; k < description.length; ++k) {
+    if (!estMur(description[k].sorte) || !visible(k) || controles[k].cu !== K.curseurs.main) continue;
+    const r = rectAbsolu(k);
+    const d = Math.hypot(Math.max(r.x - x, 0, x - r.x - r.w), Math.max(r.y - y, 0, y - r.y - r.h));
+    if (d <= portee && d < distance) { choisi = k; distance = d; }
+  }
+  return choisi;
+}
+
+// Whether a point of the window lies on the board.
+function surPlateau(x, y) {
+  const pc = controles[0];
+  return !!pc && pc.v && x >= pc.r[0] && y >= pc.r[1] && x < pc.r[0] + pc.r[2] && y < pc.r[1] + pc.r[3];
+}
+
+// Touch: a tap is a left click (on a cell, the module's tap: beside the maze's glutton, the arrow
+// to it); a long press (500 ms) or a two-finger tap is a right click; a swipe on the board is the
+// arrow key of its direction. Off the board a finger's drag scrolls the page.
 function brancherToucher() {
   let debut = null;
   const clic = (x, y, bouton) => {
-    appuyer(x, y, bouton, bitDuBouton(bouton));
-    relacher(x, y, bouton);
+    if (!fenetre.active) return;
+    const i = controleAuDoigt(x, y);
+    if (bouton === K.boutons.gauche && i >= 0 && description[i].sorte === K.sortes.case) {
+      appel('cg_toucher', [description[i].tag]);
+      return;
+    }
+    const r = i >= 0 ? rectAbsolu(i) : null;
+    // The press and the release at the middle of the control the finger took.
+    const [cx, cy] = r ? [r.x + r.w / 2, r.y + r.h / 2] : [x, y];
+    appuyer(cx, cy, bouton, bitDuBouton(bouton));
+    relacher(cx, cy, bouton);
   };
   canvas.addEventListener('touchstart', (e) => {
-    e.preventDefault();
     if (debut && e.touches.length === 2) {
       debut.deuxDoigts = true;
+      if (debut.plateau) e.preventDefault();
       return;
     }
     if (e.touches.length > 2) return;
     const [x, y] = point(e.touches[0]);
-    debut = { x, y, deuxDoigts: e.touches.length === 2, long: false };
+    debut = { x, y, dx: 0, dy: 0, deuxDoigts: e.touches.length === 2, long: false, plateau: surPlateau(x, y) };
+    // On the board the finger plays: the page neither scrolls nor zooms under it.
+    if (debut.plateau) e.preventDefault();
     const ce = debut;
     ce.minuteur = setTimeout(() => {
-      if (debut !== ce || ce.deuxDoigts) return;
+      if (debut !== ce || ce.deuxDoigts || Math.hypot(ce.dx, ce.dy) * echelle > 12) return;
       ce.long = true;
       clic(ce.x, ce.y, K.boutons.droit);
     }, 500);
   }, { passive: false });
   canvas.addEventListener('touchmove', (e) => {
-    e.preventDefault();
     if (!debut) return;
+    if (debut.plateau) e.preventDefault();
     const [x, y] = point(e.touches[0]);
-    if (Math.hypot(x - debut.x, y - debut.y) * echelle > 12) { clearTimeout(debut.minuteur); debut = null; }
+    debut.dx = x - debut.x;
+    debut.dy = y - debut.y;
+    if (Math.hypot(debut.dx, debut.dy) * echelle > 12) {
+      clearTimeout(debut.minuteur);
+      // Off the board a moving finger scrolls: no tap.
+      if (!debut.plateau) debut = null;
+    }
   }, { passive: false });
   canvas.addEventListener('touchend', (e) => {
     e.preventDefault();
@@ -380,7 +430,14 @@ function brancherToucher() {
     debut = null;
     clearTimeout(d.minuteur);
     if (d.long) return;
-    clic(d.x, d.y, d.deuxDoigts ? K.boutons.droit : K.boutons.gauche);
+    const distance = Math.hypot(d.dx, d.dy) * echelle;
+    if (distance >= GLISSEMENT_MIN && !d.deuxDoigts) {
+      if (!fenetre.active) return;
+      const f = Math.abs(d.dx) > Math.abs(d.dy) ? (d.dx > 0 ? K.fleches.droite : K.fleches.gauche) : (d.dy > 0 ? K.fleches.bas : K.fleches.haut);
+      appel('cg_fleche', [f]);
+    } else if (distance <= 12) {
+      clic(d.x, d.y, d.deuxDoigts ? K.boutons.droit : K.boutons.gauche);
+    }
   }, { passive: false });
   canvas.addEventListener('touchcancel', () => { if (debut) clearTimeout(debut.minuteur); debut = null; });
 }
@@ -535,18 +592,55 @@ function brancherImport() {
 let dispositionDemarrage = null;
 let ecranDemarrageModele = null;   // the start screen as the module lays it out
 
+// The main window in the viewport: on a phone held upright as the module lays it out (the board
+// at the full width, the panels below it, the page scrolling); elsewhere the design scaled whole.
+function placerPrincipale(vw, vh) {
+  const principale = document.getElementById('principale');
+  const barre = document.getElementById('menus');
+  principale.classList.toggle('portrait', !!portrait);
+  if (portrait) {
+    echelle = portrait.echelle;
+    Object.assign(principale.style, { left: '0px', top: '0px', width: `${vw}px` });
+    barre.style.height = `${portrait.hauteurMenus}px`;
+    barre.style.fontSize = `${portrait.policeMenus}px`;
+    return;
+  }
+  const hauteur = hauteurMenus + hauteurFenetre;
+  echelle = Math.min(vw / largeurFenetre, vh / hauteur);
+  principale.style.left = `${Math.max(0, (vw - largeurFenetre * echelle) / 2)}px`;
+  principale.style.top = '0px';
+  principale.style.width = `${largeurFenetre * echelle}px`;
+  barre.style.height = `${hauteurMenus * echelle}px`;
+  barre.style.fontSize = `${Math.max(8, 12 * facteurs.x) * echelle}px`;
+}
+
+// What the module says of the viewport's layout (cg_mise_en_page).
+function regler(m, vw, vh) {
+  portrait = m.portrait ? m : null;
+  largeurFenetre = portrait ? m.largeur : conception.largeur;
+  hauteurFenetre = portrait ? m.hauteur : conception.hauteur;
+  vueDisposee = `${vw}x${vh}`;
+  if (!document.getElementById('principale').hidden) placerPrincipale(vw, vh);
+}
+
+// The viewport changed its shape: the module lays the window out again, in turn with the other
+// calls, and the controls it moved are read and painted.
+function disposer(vw, vh) {
+  vueDisposee = `${vw}x${vh}`;
+  enCours++;
+  const suite = file.then(() => {
+    regler(JSON.parse(M.ccall('cg_mise_en_page', 'string', ['number', 'number'], [vw, vh])), vw, vh);
+    appliquer(M.ccall('cg_modele', 'string', [], []));
+  });
+  file = suite.catch((e) => console.error(e)).finally(() => { enCours--; });
+  return suite;
+}
+
 function mettreEnPage() {
   const vw = window.innerWidth, vh = window.innerHeight;
-  const principale = document.getElementById('principale');
-  if (!principale.hidden) {
-    const hauteur = hauteurMenus + hauteurFenetre;
-    echelle = Math.min(vw / largeurFenetre, vh / hauteur);
-    principale.style.left = `${Math.max(0, (vw - largeurFenetre * echelle) / 2)}px`;
-    principale.style.top = '0px';
-    principale.style.width = `${largeurFenetre * echelle}px`;
-    const barre = document.getElementById('menus');
-    barre.style.height = `${hauteurMenus * echelle}px`;
-    barre.style.fontSize = `${Math.max(8, 12 * facteurs.x) * echelle}px`;
+  if (description && vueDisposee !== `${vw}x${vh}`) disposer(vw, vh);
+  if (!document.getElementById('principale').hidden) {
+    placerPrincipale(vw, vh);
     peindre(null);
   }
   if (!ecranDemarrage.hidden && ecranDemarrageModele) {
@@ -613,9 +707,10 @@ async function demarrer(langue) {
 }
 
 // The layout's screen: the browser's window, as the desktop's screen; a window smaller than the
-// 800 x 600 design is laid out at the design's size and shown smaller.
+// 800 x 600 design is laid out at the design's size and shown smaller; a phone held upright takes
+// the design's screen (the module's rule).
 function ecranDeReference() {
-  return [Math.max(800, window.innerWidth), Math.max(600, window.innerHeight)];
+  return JSON.parse(M.ccall('cg_ecran_reference', 'string', ['number', 'number'], [window.innerWidth, window.innerHeight]));
 }
 
 // A model read before the page knows the controls (a box during the start-up) waits for them:
@@ -665,9 +760,10 @@ async function charger() {
     mur: !!(await appel('cg_seconde_pression_agit', [K.cibles.mur], 'number')),
     panneau: !!(await appel('cg_seconde_pression_agit', [K.cibles.panneau], 'number')),
   };
-  largeurFenetre = d.largeur;
-  hauteurFenetre = d.hauteur;
+  conception = { largeur: d.largeur, hauteur: d.hauteur };
   hauteurMenus = Math.max(20, Math.round(20 * facteurs.y));
+  regler(JSON.parse(M.ccall('cg_mise_en_page', 'string', ['number', 'number'], [window.innerWidth, window.innerHeight])),
+    window.innerWidth, window.innerHeight);
   for (const m of modelesEnAttente.splice(0)) appliquer(m);
   appliquer(M.ccall('cg_modele', 'string', [], []));
 }
