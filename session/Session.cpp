@@ -91,7 +91,10 @@ void Session::Toucher(int32_t tag)
             return;
         }
     }
-    Case(tag, BoutonSouris::Gauche, ssLeft);
+    // Elsewhere the finger is the mouse, which presses no hidden cell.
+    const int32_t x = tag / 100, y = tag % 100;
+    if (x >= 0 && x <= 15 && y >= 0 && y <= 15 && controles.Cases[x][y].Visible())
+        Case(tag, BoutonSouris::Gauche, ssLeft);
 }
 
 void Session::Tic(Minuterie::Id id) { TicMinuterie(ctx, id); }

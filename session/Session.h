@@ -99,8 +99,9 @@ public:
     void MurRelache(TypeMur type, int32_t tag) { AppelMurRelachement(ctx, type, tag); }
     void MurClique(TypeMur type, int32_t tag);
     void Fleche(Fleche touche) { FormKeyDown(ctx, touche); }
-    // A finger's tap on a cell (by its tag): on the cell an arrow key would move the player to (a
-    // neighbour of the maze's glutton) it is that arrow; anywhere else a left press, as the mouse's.
+    // A finger's tap on a cell (by its tag), shown or not: on the cell an arrow key would move the
+    // player to (a neighbour of the maze's glutton) it is that arrow; on any other cell shown a
+    // left press, as the mouse's.
     void Toucher(int32_t tag);
     void Caractere(char caractere) { FormKeyPress(ctx, caractere); }
     // A timer of the model fired. A tick already queued when its timer stopped does nothing.

@@ -714,6 +714,29 @@ EMSCRIPTEN_KEEPALIVE void cg_case(int32_t tag, int32_t bouton, uint32_t etat)
 
 EMSCRIPTEN_KEEPALIVE void cg_toucher(int32_t tag) { app->session.Toucher(tag); }
 
+EMSCRIPTEN_KEEPALIVE const char* cg_cases_lues()
+{
+    const Controles& k = app->session.controles;
+    Json j;
+    j.Objet().Cle("lignes").Tableau();
+    for (int y = 0; y <= 15; ++y) {
+        bool ouverte = false;
+        for (int x = 0; x <= 15; ++x) {
+            const Controle& c = k.Cases[x][y];
+            if (!k.panelCentral.Visible() || !c.Visible())
+                continue;
+            if (!ouverte)
+                j.Tableau();
+            ouverte = true;
+            j.Objet().Cle("tag").Entier(c.Tag()).Cle("nom").Texte(c.Caption()).Fin();
+        }
+        if (ouverte)
+            j.Fin();
+    }
+    j.Fin().Fin();
+    return Rendre(j.Texte());
+}
+
 EMSCRIPTEN_KEEPALIVE void cg_mur(int32_t type, int32_t tag, int32_t action)
 {
     if (type < 0 || type > static_cast<int32_t>(TypeMur::BasDroit))

@@ -84,6 +84,9 @@ void cg_panneau(int32_t indice, int32_t enfonce);
 void cg_case(int32_t tag, int32_t bouton, uint32_t etat);
 // A finger's tap on a cell: beside the maze's glutton the arrow to it, elsewhere a left press.
 void cg_toucher(int32_t tag);
+// The board as a screen reader reads it (JSON): "lignes", its rows of cells on show from the top,
+// each cell's tag and name.
+const char* cg_cases_lues();
 void cg_mur(int32_t type, int32_t tag, int32_t action);
 // Keys: an arrow (a "fleches" number) or a typed character.
 void cg_fleche(int32_t fleche);

@@ -179,6 +179,10 @@ class Dialogue {
       if (famille) el.classList.add(famille[1][0].toLowerCase() + famille[1].slice(1));
       (c.parent >= 0 ? this.els[c.parent] : corps).append(el.enveloppe || el);
       this.els[i] = el;
+      // An edit box or a scroll bar is named by the panel made just before it, its title.
+      const titre = d.controles[i - 1];
+      el.titre = (c.genre === K.genres.saisie || c.genre === K.genres.defilement) && titre &&
+        [K.genres.panneau, K.genres.etiquette].includes(titre.genre) ? i - 1 : -1;
     });
     this.brancherClavier();
     this.brancherBarre(barre);
@@ -231,6 +235,7 @@ class Dialogue {
     const G = noyau.K.genres;
     etats.forEach((e, i) => {
       const el = this.els[i];
+      if (el.titre >= 0 && el.getAttribute('aria-label') !== etats[el.titre].caption) el.setAttribute('aria-label', etats[el.titre].caption);
       switch (this.description.controles[i].genre) {
         case G.radio:
           if (el.legende.textContent !== e.caption) el.legende.textContent = e.caption;

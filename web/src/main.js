@@ -9,6 +9,7 @@ import { activerPrincipale, brancherDialogues, montrerDialogue } from './dialogu
 import { peindreDemarrage } from './demarrage.js';
 import { brancherStockage, exporterCopies, stockage, suivreStockage, telecharger, verrous } from './stockage.js';
 import { creerHorloge } from './horloge.js';
+import { creerLecteur } from './lecteur.js';
 import { surveillerVersions } from './version.js';
 
 const parametres = new URLSearchParams(location.search);
@@ -30,6 +31,7 @@ let vueDisposee = '';      // the viewport the module last laid the window out f
 let file = Promise.resolve();
 let enCours = 0;
 let fermee = false;
+let lecteur = null;        // what a screen reader finds of the window
 
 const canvas = document.getElementById('fenetre');
 const ecranDemarrage = document.getElementById('demarrage');
@@ -51,7 +53,7 @@ function appel(nom, args = [], retour = null, types = null, avant = null) {
   return suite;
 }
 // The calls that only read a description or a rule change nothing the window shows.
-const SANS_MODELE = /^cg_(dialogue|dialogue_portrait|facteur_dialogue|place_dialogue|seconde_pression_agit|taille_qui_tient)$/;
+const SANS_MODELE = /^cg_(dialogue|dialogue_portrait|cases_lues|facteur_dialogue|place_dialogue|seconde_pression_agit|taille_qui_tient)$/;
 const noyau = {
   appel,
   // The core's largest size up to `taille` at which `tient(size)`, the page's measure, says a text fits.
@@ -79,6 +81,7 @@ function appliquer(texte) {
     if (!document.getElementById('principale').hidden) document.body.style.background = versCss(m.fenetre.couleur);
   }
   fenetre = m.fenetre;
+  if (lecteur) lecteur.suivre(m, description, controles, visible, K);
   majMenus();
   suivreStockage(m);
   for (const t of m.minuteries) suivreMinuterie(t);
@@ -94,6 +97,7 @@ const horloge = creerHorloge(appel);
 function suivreMinuterie(t) {
   if (t.id === K.minuteries.score) {
     horloge.suivre(t);
+    if (lecteur) lecteur.minuterieScore(!!t.actif);
     return;
   }
   const v = minuteries[t.id];
@@ -366,6 +370,12 @@ function controleAuDoigt(x, y) {
     const d = Math.hypot(Math.max(r.x - x, 0, x - r.x - r.w), Math.max(r.y - y, 0, y - r.y - r.h));
     if (d <= portee && d < distance) { choisi = k; distance = d; }
   }
+  // The cell under the finger, shown or not: the maze's empty paths are hidden cells.
+  for (let k = 0; choisi < 0 && surPlateau(x, y) && k < description.length; ++k) {
+    if (description[k].sorte !== K.sortes.case) continue;
+    const r = rectAbsolu(k);
+    if (x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h) choisi = k;
+  }
   return choisi;
 }
 
@@ -375,8 +385,8 @@ function surPlateau(x, y) {
   return !!pc && pc.v && x >= pc.r[0] && y >= pc.r[1] && x < pc.r[0] + pc.r[2] && y < pc.r[1] + pc.r[3];
 }
 
-// Touch: a tap is a left click (on a cell, the module's tap: beside the maze's glutton, the arrow
-// to it); a long press (500 ms) or a two-finger tap is a right click; a swipe on the board is the
+// Touch: a tap is a left click (on a cell, shown or not, the module's tap: beside the maze's
+// glutton, the arrow to it); a long press (500 ms) or a two-finger tap is a right click; a swipe on the board is the
 // arrow key of its direction. Off the board a finger's drag scrolls the page.
 function brancherToucher() {
   let debut = null;
@@ -728,6 +738,7 @@ async function charger() {
       recevoir(modele);
       // The box's kind by its name: "message", "question" or "erreur".
       const nom = Object.keys(K.boites).find((n) => K.boites[n] === sorte);
+      if (nom === 'message' && lecteur) lecteur.annoncer(texte);
       return boite(nom, titre, texte, oui, non);
     },
     cgCouleur: async (initiale, modele) => {
@@ -742,6 +753,7 @@ async function charger() {
   window.cogitelleModulePret = performance.now();
   K = JSON.parse(M.ccall('cg_constantes', 'string', [], []));
   noyau.K = K;
+  lecteur = creerLecteur(noyau);
   brancherDialogues(noyau, dialogueFerme);
   fixerBiseaux(K.biseaux);
   fixerCurseurs(K.curseurs);
@@ -790,7 +802,9 @@ function principal() {
       dialogue: async (nom, f) => JSON.parse(await appel('cg_dialogue', [nom, f], 'string', ['string', 'number'])),
       // Idle: no call left to run, or one waits for the player in a box.
       inactif: async () => {
-        while (enCours && !document.querySelector('.dialogue.boite, .dialogue.couleur')) await new Promise((r) => setTimeout(r, 5));
+        // A message between tasks rather than a timer: a test may hold the page's clock still.
+        const tache = () => new Promise((r) => { const c = new MessageChannel(); c.port1.onmessage = r; c.port2.postMessage(0); });
+        while (enCours && !document.querySelector('.dialogue.boite, .dialogue.couleur')) await tache();
       },
       // A control as the page last read it, with its place on the window and the font its caption is painted in.
       controle: (nom) => {

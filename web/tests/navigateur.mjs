@@ -138,7 +138,11 @@ async function boite(page, bouton = null) {
   const d = page.locator('.dialogue.boite').last();
   await d.waitFor({ timeout: 10000 });
   const r = { sorte: await d.getAttribute('data-sorte'), texte: await d.locator('.texte').textContent() };
-  if (bouton) await d.getByRole('button', { name: bouton, exact: true }).click();
+  if (bouton) {
+    const b = d.getByRole('button', { name: bouton, exact: true });
+    if (doigt) await b.tap();
+    else await b.click();
+  }
   return r;
 }
 
@@ -175,9 +179,20 @@ async function centre(page, quoi, ...args) {
   return [b.x + (c.abs.x + c.abs.w / 2) * c.echelle, b.y + (c.abs.y + c.abs.h / 2) * c.echelle];
 }
 
+// While a test plays by touch (the page's CDP session): a tap is the left click, a two-finger tap
+// the right one.
+let doigt = null;
+
+async function toucher(x, y, deuxDoigts = false) {
+  const points = deuxDoigts ? [{ x, y, id: 1 }, { x: x + 6, y, id: 2 }] : [{ x, y, id: 1 }];
+  await doigt.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: points });
+  await doigt.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+}
+
 async function cliquer(page, quoi, args, bouton = 'left') {
   const [x, y] = await centre(page, quoi, ...args);
-  await page.mouse.click(x, y, { button: bouton });
+  if (doigt) await toucher(x, y, bouton === 'right');
+  else await page.mouse.click(x, y, { button: bouton });
   await inactif(page);
 }
 
@@ -231,6 +246,22 @@ async function gagnerLabyrinthe(page) {
   assert.deepEqual(chemin[0], e.pos, 'the path starts where the glutton stands');
   for (let i = 1; i < chemin.length; ++i) {
     const d = `${chemin[i][0] - chemin[i - 1][0]},${chemin[i][1] - chemin[i - 1][1]}`;
+    if (doigt) {
+      // By touch: half the steps a swipe from the glutton's cell, half a tap on the next cell.
+      const [x, y] = await centre(page, 'caseA', chemin[i - 1][0] * 100 + chemin[i - 1][1]);
+      if (i % 2) {
+        const [dx, dy] = d.split(',').map((v) => Number(v) * 40);
+        await doigt.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y, id: 1 }] });
+        await doigt.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [{ x: x + dx / 2, y: y + dy / 2, id: 1 }] });
+        await doigt.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [{ x: x + dx, y: y + dy, id: 1 }] });
+        await doigt.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+      } else {
+        await cliquer(page, 'caseA', [chemin[i][0] * 100 + chemin[i][1]]);
+      }
+      await inactif(page);
+      assert.deepEqual((await etat(page)).pos, chemin[i], `step ${i} by ${i % 2 ? 'a swipe' : 'a tap'}`);
+      continue;
+    }
     // The digits of the keypad move the glutton as the arrows do; half the steps use them.
     const touche = i % 2 ? TOUCHES[d] : { ArrowRight: '6', ArrowLeft: '4', ArrowDown: '2', ArrowUp: '8' }[TOUCHES[d]];
     await page.keyboard.press(touche);
@@ -1206,6 +1237,157 @@ test('records the browser will not store: the message offers Export, an Import s
     await fermee;
     assert.deepEqual(questions, ['beforeunload']);
   });
+});
+
+
+// ---- A phone held upright ----------------------------------------------------------------------
+
+// A control of the main window brought into view, as a finger scrolls the page, then tapped (or
+// clicked).
+async function panneauDebout(page, nom) {
+  await page.evaluate((n) => {
+    const c = window.cogitelleTest.controle(n);
+    document.getElementById('principale').scrollTop = Math.max(0, c.abs.y * c.echelle - 300);
+  }, nom);
+  await cliquer(page, 'controle', [nom]);
+}
+
+// A DOM control tapped (or clicked, by the mouse).
+async function appuyer(page, selecteur) {
+  const l = page.locator(selecteur);
+  if (doigt) await l.tap();
+  else await l.click();
+}
+
+// In the chooser upright: the game's radio button and OK, the name typed when the field is empty.
+async function choisirDebout(page, type) {
+  if (!(await page.locator('#editYourName').inputValue())) await page.locator('#editYourName').fill('DOIGT');
+  await appuyer(page, `#rbTypeJeu${type}`);
+  await appuyer(page, '#buttonOK');
+  await page.locator('.dialogue.choix').waitFor({ state: 'detached' });
+  await inactif(page);
+  await page.evaluate(() => { document.getElementById('principale').scrollTop = 0; });
+}
+
+// The smallest of each measure over the elements a selector finds: width, height and type size.
+async function plusPetits(page, selecteur, texte = selecteur) {
+  return page.evaluate(([s, t]) => {
+    const boites = [...document.querySelectorAll(s)].map((e) => e.getBoundingClientRect()).filter((b) => b.width > 0);
+    const polices = [...document.querySelectorAll(t)].filter((e) => e.getBoundingClientRect().width > 0 && e.textContent.trim())
+      .map((e) => parseFloat(getComputedStyle(e).fontSize));
+    return { nombre: boites.length, largeur: Math.min(...boites.map((b) => b.width)), hauteur: Math.min(...boites.map((b) => b.height)),
+      texte: Math.min(...polices) };
+  }, [selecteur, texte]);
+}
+
+// The five games, puzzle 1 of each, played upright on a 390 x 844 phone by touch alone (or by
+// the mouse), the page's clock held still so a score owes nothing to time. Returns each game's
+// end, the records stored, and what was measured of every control.
+async function cinqPartiesDebout(auDoigt) {
+  const n = await navigateur({ viewport: { width: 390, height: 844 }, touch: auDoigt, dpr: 2 });
+  const { page } = n;
+  const nomFichier = (nom) => join(artefacts, `debout-${nom}.png`);
+  const fin = { parties: [], mesures: {} };
+  try {
+    await page.clock.install();
+    await ouvrir(page);
+    if (auDoigt) await page.screenshot({ path: nomFichier('demarrage') });
+    await demarrer(page);
+    await page.clock.pauseAt(await page.evaluate(() => Date.now() + 1000));
+    doigt = auDoigt ? await page.context().newCDPSession(page) : null;
+    const jeux = ['panelLabyrinthe', 'panelCarreMagique', 'panelDifferences', 'panelSerpentin', 'panelMemoire'];
+    const gagner = [gagnerLabyrinthe, gagnerCarre, gagnerDifferences, (p) => gagnerSerpentin(p, 6), gagnerMemoire];
+    for (let type = 1; type <= 5; ++type) {
+      if (type > 1) await panneauDebout(page, jeux[type - 1]);
+      await choisirDebout(page, type);
+      const e = await etat(page);
+      assert.equal(e.type, type);
+      if (auDoigt) await page.screenshot({ path: nomFichier(`jeu${type}`) });
+      if (auDoigt && type === 3) {
+        // The board a screen reader finds: a grid of the numbers the puzzle printer prints.
+        const attendu = JSON.parse(spawnSync(imprimanteNative, ['--json', '3', String(e.numero)]).stdout.toString()).values;
+        await page.waitForFunction((n) => document.querySelectorAll('#grille [role=row]').length === n, attendu.length);
+        const arbre = await page.locator('#grille').ariaSnapshot();
+        writeFileSync(join(artefacts, 'debout-grille.txt'), arbre);
+        const rangees = arbre.split('\n').filter((l) => /^\s*- row/.test(l)).length;
+        const cellules = [...arbre.matchAll(/- gridcell "([^"]*)"/g)].map((m) => m[1]);
+        assert.match(arbre, /^- grid "Tableau de jeu"/);
+        assert.equal(rangees, attendu.length);
+        assert.deepEqual(cellules, attendu.flat().map(String));
+      }
+      await gagner[type - 1](page);
+      if (type === 5) await page.clock.runFor(400);
+      const r = await finGagnee(page, 'DOIGT');
+      fin.parties.push({ type, numero: e.numero, ...r, liste: await listeStockee(page, type, e.numero) });
+    }
+    // Every control class measured in CSS pixels: the side panels (tap targets and painted
+    // type), the menus open, the chooser and the viewer.
+    fin.mesures.panneaux = await page.evaluate(() => {
+      const m = { largeur: Infinity, hauteur: Infinity, texte: Infinity };
+      for (const nom of ['panelDetailHighScores', 'panelChangerTableau', 'panelTableauAleatoire', 'panelTableauPrecedent', 'panelTableauIdem',
+        'panelTableauSuivant', 'panelBut', 'panelReglesDuJeu', 'panelCalculScores', 'panelLabyrinthe', 'panelCarreMagique',
+        'panelDifferences', 'panelSerpentin', 'panelMemoire', 'panelNumeroTableau', 'panelNomJoueur', 'panelScoreMixte',
+        'panelTitreMeilleurScore', 'panelPremierMeilleurScore', 'panelTitreDernierMeilleurScore', 'panelDernierMeilleurScore', 'lblInfos']) {
+        const c = window.cogitelleTest.controle(nom);
+        if (c.t) m.texte = Math.min(m.texte, c.pa * c.echelle);
+        if (nom.startsWith('panelNumero') || nom.startsWith('panelNom') || nom.includes('MeilleurScore') || nom === 'panelScoreMixte' || nom === 'lblInfos') continue;
+        m.largeur = Math.min(m.largeur, c.abs.w * c.echelle);
+        m.hauteur = Math.min(m.hauteur, c.abs.h * c.echelle);
+      }
+      return m;
+    });
+    fin.mesures.barreDesMenus = await plusPetits(page, '#menus .menu > button');
+    const entrees = [];
+    for (const [i, titre] of ['Cogitelle', 'Meilleurs scores', 'Options', 'Aide'].entries()) {
+      await appuyer(page, `#menus .menu:nth-child(${i + 1}) > button`);
+      entrees.push(await plusPetits(page, '#menus .liste:not([hidden]) button:not([hidden])', '#menus .liste:not([hidden]) button:not([hidden]) span'));
+      if (auDoigt) await page.screenshot({ path: nomFichier(`menu-${titre.replace(' ', '-')}`) });
+      await appuyer(page, `#menus .menu:nth-child(${i + 1}) > button`);
+    }
+    fin.mesures.menus = { largeur: Math.min(...entrees.map((e) => e.largeur)), hauteur: Math.min(...entrees.map((e) => e.hauteur)),
+      texte: Math.min(...entrees.map((e) => e.texte)) };
+    await panneauDebout(page, 'panelChangerTableau');
+    await page.locator('.dialogue.choix').waitFor();
+    await inactif(page);
+    if (auDoigt) await page.screenshot({ path: nomFichier('choix') });
+    const textesDialogue = (d) => `.dialogue.${d} .panneau, .dialogue.${d} .radio span, .dialogue.${d} .legende, .dialogue.${d} input.saisie, .dialogue.${d} .titre`;
+    fin.mesures.choixRadios = await plusPetits(page, '.dialogue.choix .radio', textesDialogue('choix'));
+    fin.mesures.choixBoutons = await plusPetits(page, '.dialogue.choix .panneau.bouton');
+    fin.mesures.choixFleches = await plusPetits(page, '.dialogue.choix .defile .fleche');
+    fin.mesures.choixSaisie = await plusPetits(page, '.dialogue.choix input.saisie');
+    const choix = await page.locator('.dialogue.choix').boundingBox();
+    assert.ok(choix.x >= 0 && choix.x + choix.width <= 390, `the chooser fits the phone's width: ${JSON.stringify(choix)}`);
+    await appuyer(page, '#buttonCancel');
+    await page.locator('.dialogue.choix').waitFor({ state: 'detached' });
+    await panneauDebout(page, 'panelDetailHighScores');
+    await page.locator('.dialogue.scores').waitFor();
+    await inactif(page);
+    if (auDoigt) await page.screenshot({ path: nomFichier('visionneuse') });
+    fin.mesures.visionneuseBoutons = await plusPetits(page, '.dialogue.scores .panneau.bouton', textesDialogue('scores'));
+    fin.mesures.visionneuseFleches = await plusPetits(page, '.dialogue.scores .defile .fleche');
+    const scores = await page.locator('.dialogue.scores').boundingBox();
+    assert.ok(scores.x >= 0 && scores.x + scores.width <= 390, `the viewer fits the phone's width: ${JSON.stringify(scores)}`);
+    await appuyer(page, '#panelOkHighScores');
+    await page.locator('.dialogue.scores').waitFor({ state: 'detached' });
+    assert.deepEqual(n.erreurs, []);
+    return fin;
+  } finally {
+    doigt = null;
+    await n.fermer();
+  }
+}
+
+test('a phone held upright: every game won by touch alone, the scores and records those of the mouse, every text and tap target large enough, the board read as a grid', async () => {
+  const auDoigt = await cinqPartiesDebout(true);
+  const aLaSouris = await cinqPartiesDebout(false);
+  writeFileSync(join(artefacts, 'debout-mesures.json'), JSON.stringify(auDoigt.mesures, null, 1));
+  for (const [classe, m] of Object.entries(auDoigt.mesures)) {
+    console.log(`     ${classe}: smallest ${m.largeur.toFixed(1)} x ${m.hauteur.toFixed(1)} px, text ${m.texte.toFixed(1)} px`);
+    assert.ok(m.hauteur >= 44 - 0.01 && m.largeur >= 44 - 0.01, `${classe}: tap target ${m.largeur} x ${m.hauteur}`);
+    assert.ok(m.texte >= 12 - 0.01, `${classe}: text ${m.texte} px`);
+  }
+  assert.equal(auDoigt.parties.length, 5);
+  assert.deepEqual(auDoigt.parties, aLaSouris.parties, 'the same moves by touch and by mouse score and record the same');
 });
 
 // ---- Running ---------------------------------------------------------------------------------

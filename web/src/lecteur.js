@@ -1,0 +1,118 @@
+// What a screen reader finds of the main window, kept beside the canvas it cannot read: the board
+// as an ARIA grid (a row per board row, a cell per cell, named as the module names them), the side
+// panels as buttons and texts, and a live region for the end messages and, every 10 seconds of a
+// game, the score.
+
+const INTERVALLE_SCORE = 10000;
+
+// `noyau` runs the module's calls.
+export function creerLecteur(noyau) {
+  const racine = document.getElementById('lecteur');
+  const grille = document.createElement('div');
+  grille.setAttribute('role', 'grid');
+  grille.setAttribute('aria-label', 'Tableau de jeu');
+  grille.id = 'grille';
+  const panneaux = document.createElement('div');
+  panneaux.id = 'panneauxLus';
+  racine.append(grille, panneaux);
+  const annonces = document.getElementById('annonces');
+  const elementsPanneaux = new Map();   // a side panel's index -> its button or text
+  let focus = -1;                       // the tag of the cell the module puts the focus on
+  let scoreEnMarche = false;
+  let score = '';
+
+  const annoncer = (texte) => {
+    // The same text again is heard again.
+    annonces.textContent = '';
+    requestAnimationFrame(() => { annonces.textContent = texte; });
+  };
+  setInterval(() => { if (scoreEnMarche && score) annoncer(`Score : ${score}`); }, INTERVALLE_SCORE);
+
+  // The grid read again once the module is free (a box may be waiting for the player), however
+  // many changes came meanwhile.
+  let relecture = null;
+  function relireGrille() {
+    if (!relecture) relecture = noyau.appel('cg_cases_lues', [], 'string').then((texte) => { relecture = null; construireGrille(texte); });
+  }
+
+  // The grid from the module's rows; its cells act as a tap of the finger does.
+  function construireGrille(texte) {
+    const { lignes } = JSON.parse(texte);
+    const rangees = grille.children;
+    lignes.forEach((cases, y) => {
+      let rangee = rangees[y];
+      if (!rangee) {
+        rangee = document.createElement('div');
+        rangee.setAttribute('role', 'row');
+        grille.append(rangee);
+      }
+      cases.forEach((c, x) => {
+        let cellule = rangee.children[x];
+        if (!cellule) {
+          cellule = document.createElement('div');
+          cellule.setAttribute('role', 'gridcell');
+          cellule.tabIndex = -1;
+          cellule.addEventListener('click', () => noyau.appel('cg_toucher', [Number(cellule.dataset.tag)]));
+          rangee.append(cellule);
+        }
+        if (cellule.dataset.tag !== String(c.tag)) cellule.dataset.tag = String(c.tag);
+        if (cellule.textContent !== c.nom) cellule.textContent = c.nom;
+        const choisie = c.tag === focus ? 'true' : 'false';
+        if (cellule.getAttribute('aria-selected') !== choisie) cellule.setAttribute('aria-selected', choisie);
+      });
+      while (rangee.children.length > cases.length) rangee.lastChild.remove();
+    });
+    while (rangees.length > lignes.length) grille.lastChild.remove();
+  }
+
+  // The side panels: a clickable one is a button running its command, any other with a caption a
+  // text; both in the window's order.
+  function suivrePanneau(i, d, c, visible) {
+    let el = elementsPanneaux.get(i);
+    const montre = visible && !!c.t && d.nom !== 'Shape1';
+    if (!el) {
+      if (!montre) return;
+      if (d.commande >= 0) {
+        el = document.createElement('button');
+        el.type = 'button';
+        el.addEventListener('click', () => noyau.appel('cg_commande', [d.commande]));
+      } else {
+        el = document.createElement('p');
+      }
+      el.id = `lu-${d.nom}`;
+      elementsPanneaux.set(i, el);
+      // In the window's order, whatever order they first showed in.
+      const suivant = [...elementsPanneaux.keys()].filter((k) => k > i && elementsPanneaux.get(k).isConnected).sort((a, b) => a - b)[0];
+      panneaux.insertBefore(el, suivant === undefined ? null : elementsPanneaux.get(suivant));
+    }
+    el.hidden = !montre;
+    if (el.textContent !== c.t) el.textContent = c.t;
+    if (el.tagName === 'BUTTON') el.disabled = !c.e;
+    if (d.nom === 'panelScoreMixte') score = c.t;
+  }
+
+  return {
+    annoncer,
+    // The model just read: what changed on the board or in the side panels, `visible(i)` saying
+    // whether a control shows.
+    suivre(m, description, controles, visible, K) {
+      let plateau = m.tout;
+      for (const c of m.controles) {
+        const d = description[c.i];
+        if (d.sorte === K.sortes.panneau) suivrePanneau(c.i, d, c, visible(c.i));
+        else if (d.sorte === K.sortes.case || d.sorte === K.sortes.plateau) plateau = true;
+      }
+      // A container shown or hidden shows or hides what lies in it.
+      if (m.controles.some((c) => description[c.i].sorte === K.sortes.panneau))
+        for (const [i, el] of elementsPanneaux) el.hidden = !(visible(i) && controles[i].t && description[i].nom !== 'Shape1');
+      if (plateau) relireGrille();
+    },
+    minuterieScore(actif) { scoreEnMarche = actif; },
+    // The cell the keyboard's focus is on (its tag), or -1.
+    focus(tag) {
+      if (tag === focus) return;
+      focus = tag;
+      for (const c of grille.querySelectorAll('[role=gridcell]')) c.setAttribute('aria-selected', Number(c.dataset.tag) === tag ? 'true' : 'false');
+    },
+  };
+}
