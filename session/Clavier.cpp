@@ -40,6 +40,20 @@ void RemettreCurseur(Contexte& c)
     PlacerCadreFocus(c);
 }
 
+int32_t CotePlateauLu(const GameState& g) { return JeuDe(g.TypeJeu) ? std::min(g.NbColonnes, 14) : 0; }
+
+TexteCase DireCase(const GameState& g, int32_t x, int32_t y)
+{
+    const Jeu* jeu = JeuDe(g.TypeJeu);
+    return jeu && DansLePlateau(g, x, y) ? jeu->DireCase(g, x, y) : TexteCase{};
+}
+
+std::string DecrirePlateau(const GameState& g)
+{
+    const Jeu* jeu = JeuDe(g.TypeJeu);
+    return jeu ? std::string(jeu->titre) + ", cogitelle n° " + std::to_string(g.NumeroTableau) : std::string();
+}
+
 Clavier::Clavier(Contexte& c, FenetrePrincipale& fenetre) : c_(c), fenetre_(fenetre) {}
 
 namespace {

@@ -22,6 +22,12 @@ void PlacerCadreFocus(Contexte& c);
 // A new game: the cursor on the cell the game starts it on.
 void RemettreCurseur(Contexte& c);
 
+// The board as assistive technologies read it: its side (0 while no game is on it), what each
+// cell (1..side) says, and the game and puzzle on it ("JEU DES DIFFERENCES, cogitelle n° 12").
+int32_t CotePlateauLu(const GameState& g);
+TexteCase DireCase(const GameState& g, int32_t x, int32_t y);
+std::string DecrirePlateau(const GameState& g);
+
 class Clavier {
 public:
     Clavier(Contexte& c, FenetrePrincipale& fenetre);
