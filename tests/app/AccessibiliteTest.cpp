@@ -9,7 +9,6 @@
 #include "app/PanneauWidget.h"
 #include "app/Peinture.h"
 #include "app/PlateauWidget.h"
-#include "app/fChoixTableau.h"
 #include "app/mathema.h"
 #include "ProgrammeEnJeu.h"
 
@@ -155,12 +154,6 @@ private slots:
         QCOMPARE(carte->text(QAccessible::Name), QString::number(p.g().Valeur[2][3]));
         QCOMPARE((PosCase{p.k().Focus.x, p.k().Focus.y}), (PosCase{2, 3}));
 
-        // The chooser's painted buttons.
-        p.math.Modele().panelChangerTableauClick();
-        auto* ok = p.f.frmChoixTableau->findChild<PanneauDialogue*>(QStringLiteral("buttonOK"));
-        QVERIFY(ok);
-        QCOMPARE(QAccessible::queryAccessibleInterface(ok)->role(), QAccessible::Button);
-        QCOMPARE(Nom(ok), QStringLiteral("OK"));
     }
 
     // The events that tell assistive technologies of a change: a cursor's move, a swap, a new
