@@ -242,7 +242,8 @@ bool TfrmMath::eventFilter(QObject* objet, QEvent* e)
 {
     // Every key typed in this window reaches its window object first, whichever control has the
     // focus; keys typed in the other windows never do.
-    if (e->type() == QEvent::KeyPress && objet == windowHandle() && isEnabled()) {
+    // While the menu bar has the keyboard (after Alt), the keys are its own.
+    if (e->type() == QEvent::KeyPress && objet == windowHandle() && isEnabled() && !menuBar()->hasFocus()) {
         const auto* touche = static_cast<QKeyEvent*>(e);
         if (const std::optional<ToucheClavier> t = ToucheClavierDe(touche->key())) {
             // The board's cursor, the walls, Tab through the panels, the maze's arrows. A key

@@ -1,6 +1,7 @@
 // The main window played from the keyboard alone: one puzzle of every game won by keys, beside
 // the same presses made by the mouse in a second window; the cursor's frame and the panels' focus
 // as they are painted.
+#include <QMenuBar>
 #include <QtTest>
 #include <cstring>
 #include <fstream>
@@ -223,6 +224,10 @@ private slots:
         QCOMPARE(p.g().NumeroTableau, 2);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(suivant));
         // The new game's board has its cursor back on its first cell.
+        QCOMPARE(p.Curseur(), (PosCase{1, 1}));
+        // While the menu bar has the keyboard, the arrows are its own.
+        p.math.menuBar()->setFocus(Qt::MenuBarFocusReason);
+        p.Touche(Qt::Key_Right);
         QCOMPARE(p.Curseur(), (PosCase{1, 1}));
     }
 };
