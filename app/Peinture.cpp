@@ -197,9 +197,7 @@ void PeindreFocus(QPainter& p, const QRect& r, int32_t largeur, Couleur exterieu
 
 void PeindreFocusPanneau(QPainter& p, const QRect& r, const Controle& c, const Aligneur& a)
 {
-    const int32_t biseaux = (c.BiseauExterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0) +
-        (c.BiseauInterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0);
-    const int32_t m = biseaux + 1;
+    const int32_t m = RetraitFocusPanneau(c);
     PeindreFocus(p, r.adjusted(m, m, -m, -m), 1, CouleurFocusExterieur, CouleurFocusInterieur, a);
 }
 

@@ -195,6 +195,14 @@ enum class TypeMur : uint8_t { Droit, Bas, BasDroit };
 constexpr Couleur CouleurFocusExterieur = couleurs::Noir;
 constexpr Couleur CouleurFocusInterieur = couleurs::Blanc;
 
+// A side panel's focus frame, one pixel of each colour, lies this far inside the panel: past its
+// bevels, and one pixel more.
+inline int32_t RetraitFocusPanneau(const Controle& c)
+{
+    return (c.BiseauExterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0) +
+        (c.BiseauInterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0) + 1;
+}
+
 // Where the main window's keyboard focus is: on the board, at one of its cells, or on a side panel.
 struct FocusClavier {
     const Controle* panneau = nullptr;   // the side panel that has it; nullptr: the board

@@ -194,10 +194,8 @@ void PeindreControle(HDC dc, const RECT& r, const Controle& c, const Pinceau& p)
     case Sorte::Panneau:
         PeindrePanneau(dc, r, c, p);
         if (c.Focus()) {
-            const int32_t biseaux = (c.BiseauExterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0) +
-                (c.BiseauInterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0);
             RECT zone = r;
-            const int m = p.echelle.Trait(biseaux + 1);
+            const int m = p.echelle.Trait(RetraitFocusPanneau(c));
             InflateRect(&zone, -m, -m);
             PeindreFocus(dc, zone, 1, CouleurFocusExterieur, CouleurFocusInterieur, p.echelle);
         }
