@@ -77,7 +77,12 @@ DialogueModele::DialogueModele(const DescriptionFenetre& d, const std::vector<Re
             auto* rb = new QRadioButton(parent);
             echelle.Styler(rb);
             rb->setText(Q(c.caption));
-            connect(rb, &QRadioButton::clicked, this, [this, indice] { Clic(indice); });
+            // Checked by the mouse, the keys or a screen reader's toggle action, which checks it
+            // without a click. A click on the button already checked changes nothing.
+            connect(rb, &QRadioButton::toggled, this, [this, indice](bool coche) {
+                if (coche)
+                    Clic(indice);
+            });
             w = rb;
             break;
         }

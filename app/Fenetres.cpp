@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 
+#include "app/Accessibilite.h"
 #include "app/Aide.h"
 #include "app/Icone.h"
 #include "app/PanneauDialogue.h"
@@ -20,6 +21,7 @@ Fenetres::Fenetres(Session& session, PortsQt& ports, const MetriquesEcran& ecran
 {
     ports_.SetTitre(session_.etat.Titre);
     session_.BrancherFenetres(this);
+    InstallerAccessibilite();
     frmSplash = std::make_unique<TfrmSplash>(session_, ecran);
     QObject::connect(frmSplash.get(), &TfrmSplash::demarrage, frmSplash.get(), [this](int32_t langue) { Demarrer(langue); });
     if (!differer)

@@ -31,6 +31,12 @@ public:
     // Makes the panel a button that calls `clic` on a left click.
     void SetBouton(std::function<void()> clic);
     bool EstBouton() const { return static_cast<bool>(clic_); }
+    // A click from outside the mouse (a screen reader's action).
+    void Cliquer()
+    {
+        if (clic_ && isEnabled())
+            clic_();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -1,5 +1,6 @@
 #include "app/PanneauWidget.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,7 +17,7 @@ bool MemeAspect(const Controle& a, const Controle& b)
         a.TaillePolice() == b.TaillePolice() && a.Gras() == b.Gras() &&
         a.BiseauInterieur() == b.BiseauInterieur() && a.BiseauExterieur() == b.BiseauExterieur() &&
         a.LargeurBiseau() == b.LargeurBiseau() && a.CouleurStylo() == b.CouleurStylo() &&
-        a.LargeurStylo() == b.LargeurStylo();
+        a.LargeurStylo() == b.LargeurStylo() && a.Focus() == b.Focus();
 }
 
 } // namespace
@@ -45,6 +46,14 @@ void PanneauWidget::Synchroniser()
         vu_ = modele_;
         update();
     }
+    // The caption a screen reader reads changed: the score, the info text, a puzzle number.
+    if (legendeAnnoncee_ != modele_.Caption()) {
+        legendeAnnoncee_ = modele_.Caption();
+        if (QAccessible::isActive()) {
+            QAccessibleEvent e(this, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&e);
+        }
+    }
 }
 
 void PanneauWidget::paintEvent(QPaintEvent*)
@@ -56,7 +65,11 @@ void PanneauWidget::paintEvent(QPaintEvent*)
     police.setBold(modele_.Gras());
     switch (modele_.sorte()) {
     // A caption that would not fit its box (a long name, a large number) is drawn smaller.
-    case Sorte::Panneau: PeindrePanneau(p, r, modele_, police, a, true); break;
+    case Sorte::Panneau:
+        PeindrePanneau(p, r, modele_, police, a, true);
+        if (modele_.Focus())
+            PeindreFocusPanneau(p, r, modele_, a);
+        break;
     case Sorte::Etiquette: PeindreEtiquette(p, r, modele_, police, a, true); break;
     case Sorte::Cadre: PeindreCadre(p, r, modele_, a); break;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "core/Controles.h"
 
@@ -16,6 +17,13 @@ public:
 
     const Controle& Modele() const { return modele_; }
     void SetCliquable(bool cliquable) { cliquable_ = cliquable; }
+    bool EstCliquable() const { return cliquable_; }
+    // A click from outside the mouse (a screen reader's action).
+    void Cliquer()
+    {
+        if (cliquable_ && isEnabled())
+            emit clique();
+    }
 
     // Place, visibility, enabled state and cursor from the model; a repaint when the look changed.
     void Synchroniser();
@@ -34,6 +42,7 @@ protected:
 private:
     const Controle& modele_;
     Controle vu_;   // the look last painted
+    std::string legendeAnnoncee_;   // the caption assistive technologies last heard of
     bool policeTimes_;
     bool cliquable_ = false;
     Qt::MouseButton boutonTenu_ = Qt::NoButton;

@@ -177,6 +177,30 @@ void PeindreEtiquette(QPainter& p, const QRect& r, const Controle& c, const QFon
     PeindreFondEtTexte(p, a.Aligner(r), c, police, Qt::TextWordWrap, ajuster);
 }
 
+static void PeindreAnneau(QPainter& p, const QRectF& zone, qreal t, const QColor& couleur)
+{
+    p.fillRect(QRectF(zone.left(), zone.top(), zone.width(), t), couleur);
+    p.fillRect(QRectF(zone.left(), zone.bottom() - t, zone.width(), t), couleur);
+    p.fillRect(QRectF(zone.left(), zone.top() + t, t, zone.height() - 2 * t), couleur);
+    p.fillRect(QRectF(zone.right() - t, zone.top() + t, t, zone.height() - 2 * t), couleur);
+}
+
+void PeindreFocus(QPainter& p, const QRect& r, int32_t largeur, Couleur exterieur, Couleur interieur, const Aligneur& a)
+{
+    const QRectF zone = a.Aligner(r);
+    const qreal t = std::min({a.Trait(std::max(1, largeur)), zone.width() / 4, zone.height() / 4});
+    if (t <= 0)
+        return;
+    PeindreAnneau(p, zone, t, VersQColor(exterieur));
+    PeindreAnneau(p, zone.adjusted(t, t, -t, -t), t, VersQColor(interieur));
+}
+
+void PeindreFocusPanneau(QPainter& p, const QRect& r, const Controle& c, const Aligneur& a)
+{
+    const int32_t m = RetraitFocusPanneau(c);
+    PeindreFocus(p, r.adjusted(m, m, -m, -m), 1, CouleurFocusExterieur, CouleurFocusInterieur, a);
+}
+
 void PeindreCadre(QPainter& p, const QRect& r, const Controle& c, const Aligneur& a)
 {
     const QRectF zone = a.Aligner(r);
@@ -184,11 +208,7 @@ void PeindreCadre(QPainter& p, const QRect& r, const Controle& c, const Aligneur
     const qreal t = std::min({a.Trait(std::max(1, c.LargeurStylo())), zone.width() / 2, zone.height() / 2});
     if (t <= 0)
         return;
-    const QColor stylo = VersQColor(c.CouleurStylo());
-    p.fillRect(QRectF(zone.left(), zone.top(), zone.width(), t), stylo);
-    p.fillRect(QRectF(zone.left(), zone.bottom() - t, zone.width(), t), stylo);
-    p.fillRect(QRectF(zone.left(), zone.top() + t, t, zone.height() - 2 * t), stylo);
-    p.fillRect(QRectF(zone.right() - t, zone.top() + t, t, zone.height() - 2 * t), stylo);
+    PeindreAnneau(p, zone, t, VersQColor(c.CouleurStylo()));
 }
 
 } // namespace cogitelle

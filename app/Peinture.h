@@ -66,5 +66,10 @@ void PeindreEtiquette(QPainter& p, const QRect& r, const Controle& c, const QFon
     bool ajuster = false);
 // An outline shape with no fill: the pen's whole width lies inside the bounds.
 void PeindreCadre(QPainter& p, const QRect& r, const Controle& c, const Aligneur& a);
+// The keyboard's focus: two rings inside `r`, each `largeur` wide, the outer one in `exterieur`,
+// the inner one in `interieur`.
+void PeindreFocus(QPainter& p, const QRect& r, int32_t largeur, Couleur exterieur, Couleur interieur, const Aligneur& a);
+// A side panel with the focus shown: a thin focus frame inside its bevels.
+void PeindreFocusPanneau(QPainter& p, const QRect& r, const Controle& c, const Aligneur& a);
 
 } // namespace cogitelle

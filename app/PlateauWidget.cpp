@@ -1,5 +1,6 @@
 #include "app/PlateauWidget.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -8,6 +9,7 @@
 #include <QToolTip>
 #include <unordered_map>
 
+#include "app/Accessibilite.h"
 #include "app/Peinture.h"
 #include "session/Entrees.h"
 
@@ -45,10 +47,10 @@ bool BoutonDe(Qt::MouseButton b, BoutonSouris& bouton)
 
 } // namespace
 
-PlateauWidget::PlateauWidget(Session& session, QWidget* parent)
-    : QWidget(parent), c_(session.ctx), panneauVu_(session.controles.panelCentral)
+PlateauWidget::PlateauWidget(cogitelle::Session& session, QWidget* parent)
+    : QWidget(parent), session_(session), c_(session.ctx), panneauVu_(session.controles.panelCentral)
 {
-    Session* s = &session;
+    cogitelle::Session* s = &session;
     routage_.CaseMouseDown = [s](Contexte&, int32_t tag, BoutonSouris b, uint32_t etat) { s->Case(tag, b, etat); };
     routage_.MurEnfoncement = [s](Contexte&, TypeMur t, int32_t tag) { s->MurEnfonce(t, tag); };
     routage_.MurRelachement = [s](Contexte&, TypeMur t, int32_t tag) { s->MurRelache(t, tag); };
@@ -144,6 +146,51 @@ void PlateauWidget::Synchroniser()
     }
     if (underMouse())
         ActualiserCurseur(mapFromGlobal(QCursor::pos()));
+    if (QAccessible::isActive())
+        Annoncer();
+}
+
+void PlateauWidget::Annoncer()
+{
+    const GameState& g = c_.etat;
+    const int32_t n = isVisible() ? CotePlateauLu(g) : 0;
+    if (n != coteAnnonce_) {
+        coteAnnonce_ = n;
+        textesAnnonces_.assign(static_cast<size_t>(2 * n * n), QString());
+        QAccessibleTableModelChangeEvent e(this, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&e);
+    }
+    for (int32_t y = 1; y <= n; ++y)
+        for (int32_t x = 1; x <= n; ++x) {
+            const TexteCase t = DireCase(g, x, y);
+            const size_t i = static_cast<size_t>(2 * ((y - 1) * n + (x - 1)));
+            const QString nom = QString::fromStdString(t.nom), etat = QString::fromStdString(t.etat);
+            if (textesAnnonces_[i] != nom) {
+                textesAnnonces_[i] = nom;
+                QAccessibleEvent e(InterfaceCase(this, x, y), QAccessible::NameChanged);
+                QAccessible::updateAccessibility(&e);
+            }
+            if (textesAnnonces_[i + 1] != etat) {
+                textesAnnonces_[i + 1] = etat;
+                QAccessibleEvent e(InterfaceCase(this, x, y), QAccessible::DescriptionChanged);
+                QAccessible::updateAccessibility(&e);
+            }
+        }
+    const FocusClavier& f = c_.controles.Focus;
+    const bool focus = n > 0 && hasFocus() && !f.panneau;
+    if (focus && (!focusAnnonce_ || curseurAnnonce_ != PosCase{f.x, f.y})) {
+        QAccessibleEvent e(InterfaceCase(this, f.x, f.y), QAccessible::Focus);
+        QAccessible::updateAccessibility(&e);
+    }
+    focusAnnonce_ = focus;
+    curseurAnnonce_ = {f.x, f.y};
+}
+
+void PlateauWidget::PresserCase(int32_t x, int32_t y, BoutonSouris bouton)
+{
+    session_.Curseur().PresserCase(x, y, bouton);
+    Synchroniser();
+    emit modeleModifie();
 }
 
 int PlateauWidget::IndiceA(QPoint p) const
@@ -185,6 +232,11 @@ void PlateauWidget::paintEvent(QPaintEvent* e)
         else
             PeindrePanneau(p, r, ctl, Police(ctl.TaillePolice()), a);
     }
+    // The keyboard's cursor, above everything on the board.
+    const Controle& focus = c_.controles.CadreFocus;
+    const QRect r = VersQRect(focus.rect());
+    if (focus.Visible() && r.intersects(zone))
+        PeindreFocus(p, r, focus.LargeurStylo(), focus.CouleurStylo(), focus.couleur(), a);
 }
 
 void PlateauWidget::mousePressEvent(QMouseEvent* e) { Appuyer(e, false); }

@@ -30,6 +30,11 @@ public:
     explicit PlateauWidget(Session& session, QWidget* parent = nullptr);
 
     Routage& routage() { return routage_; }
+    cogitelle::Session& session() const { return session_; }
+
+    // A cell pressed from outside the mouse (a screen reader's action): the cursor goes there and
+    // presses it with that button, as the keys do.
+    void PresserCase(int32_t x, int32_t y, BoutonSouris bouton);
 
     // Follows the board panel's place, colour and visibility, and repaints what the rules changed.
     void Synchroniser();
@@ -64,6 +69,11 @@ private:
     const QFont& Police(int points);
     const QFont& PoliceDeCase(const Controle& cellule, const QPaintDevice* appareil);
 
+    // Tells assistive technologies what changed on the board: the cells' names, a new board, the
+    // cursor's cell while the board has the focus.
+    void Annoncer();
+
+    cogitelle::Session& session_;
     Contexte& c_;
     Routage routage_;
     std::vector<Genre> genres_;   // parallel to OrdreCreation()
@@ -71,6 +81,11 @@ private:
     Controle panneauVu_;
     std::map<int, QFont> polices_;
     std::map<QString, QFont> ajustees_;
+    // What assistive technologies were last told.
+    std::vector<QString> textesAnnonces_;
+    int32_t coteAnnonce_ = -1;
+    PosCase curseurAnnonce_{};
+    bool focusAnnonce_ = false;
 };
 
 } // namespace cogitelle

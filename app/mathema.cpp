@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QWindow>
+#include <optional>
 
 #include "app/PanneauWidget.h"
 #include "app/Peinture.h"
@@ -14,6 +15,43 @@
 #include "app/PortsQt.h"
 
 namespace cogitelle {
+
+namespace {
+
+// The keys of the main window's keyboard rules (session/Clavier.h); none for any other key.
+std::optional<ToucheClavier> ToucheClavierDe(int cle)
+{
+    switch (cle) {
+    case Qt::Key_Left: return ToucheClavier::Gauche;
+    case Qt::Key_Right: return ToucheClavier::Droite;
+    case Qt::Key_Up: return ToucheClavier::Haut;
+    case Qt::Key_Down: return ToucheClavier::Bas;
+    case Qt::Key_Home: return ToucheClavier::HautGauche;
+    case Qt::Key_PageUp: return ToucheClavier::HautDroite;
+    case Qt::Key_End: return ToucheClavier::BasGauche;
+    case Qt::Key_PageDown: return ToucheClavier::BasDroite;
+    case Qt::Key_Space: return ToucheClavier::Espace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return ToucheClavier::Entree;
+    case Qt::Key_Menu: return ToucheClavier::Menu;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return ToucheClavier::Tabulation;
+    default: return std::nullopt;
+    }
+}
+
+uint32_t EtatTouches(const QKeyEvent* e)
+{
+    uint32_t etat = 0;
+    const Qt::KeyboardModifiers m = e->modifiers();
+    // Shift+Tab comes as Backtab, with or without Shift said.
+    if ((m & Qt::ShiftModifier) || e->key() == Qt::Key_Backtab) etat |= ssShift;
+    if (m & Qt::ControlModifier) etat |= ssCtrl;
+    if (m & Qt::AltModifier) etat |= ssAlt;
+    return etat;
+}
+
+} // namespace
 
 TfrmMath::TfrmMath(Session& session, PortsQt& ports, const MetriquesEcran& ecran)
     : QMainWindow(nullptr), session_(session), ports_(ports)
@@ -135,12 +173,21 @@ void TfrmMath::RafraichirVue()
         pal.setColor(QPalette::Window, fond);
         fond_->setPalette(pal);
     }
-    plateau_->Synchroniser();
     if (k.Modifications() != modificationsVues_) {
         modificationsVues_ = k.Modifications();
         for (const PlaceControle& p : modele.Disposition())
             panneaux_.at(p.controle)->Synchroniser();
     }
+    // The keyboard's focus where the model has it: the widget that has it is the one assistive
+    // technologies are told of. Given once it changed, and once the widget can take it.
+    if (!focusDonne_ || k.Focus.panneau != focusVu_) {
+        focusVu_ = k.Focus.panneau;
+        QWidget* w = focusVu_ ? static_cast<QWidget*>(panneaux_.at(focusVu_)) : plateau_;
+        focusDonne_ = w->isVisible() && w->isEnabled();
+        if (focusDonne_)
+            w->setFocus(Qt::OtherFocusReason);
+    }
+    plateau_->Synchroniser();
     size_t i = 0;
     for (const Menu& m : session_.Menus())
         for (const ElementMenu& e : m.elements) {
@@ -195,21 +242,23 @@ bool TfrmMath::eventFilter(QObject* objet, QEvent* e)
 {
     // Every key typed in this window reaches its window object first, whichever control has the
     // focus; keys typed in the other windows never do.
-    if (e->type() == QEvent::KeyPress && objet == windowHandle() && isEnabled()) {
+    // While the menu bar has the keyboard (after Alt), the keys are its own.
+    if (e->type() == QEvent::KeyPress && objet == windowHandle() && isEnabled() && !menuBar()->hasFocus()) {
         const auto* touche = static_cast<QKeyEvent*>(e);
-        switch (touche->key()) {
-        case Qt::Key_Left: Executer([this] { session_.Fleche(Fleche::Gauche); }); break;
-        case Qt::Key_Right: Executer([this] { session_.Fleche(Fleche::Droite); }); break;
-        case Qt::Key_Up: Executer([this] { session_.Fleche(Fleche::Haut); }); break;
-        case Qt::Key_Down: Executer([this] { session_.Fleche(Fleche::Bas); }); break;
-        default: {
+        if (const std::optional<ToucheClavier> t = ToucheClavierDe(touche->key())) {
+            // The board's cursor, the walls, Tab through the panels, the maze's arrows. A key
+            // used goes no further: Tab and Space belong to the window's own rules, not Qt's.
+            bool utilisee = false;
+            const uint32_t etat = EtatTouches(touche);
+            Executer([this, &utilisee, t, etat] { utilisee = session_.Touche(*t, etat); });
+            if (utilisee)
+                return true;
+        } else {
             const QString texte = touche->text();
             if (texte.size() == 1 && texte[0].unicode() < 128) {
                 const char caractere = char(texte[0].unicode());
                 Executer([this, caractere] { session_.Caractere(caractere); });
             }
-            break;
-        }
         }
     }
     return QMainWindow::eventFilter(objet, e);

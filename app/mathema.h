@@ -56,6 +56,8 @@ private:
     std::vector<QAction*> actions_;
     QTimer timerDebut_;
     uint64_t modificationsVues_ = ~uint64_t(0);
+    const Controle* focusVu_ = nullptr;   // the model's focus last given to a widget
+    bool focusDonne_ = false;
     bool activeeVue_ = true;
 };
 

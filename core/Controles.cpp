@@ -57,6 +57,14 @@ Controles::Controles()
             Attacher(MursBasDroits[x][y], true);
         }
 
+    CadreFocus = Controle(Sorte::Cadre, 0);
+    CadreFocus.couleurStylo_ = CouleurFocusExterieur;
+    CadreFocus.couleur_ = CouleurFocusInterieur;
+    CadreFocus.largeurStylo_ = 2;
+    // On the board for its repaints, outside the pool.
+    CadreFocus.proprietaire_ = this;
+    CadreFocus.surPlateau_ = true;
+
     Controle* panneaux[] = {&panelCentral, &superPanelDroite, &panelNumeroTableau, &panelNomJoueur,
         &panelScoreMixte, &panelTitreMeilleurScore, &panelTitreDernierMeilleurScore,
         &panelPremierMeilleurScore, &panelDernierMeilleurScore, &panelDetailHighScores, &panelInfo,

@@ -30,6 +30,7 @@ constexpr Couleur RougeVif = RGB(0xFF, 0x00, 0x00);
 constexpr Couleur BleuVif = RGB(0x00, 0x00, 0xFF);
 constexpr Couleur VertClair = RGB(0x80, 0xFF, 0x80);    // #80FF80
 constexpr Couleur BleuCiel = RGB(0x74, 0xC6, 0xED);     // #74C6ED
+constexpr Couleur Blanc = RGB(0xFF, 0xFF, 0xFF);
 } // namespace couleurs
 
 enum class Curseur : uint8_t { Defaut, Main, Interdit, FlecheHaut };
@@ -90,6 +91,8 @@ public:
     bool ShowHint() const { return showHint_; }
     Couleur CouleurStylo() const { return couleurStylo_; }
     int32_t LargeurStylo() const { return largeurStylo_; }
+    // A side panel that has the keyboard's focus, shown: a two-tone frame inside its bevel.
+    bool Focus() const { return focus_; }
 
     // The comparison is inline: a layout or a redraw calls these thousands of times per new game,
     // and most calls change nothing.
@@ -132,6 +135,7 @@ public:
     void SetShowHint(bool v) { Affecter(showHint_, v); }
     void SetCouleurStylo(Couleur c) { Affecter(couleurStylo_, c); }
     void SetLargeurStylo(int32_t w) { Affecter(largeurStylo_, w); }
+    void SetFocus(bool f) { Affecter(focus_, f); }
 
 private:
     friend class Controles;
@@ -169,6 +173,7 @@ private:
     Biseau biseauExterieur_ = Biseau::Releve;
     Curseur curseur_ = Curseur::Defaut;
     bool showHint_ = false;
+    bool focus_ = false;
     std::string caption_;
     std::string hint_;
 };
@@ -184,6 +189,27 @@ struct Minuterie {
 };
 
 enum class TypeMur : uint8_t { Droit, Bas, BasDroit };
+
+// The two colours of a focus frame: an outer ring and an inner one, so that it reads on any cell,
+// panel and board colour the player may pick.
+constexpr Couleur CouleurFocusExterieur = couleurs::Noir;
+constexpr Couleur CouleurFocusInterieur = couleurs::Blanc;
+
+// A side panel's focus frame, one pixel of each colour, lies this far inside the panel: past its
+// bevels, and one pixel more.
+inline int32_t RetraitFocusPanneau(const Controle& c)
+{
+    return (c.BiseauExterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0) +
+        (c.BiseauInterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0) + 1;
+}
+
+// Where the main window's keyboard focus is: on the board, at one of its cells, or on a side panel.
+struct FocusClavier {
+    const Controle* panneau = nullptr;   // the side panel that has it; nullptr: the board
+    int32_t x = 1, y = 1;                // the board's cell that has it
+    // Its look shows: a key moved or used it since the last press of the mouse.
+    bool montre = false;
+};
 
 // The pool of board controls and the main window's panels the rules write to.
 class Controles {
@@ -201,6 +227,12 @@ public:
     Controle MursBasDroits[14][14];     // x 1..13, y 1..13
 
     Controle& Mur(TypeMur type, int32_t x, int32_t y);
+
+    // The keyboard's focus, and its look on the board: a frame of the two focus colours, each
+    // ring LargeurStylo wide, over the focused cell. It is painted above the pool and is not part
+    // of it: it takes no press.
+    FocusClavier Focus;
+    Controle CadreFocus;
 
     // The board panel (its rectangle is relative to the main window's client area).
     Controle panelCentral;

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <string>
 
 #include "core/Contexte.h"
 
@@ -39,6 +40,13 @@ enum class [[nodiscard]] Suite : uint8_t { Rien, TesterFin };
 
 // The end test's answer.
 enum class IssuePartie : uint8_t { EnCours, Reussie, Echouee };
+
+// What a screen reader says of a board cell: what the cell shows (its number, or a short word
+// where it shows none), then what the player may want to know of it (empty when nothing).
+struct TexteCase {
+    std::string nom;
+    std::string etat;
+};
 
 // A colour drawn from the puzzle's generator: blue, then green, then red, each component
 // base + Draw(etendue); without red the red component is 0 and is not drawn.
@@ -106,6 +114,13 @@ public:
     virtual bool Touche(const GameState& g, Fleche touche, PosCase& cible) const { return false; }
     // A tick of a game timer, whether or not that timer runs.
     virtual Suite Tic(Contexte& c, Minuterie::Id minuterie) const { return Suite::Rien; }
+
+    // The keyboard's cursor on the board: the cell it starts on in a new game. A game whose
+    // player walks with the arrow keys keeps it on the player's cell instead.
+    virtual PosCase CaseDeDepart(const GameState& g) const { return {1, 1}; }
+    virtual bool CurseurSurJoueur() const { return false; }
+    // A cell of the board (1..n) as a screen reader says it.
+    virtual TexteCase DireCase(const GameState& g, int32_t x, int32_t y) const = 0;
 
     // The end test.
     virtual IssuePartie Fin(const GameState& g) const = 0;

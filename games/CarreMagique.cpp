@@ -296,6 +296,21 @@ public:
         return Suite::Rien;
     }
 
+    // The number; then how far its row, its column and, when they count, its diagonals are from
+    // the magic sum, as the ring shows it.
+    TexteCase DireCase(const GameState& g, int32_t x, int32_t y) const override
+    {
+        const int32_t n = g.NbColonnes;
+        auto ecart = [](int32_t v) { return v == 0 ? std::string("juste") : (v > 0 ? "+" : "") + std::to_string(v); };
+        TexteCase t{std::to_string(g.Valeur[x][y]),
+            "ligne " + ecart(g.Valeur[n + 1][y]) + ", colonne " + ecart(g.Valeur[x][n + 1])};
+        if (g.AvecDiagonales && x == y)
+            t.etat += ", diagonale " + ecart(g.Valeur[n + 1][n + 1]);
+        if (g.AvecDiagonales && x == n + 1 - y)
+            t.etat += ", diagonale " + ecart(g.Valeur[n + 1][0]);
+        return t;
+    }
+
     // Every line on the magic sum; row 1 follows from the other rows and the columns.
     IssuePartie Fin(const GameState& g) const override
     {

@@ -412,6 +412,17 @@ public:
         return Suite::Rien;
     }
 
+    PosCase CaseDeDepart(const GameState& g) const override { return {g.PosX, g.PosY}; }
+
+    // A hole, or the number; the player's cell and the cells it may move to are said so.
+    TexteCase DireCase(const GameState& g, int32_t x, int32_t y) const override
+    {
+        const int32_t e = g.Etat[x][y];
+        if (e == -2)
+            return {"trou", ""};
+        return {std::to_string(g.Valeur[x][y]), e == 1 ? "vous" : e == 0 ? "accessible" : ""};
+    }
+
     // Over when one cell is left, or when the player's cell has no move left.
     IssuePartie Fin(const GameState& g) const override
     {

@@ -666,6 +666,38 @@ public:
         return Suite::TesterFin;
     }
 
+    PosCase CaseDeDepart(const GameState& g) const override { return {g.PosX, g.PosY}; }
+    bool CurseurSurJoueur() const override { return true; }
+
+    // The glutton, the exit, a bonus or nothing; then the walls that stand around the cell.
+    TexteCase DireCase(const GameState& g, int32_t x, int32_t y) const override
+    {
+        TexteCase t;
+        const bool glouton = x == g.PosX && y == g.PosY;
+        if (glouton)
+            t.nom = "glouton";
+        else if (x == g.ArriveeX && y == g.ArriveeY)
+            t.nom = "arrivée";
+        else if (g.CaseGarnie[x][y])
+            t.nom = std::to_string(g.Valeur[x][y]);
+        else
+            t.nom = "vide";
+        if (glouton)
+            t.etat = "énergie " + std::to_string(g.Valeur[x][y]);
+        // Passages: 1 right, 2 down, 3 left, 4 up; told from the top, clockwise.
+        static constexpr struct { int32_t cote; const char* mot; } cotes[] = {
+            {4, "haut"}, {1, "droite"}, {2, "bas"}, {3, "gauche"}};
+        std::string murs;
+        int32_t nb = 0;
+        for (const auto& c : cotes)
+            if (!g.Passages[x][y].Ouvert[c.cote]) {
+                murs += (nb++ ? ", " : "") + std::string(c.mot);
+            }
+        if (nb)
+            t.etat += (t.etat.empty() ? "" : ", ") + std::string(nb > 1 ? "murs : " : "mur : ") + murs;
+        return t;
+    }
+
     bool Touche(const GameState& g, Fleche touche, PosCase& cible) const override
     {
         cible = PosCase{g.PosX + (touche == Fleche::Droite) - (touche == Fleche::Gauche),

@@ -215,6 +215,14 @@ public:
         return Suite::TesterFin;
     }
 
+    // A card face down, its number face up, nothing once its group is found or on an empty cell.
+    TexteCase DireCase(const GameState& g, int32_t x, int32_t y) const override
+    {
+        if (g.Valeur[x][y] == 0 || g.Etat[x][y] == -2)
+            return {"vide", ""};
+        return {g.Etat[x][y] == 1 ? std::to_string(g.Valeur[x][y]) : std::string("cachée"), ""};
+    }
+
     IssuePartie Fin(const GameState& g) const override { return g.CartesRestantes == 0 ? IssuePartie::Reussie : IssuePartie::EnCours; }
 
     void EcrireJson(std::ostream& o, const GameState& g) const override

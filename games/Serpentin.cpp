@@ -288,6 +288,11 @@ public:
         return Suite::Rien;
     }
 
+    TexteCase DireCase(const GameState& g, int32_t x, int32_t y) const override
+    {
+        return {g.EstTrou[x][y] ? std::string("trou") : std::to_string(g.Valeur[x][y]), ""};
+    }
+
     IssuePartie Fin(const GameState& g) const override { return SerpentinForme(g) ? IssuePartie::Reussie : IssuePartie::EnCours; }
 
     void EcrireJson(std::ostream& o, const GameState& g) const override

@@ -1,6 +1,8 @@
 #include "session/FenetrePrincipale.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "session/Echelles.h"
 #include "session/Textes.h"
@@ -84,6 +86,22 @@ FenetrePrincipale::FenetrePrincipale(Contexte& c, ActionsFenetres& actions) : c_
         place(k.panelsJeux[5], jeux, "panelMemoire", {3, 92, 180, 20}, CommandeJeu(Memoire)),
     };
     Shape1 = Controle(Sorte::Cadre, 0);
+
+    // The design places in the window, each child's added to its parent's.
+    auto origine = [this](const PlaceControle& p) {
+        int32_t gauche = p.design.left, haut = p.design.top;
+        for (const PlaceControle& q : disposition_)
+            if (q.controle == p.parent) {
+                gauche += q.design.left;
+                haut += q.design.top;
+            }
+        return std::pair{haut, gauche};
+    };
+    for (size_t i = 0; i < disposition_.size(); ++i)
+        if (disposition_[i].cliquable())
+            tabulation_.push_back(i);
+    std::stable_sort(tabulation_.begin(), tabulation_.end(),
+        [&](size_t a, size_t b) { return origine(disposition_[a]) < origine(disposition_[b]); });
 }
 
 bool FenetrePrincipale::EstCliquable(const Controle& c) const

@@ -77,6 +77,9 @@ public:
     // The right-hand controls in creation order, parents before their children.
     const std::vector<PlaceControle>& Disposition() const { return disposition_; }
     bool EstCliquable(const Controle& c) const;
+    // The clickable controls in the order the Tab key reaches them after the board: down the
+    // window, left to right along a line. Indices into Disposition.
+    const std::vector<size_t>& OrdreTabulation() const { return tabulation_; }
 
     // Window creation, from the screen's size in pixels and its pixels per inch.
     void FormCreate(int32_t largeurEcran, int32_t hauteurEcran, double pixelsParPouce);
@@ -116,6 +119,7 @@ private:
     Contexte& c_;
     ActionsFenetres& actions_;
     std::vector<PlaceControle> disposition_;
+    std::vector<size_t> tabulation_;
 };
 
 // The start screen: its creation sets the program title.

@@ -6,6 +6,7 @@
 #include "games/Disposition.h"
 #include "games/Jeux.h"
 #include "games/Rendu.h"
+#include "session/Clavier.h"
 #include "session/FinDePartie.h"
 #include "session/Textes.h"
 #include "store/Options.h"
@@ -121,6 +122,7 @@ void NouvellePartie(Contexte& c)
     DemarrerPartie(c);
     for (int32_t i = 0; i < rejets; ++i)
         DemarrerPartie(c);
+    RemettreCurseur(c);
 }
 
 // The ">>" and "<<" panels are disabled at the last and the first puzzle; a call that reaches

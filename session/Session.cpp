@@ -23,7 +23,8 @@ Session::Session(Ports& ports, std::unique_ptr<MagasinOptions> propre, MagasinOp
     : options_(options ? nullptr : propre ? std::move(propre) : std::make_unique<MagasinMemoire>()), etat(*etat_),
       hasard(hasard_), controles(*controles_),
       ctx{etat, hasard, controles, ports, options ? *options : *options_, std::move(cheminScores)},
-      principale_(ctx, relais_), choix_(ctx, &principale_), scores_(ctx), menus_(DecrireMenus(false))
+      principale_(ctx, relais_), choix_(ctx, &principale_), scores_(ctx), clavier_(ctx, principale_),
+      menus_(DecrireMenus(false))
 {
     ctx.Sauvegardes.fichiers = fichiers;
     // The neighbours are a constant table: any game may start before the main window exists.
@@ -65,10 +66,36 @@ void Session::Panneau(int32_t indice, bool enfonce)
     if (indice < 0 || static_cast<size_t>(indice) >= d.size() || !d[static_cast<size_t>(indice)].cliquable())
         return;
     Controle& c = *d[static_cast<size_t>(indice)].controle;
-    if (enfonce)
+    if (enfonce) {
+        clavier_.SourisSurPanneau(c);
         principale_.AppelPanelMyMouseDown(c);
-    else
+    } else
         principale_.AppelPanelMyMouseUp(c);
+}
+
+void Session::Case(int32_t tag, BoutonSouris bouton, uint32_t etat)
+{
+    clavier_.SourisSurCase(tag);
+    AppelCaseMouseDown(ctx, tag, bouton, etat);
+}
+
+void Session::MurEnfonce(TypeMur type, int32_t tag)
+{
+    clavier_.SourisSurMur();
+    AppelMurEnfoncement(ctx, type, tag);
+}
+
+// The glutton may have moved: the frame on its cell follows it.
+void Session::Fleche(cogitelle::Fleche touche)
+{
+    FormKeyDown(ctx, touche);
+    PlacerCadreFocus(ctx);
+}
+
+void Session::Caractere(char caractere)
+{
+    FormKeyPress(ctx, caractere);
+    PlacerCadreFocus(ctx);
 }
 
 void Session::MurClique(TypeMur type, int32_t tag)
@@ -87,7 +114,7 @@ void Session::Toucher(int32_t tag)
     for (F f : {F::Gauche, F::Droite, F::Haut, F::Bas}) {
         PosCase cible;
         if (etat.ClavierActif && jeu && jeu->Touche(etat, f, cible) && cible.x == tag / 100 && cible.y == tag % 100) {
-            FormKeyDown(ctx, f);
+            Fleche(f);
             return;
         }
     }

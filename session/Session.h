@@ -10,6 +10,7 @@
 
 #include "core/Contexte.h"
 #include "session/ChoixTableau.h"
+#include "session/Clavier.h"
 #include "session/DetailMeilleursScores.h"
 #include "session/EcranDemarrage.h"
 #include "session/FenetrePrincipale.h"
@@ -94,16 +95,23 @@ public:
     void Commande(Commande commande) { principale_.Executer(commande); }
     // The pressed look of a clickable panel (an index into the main window's Disposition).
     void Panneau(int32_t indice, bool enfonce);
-    void Case(int32_t tag, BoutonSouris bouton, uint32_t etat) { AppelCaseMouseDown(ctx, tag, bouton, etat); }
-    void MurEnfonce(TypeMur type, int32_t tag) { AppelMurEnfoncement(ctx, type, tag); }
+    // The mouse on the board. A press also takes the keyboard's focus there, its look hidden.
+    void Case(int32_t tag, BoutonSouris bouton, uint32_t etat);
+    void MurEnfonce(TypeMur type, int32_t tag);
     void MurRelache(TypeMur type, int32_t tag) { AppelMurRelachement(ctx, type, tag); }
     void MurClique(TypeMur type, int32_t tag);
-    void Fleche(Fleche touche) { FormKeyDown(ctx, touche); }
+    // The maze's keys: an arrow, a character ("2", "4", "6", "8").
+    void Fleche(Fleche touche);
     // A finger's tap on a cell (by its tag), shown or not: on the cell an arrow key would move the
     // player to (a neighbour of the maze's glutton) it is that arrow; on any other cell shown a
     // left press, as the mouse's.
     void Toucher(int32_t tag);
-    void Caractere(char caractere) { FormKeyPress(ctx, caractere); }
+    void Caractere(char caractere);
+    // Any other key of the main window, with the keys held (ssShift, ssCtrl, ssAlt): the cursor
+    // on the board, the walls beside it, the Tab key through the side panels (see Clavier). True
+    // when the key was used; the front end then does nothing more with it.
+    bool Touche(ToucheClavier touche, uint32_t etat) { return clavier_.Touche(touche, etat); }
+    Clavier& Curseur() { return clavier_; }
     // A timer of the model fired. A tick already queued when its timer stopped does nothing.
     void Tic(Minuterie::Id id);
     // The game confirmed in the chooser starts (once the chooser has closed).
@@ -120,6 +128,7 @@ private:
     FenetrePrincipale principale_;
     ChoixTableau choix_;
     DetailMeilleursScores scores_;
+    Clavier clavier_;
     std::vector<Menu> menus_;
 };
 

@@ -21,6 +21,35 @@ std::wstring TexteElement(const ElementMenu& e)
 
 WORD ToucheDe(Raccourci r) { return r == Raccourci::F1 ? VK_F1 : VK_F9; }
 
+// The keys of the main window's keyboard rules (session/Clavier.h).
+bool ToucheClavierDe(WPARAM cle, ToucheClavier& t)
+{
+    switch (cle) {
+    case VK_LEFT: t = ToucheClavier::Gauche; return true;
+    case VK_RIGHT: t = ToucheClavier::Droite; return true;
+    case VK_UP: t = ToucheClavier::Haut; return true;
+    case VK_DOWN: t = ToucheClavier::Bas; return true;
+    case VK_HOME: t = ToucheClavier::HautGauche; return true;
+    case VK_PRIOR: t = ToucheClavier::HautDroite; return true;
+    case VK_END: t = ToucheClavier::BasGauche; return true;
+    case VK_NEXT: t = ToucheClavier::BasDroite; return true;
+    case VK_SPACE: t = ToucheClavier::Espace; return true;
+    case VK_RETURN: t = ToucheClavier::Entree; return true;
+    case VK_APPS: t = ToucheClavier::Menu; return true;
+    case VK_TAB: t = ToucheClavier::Tabulation; return true;
+    default: return false;
+    }
+}
+
+uint32_t EtatTouches()
+{
+    uint32_t etat = 0;
+    if (GetKeyState(VK_SHIFT) < 0) etat |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) etat |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) etat |= ssAlt;
+    return etat;
+}
+
 } // namespace
 
 FenetreMath::FenetreMath(Session& session, PortsWin& ports, const MetriquesEcran& ecran)
@@ -112,6 +141,8 @@ void FenetreMath::CreerPanneaux()
         }
         panneaux_.push_back(std::make_unique<Panneau>(parent, *p.controle, p.nom,
             p.policeTimes ? Famille::Times : Famille::Fenetre, p.cliquable(), std::move(evenements)));
+        // A screen reader says the panel's caption: the score, the info text, a button's name.
+        panneaux_.back()->NommerParLegende();
         parControle_[p.controle] = panneaux_.back().get();
     }
 }
@@ -154,6 +185,7 @@ void FenetreMath::RafraichirVue()
         for (const auto& p : panneaux_)
             p->Synchroniser(echelle_);
     }
+    DonnerFocus();
     // The game items' captions and the check mark of the game in play.
     size_t i = 0;
     bool change = false;
@@ -175,6 +207,26 @@ void FenetreMath::RafraichirVue()
         DrawMenuBar(fenetre_);
 }
 
+void FenetreMath::DonnerFocus()
+{
+    const Controle* voulu = session_.controles.Focus.panneau;
+    if (focusDonne_ && voulu == focusVu_)
+        return;
+    // Another window of the program may be active (a dialog just opened): the focus waits for
+    // this one's activation, which would otherwise take it back.
+    const HWND active = GetActiveWindow();
+    if (active && active != fenetre_)
+        return;
+    const Panneau* panneau = voulu ? PanneauDe(*voulu) : nullptr;
+    const HWND cible = panneau ? panneau->Fenetre() : plateau_->Fenetre();
+    if (!IsWindowVisible(cible) || !IsWindowEnabled(cible))
+        return;
+    focusVu_ = voulu;
+    focusDonne_ = true;
+    if (GetFocus() != cible)
+        SetFocus(cible);
+}
+
 void FenetreMath::Montrer()
 {
     ShowWindow(fenetre_, SW_SHOWMAXIMIZED);
@@ -190,14 +242,15 @@ bool FenetreMath::Previsualiser(MSG& m)
         return false;
     if (raccourcis_ && TranslateAcceleratorW(fenetre_, raccourcis_, &m))
         return true;
-    if (m.message == WM_KEYDOWN) {
-        switch (m.wParam) {
-        case VK_LEFT: Executer([this] { session_.Fleche(Fleche::Gauche); }); break;
-        case VK_RIGHT: Executer([this] { session_.Fleche(Fleche::Droite); }); break;
-        case VK_UP: Executer([this] { session_.Fleche(Fleche::Haut); }); break;
-        case VK_DOWN: Executer([this] { session_.Fleche(Fleche::Bas); }); break;
-        default: break;
-        }
+    ToucheClavier touche{};
+    if (m.message == WM_KEYDOWN && ToucheClavierDe(m.wParam, touche)) {
+        // The board's cursor, the walls, Tab through the panels, the maze's arrows. A key used
+        // goes no further: its character is not made.
+        bool utilisee = false;
+        const uint32_t etat = EtatTouches();
+        Executer([this, &utilisee, touche, etat] { utilisee = session_.Touche(touche, etat); });
+        if (utilisee)
+            return true;
     } else if (m.message == WM_CHAR && m.wParam > 0 && m.wParam < 128) {
         const char caractere = static_cast<char>(m.wParam);
         Executer([this, caractere] { session_.Caractere(caractere); });
@@ -219,8 +272,14 @@ LRESULT FenetreMath::Traiter(UINT message, WPARAM w, LPARAM l)
         }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(w) != WA_INACTIVE)
+        if (LOWORD(w) != WA_INACTIVE) {
             Executer([this] { session_.Activer(); });
+            // The keyboard goes back to the control the model has it on, not to the window.
+            focusDonne_ = false;
+            DonnerFocus();
+            if (focusDonne_)
+                return 0;
+        }
         break;
     case WM_DPICHANGED: {
         // Moved to a monitor of another scale: the same layout at its scale.

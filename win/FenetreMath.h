@@ -47,6 +47,9 @@ public:
 private:
     void CreerMenus();
     void CreerPanneaux();
+    // The keyboard's focus on the window of the control the model gives it, once it changed and
+    // while this window is the active one.
+    void DonnerFocus();
 
     Session& session_;
     PortsWin& ports_;
@@ -61,6 +64,8 @@ private:
     Couleur couleurVue_ = 0;
     HBRUSH fond_ = nullptr;
     uint64_t modificationsVues_ = ~uint64_t(0);
+    const Controle* focusVu_ = nullptr;   // the model's focus last given to a window
+    bool focusDonne_ = false;
 };
 
 } // namespace cogitelle

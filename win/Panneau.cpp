@@ -16,7 +16,7 @@ bool MemeAspect(const Controle& a, const Controle& b)
     return a.Caption() == b.Caption() && a.couleur() == b.couleur() && a.CouleurPolice() == b.CouleurPolice() &&
         a.TaillePolice() == b.TaillePolice() && a.Gras() == b.Gras() && a.BiseauInterieur() == b.BiseauInterieur() &&
         a.BiseauExterieur() == b.BiseauExterieur() && a.LargeurBiseau() == b.LargeurBiseau() &&
-        a.CouleurStylo() == b.CouleurStylo() && a.LargeurStylo() == b.LargeurStylo();
+        a.CouleurStylo() == b.CouleurStylo() && a.LargeurStylo() == b.LargeurStylo() && a.Focus() == b.Focus();
 }
 
 } // namespace
@@ -61,6 +61,11 @@ void Panneau::Synchroniser(const Echelle& echelle)
             d.vu.rect() != d.cadre->rect();
     if (change)
         InvalidateRect(fenetre_, nullptr, FALSE);
+    // A new text tells assistive technologies of the new name.
+    if (nommerParLegende_ && nomDonne_ != modele_.Caption()) {
+        nomDonne_ = modele_.Caption();
+        SetWindowTextW(fenetre_, Large(nomDonne_).c_str());
+    }
 
 }
 

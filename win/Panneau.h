@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "win/Ecran.h"
@@ -35,6 +36,9 @@ public:
     // its siblings created after it. Outline shapes have no window: each control under one
     // paints the part of it that crosses it.
     void AjouterDessus(const Controle& cadre, bool enfant) { dessus_.push_back({&cadre, enfant, cadre}); }
+    // Its window's text follows its caption, which a screen reader then says, rather than
+    // staying its control's name.
+    void NommerParLegende() { nommerParLegende_ = true; }
 
     // Place, visibility and enabled state from the model; a repaint when the look changed.
     void Synchroniser(const Echelle& echelle);
@@ -60,6 +64,8 @@ private:
     };
     std::vector<Dessus> dessus_;
     UINT boutonTenu_ = 0;
+    bool nommerParLegende_ = false;
+    std::string nomDonne_;
 };
 
 } // namespace cogitelle

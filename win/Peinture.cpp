@@ -159,6 +159,14 @@ void PeindrePanneau(HDC dc, RECT r, const Controle& c, const Pinceau& p)
 
 void PeindreEtiquette(HDC dc, RECT r, const Controle& c, const Pinceau& p) { PeindreFondEtTexte(dc, r, c, p, true); }
 
+static void PeindreAnneau(HDC dc, const RECT& r, int t, COLORREF couleur)
+{
+    Remplir(dc, r.left, r.top, r.right, r.top + t, couleur);
+    Remplir(dc, r.left, r.bottom - t, r.right, r.bottom, couleur);
+    Remplir(dc, r.left, r.top + t, r.left + t, r.bottom - t, couleur);
+    Remplir(dc, r.right - t, r.top + t, r.right, r.bottom - t, couleur);
+}
+
 void PeindreCadre(HDC dc, RECT r, const Controle& c, const Echelle& e)
 {
     // A pen of width 0 still draws one pixel.
@@ -166,17 +174,32 @@ void PeindreCadre(HDC dc, RECT r, const Controle& c, const Echelle& e)
         static_cast<int>(r.bottom - r.top) / 2});
     if (t <= 0)
         return;
-    const COLORREF stylo = VersColorref(c.CouleurStylo());
-    Remplir(dc, r.left, r.top, r.right, r.top + t, stylo);
-    Remplir(dc, r.left, r.bottom - t, r.right, r.bottom, stylo);
-    Remplir(dc, r.left, r.top + t, r.left + t, r.bottom - t, stylo);
-    Remplir(dc, r.right - t, r.top + t, r.right, r.bottom - t, stylo);
+    PeindreAnneau(dc, r, t, VersColorref(c.CouleurStylo()));
+}
+
+void PeindreFocus(HDC dc, RECT r, int32_t largeur, Couleur exterieur, Couleur interieur, const Echelle& e)
+{
+    const int t = std::min({e.Trait(std::max(1, largeur)), static_cast<int>(r.right - r.left) / 4,
+        static_cast<int>(r.bottom - r.top) / 4});
+    if (t <= 0)
+        return;
+    PeindreAnneau(dc, r, t, VersColorref(exterieur));
+    InflateRect(&r, -t, -t);
+    PeindreAnneau(dc, r, t, VersColorref(interieur));
 }
 
 void PeindreControle(HDC dc, const RECT& r, const Controle& c, const Pinceau& p)
 {
     switch (c.sorte()) {
-    case Sorte::Panneau: PeindrePanneau(dc, r, c, p); break;
+    case Sorte::Panneau:
+        PeindrePanneau(dc, r, c, p);
+        if (c.Focus()) {
+            RECT zone = r;
+            const int m = p.echelle.Trait(RetraitFocusPanneau(c));
+            InflateRect(&zone, -m, -m);
+            PeindreFocus(dc, zone, 1, CouleurFocusExterieur, CouleurFocusInterieur, p.echelle);
+        }
+        break;
     case Sorte::Etiquette: PeindreEtiquette(dc, r, c, p); break;
     case Sorte::Cadre: PeindreCadre(dc, r, c, p.echelle); break;
     }

@@ -63,7 +63,11 @@ void PeindrePanneau(HDC dc, RECT r, const Controle& c, const Pinceau& p);
 void PeindreEtiquette(HDC dc, RECT r, const Controle& c, const Pinceau& p);
 // An outline shape with no fill: the pen's whole width lies inside the bounds.
 void PeindreCadre(HDC dc, RECT r, const Controle& c, const Echelle& e);
-// Any control, by its kind.
+// The keyboard's focus: two rings inside `r`, each `largeur` layout pixels wide, the outer one in
+// `exterieur`, the inner one in `interieur`.
+void PeindreFocus(HDC dc, RECT r, int32_t largeur, Couleur exterieur, Couleur interieur, const Echelle& e);
+// Any control, by its kind; a side panel with the focus shown gets a thin focus frame inside its
+// bevels.
 void PeindreControle(HDC dc, const RECT& r, const Controle& c, const Pinceau& p);
 
 } // namespace cogitelle

@@ -109,9 +109,26 @@ void Plateau::ChangerEchelle(UINT ppp)
     InvalidateRect(fenetre_, nullptr, FALSE);
 }
 
+std::string Plateau::Nom() const
+{
+    const GameState& g = session_.etat;
+    const FocusClavier& f = session_.controles.Focus;
+    if (!CotePlateauLu(g) || !session_.controles.panelCentral.Visible())
+        return "Plateau";
+    const TexteCase t = DireCase(g, f.x, f.y);
+    return "Plateau, " + t.nom + ", colonne " + std::to_string(f.x) + ", ligne " + std::to_string(f.y) +
+        (t.etat.empty() ? "" : ", " + t.etat);
+}
+
 void Plateau::Synchroniser()
 {
     Controles& k = session_.controles;
+    // A new text tells assistive technologies of the new name.
+    const std::string nom = Nom();
+    if (nom != nomDonne_) {
+        nomDonne_ = nom;
+        SetWindowTextW(fenetre_, Large(nom).c_str());
+    }
     const Controle& pc = k.panelCentral;
     bool tout = false;
     if (pc.rect() != panneauVu_.rect() || pc.Visible() != panneauVu_.Visible() || pc.couleur() != panneauVu_.couleur() ||
@@ -173,6 +190,12 @@ void Plateau::Peindre(HDC dc, const RECT& zone)
             PeindrePanneau(dc, r, ctl, pinceau);
         }
     }
+    // The keyboard's cursor, above everything on the board.
+    const Controle& focus = k.CadreFocus;
+    const RECT r = echelle_.VersRect(focus.rect());
+    RECT commun;
+    if (focus.Visible() && IntersectRect(&commun, &r, &zone))
+        PeindreFocus(dc, r, focus.LargeurStylo(), focus.CouleurStylo(), focus.couleur(), echelle_);
 }
 
 void Plateau::Appuyer(UINT bouton, WPARAM w, POINT p, bool doubleClic)

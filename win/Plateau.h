@@ -43,6 +43,9 @@ public:
     // that shows it.
     std::string BulleA(POINT p) const;
     HWND Bulle() const { return bulle_; }
+    // What a screen reader says of the board, its window's text: the cursor's cell, what it
+    // shows, its column and row and its state ("Plateau, 17, colonne 2, ligne 3, accessible").
+    std::string Nom() const;
     // Paints the zone of the board into `dc`.
     void Peindre(HDC dc, const RECT& zone);
     // The board window's messages.
@@ -71,6 +74,7 @@ private:
     Polices polices_;
     std::optional<MurTenu> murTenu_;
     Controle panneauVu_;
+    std::string nomDonne_;
 };
 
 } // namespace cogitelle

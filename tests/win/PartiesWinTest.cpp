@@ -33,13 +33,12 @@ bool Attendre(ProgrammeWin& p, Condition fini)
 void JouerLabyrinthe(ProgrammeWin& p)
 {
     const GameState& g = p.g();
+    const test::Solveur solveur(g);
     for (int pas = 0; pas < 400 && !g.PartieTerminee; ++pas) {
-        const std::vector<int32_t> distance = test::DistancesALaSortie(g);
-        std::pair<int32_t, int32_t> cible{g.PosX, g.PosY};
-        for (const auto& v : test::detail::VoisinsOuverts(g, g.PosX, g.PosY))
-            if (distance[v.first * 16 + v.second] < distance[cible.first * 16 + cible.second])
-                cible = v;
-        const int32_t dx = cible.first - g.PosX, dy = cible.second - g.PosY;
+        const std::optional<test::Coup> coup = solveur.Suivant();
+        if (!coup)
+            break;
+        const int32_t dx = coup->x, dy = coup->y;
         // The arrows and the digit keys in turn.
         if (pas % 2)
             p.Touche(dx > 0 ? VK_RIGHT : dx < 0 ? VK_LEFT : dy > 0 ? VK_DOWN : VK_UP);
@@ -48,65 +47,20 @@ void JouerLabyrinthe(ProgrammeWin& p)
     }
 }
 
-// Each number brought to its place in the square it was scrambled from, in reading order, by
-// clicks on the walls between neighbouring cells: along its row to its column, then up it.
-void JouerCarre(ProgrammeWin& p)
+// The presses of the support's solver, by the mouse: the magic square back to the square it was
+// scrambled from by clicks on the walls, any cell framed in green of the differences, the
+// serpentine's numbers laid along the rows back and forth by right clicks.
+void JouerALaSouris(ProgrammeWin& p)
 {
-    const GameState& g = p.g();
-    const auto places = test::CarreDOrigine(g.NumeroTableau);
-    const int32_t n = g.NbColonnes;
-    for (int32_t y = 1; y <= n && !g.PartieTerminee; ++y)
-        for (int32_t x = 1; x <= n && !g.PartieTerminee; ++x) {
-            int32_t vx = 0, vy = 0;
-            for (const auto& [valeur, place] : places)
-                if (place == std::make_pair(x, y))
-                    for (int32_t i = 1; i <= n; ++i)
-                        for (int32_t j = 1; j <= n; ++j)
-                            if (g.Valeur[i][j] == valeur)
-                                vx = i, vy = j;
-            for (; vx != x && !g.PartieTerminee; vx += vx < x ? 1 : -1)
-                p.Cliquer(p.k().MursDroits[std::min(vx, vx < x ? vx : vx - 1)][vy]);
-            for (; vy != y && !g.PartieTerminee; --vy)
-                p.Cliquer(p.k().MursBas[x][vy - 1]);
-        }
-}
-
-// Any cell framed in green, until none is left.
-void JouerDifferences(ProgrammeWin& p)
-{
-    const GameState& g = p.g();
-    for (int coup = 0; coup < 300 && !g.PartieTerminee; ++coup) {
-        bool joue = false;
-        for (int32_t x = 1; x <= g.NbColonnes && !joue; ++x)
-            for (int32_t y = 1; y <= g.NbLignes && !joue; ++y)
-                if (g.Etat[x][y] == 0) {
-                    p.Cliquer(p.k().Cases[x][y]);
-                    joue = true;
-                }
-        if (!joue)
+    const test::Solveur solveur(p.g());
+    for (int coup = 0; coup < 300; ++coup) {
+        const std::optional<test::Coup> c = solveur.Suivant();
+        if (!c)
             break;
-    }
-}
-
-// The numbers 1, 2, 3... laid along the rows, back and forth, by right clicks: the cell to fill
-// becomes the hole, then its number moves in.
-void JouerSerpentin(ProgrammeWin& p)
-{
-    const GameState& g = p.g();
-    const int32_t n = g.NbColonnes;
-    for (int32_t i = 0; i < n * n - 1 && !g.PartieTerminee; ++i) {
-        const int32_t y = 1 + i / n, x = y % 2 ? 1 + i % n : n - i % n;
-        if (!g.EstTrou[x][y] && g.Valeur[x][y] == i + 1)
-            continue;
-        if (!g.EstTrou[x][y])
-            p.Cliquer(p.k().Cases[x][y], true);
-        for (int32_t a = 1; a <= n && !g.PartieTerminee; ++a)
-            for (int32_t b = 1; b <= n; ++b)
-                if (!g.EstTrou[a][b] && g.Valeur[a][b] == i + 1) {
-                    p.Cliquer(p.k().Cases[a][b], true);
-                    a = n + 1;
-                    break;
-                }
+        if (c->sorte == test::Coup::Mur)
+            p.Cliquer(p.k().Mur(c->mur, c->x, c->y));
+        else
+            p.Cliquer(p.k().Cases[c->x][c->y], c->sorte == test::Coup::Droit);
     }
 }
 
@@ -154,8 +108,8 @@ TEST(PartiesWin, ChaqueJeuJusquAuBout)
         int32_t numero;
         void (*jouer)(ProgrammeWin&);
     };
-    const Partie parties[] = {{Labyrinthe, 3, JouerLabyrinthe}, {CarreMagique, 1, JouerCarre},
-        {Differences, 1, JouerDifferences}, {Serpentin, 1, JouerSerpentin}, {Memoire, 2, JouerMemoire}};
+    const Partie parties[] = {{Labyrinthe, 3, JouerLabyrinthe}, {CarreMagique, 1, JouerALaSouris},
+        {Differences, 1, JouerALaSouris}, {Serpentin, 1, JouerALaSouris}, {Memoire, 2, JouerMemoire}};
     int records = 0;
     for (const Partie& partie : parties) {
         SCOPED_TRACE(partie.type);
