@@ -158,15 +158,22 @@ struct Placeur {
 // A dialog's client width on a phone: as wide as the phone, its frame and a margin kept.
 int32_t LargeurDialogue(int32_t largeurCss) { return std::max(240, std::min(480, largeurCss * 96 / 100 - 2)); }
 
+// A dialog upright before its controls are placed: its width and type, a place for each control.
+DialoguePortrait DialogueVide(const DescriptionFenetre& d, int32_t largeurCss)
+{
+    DialoguePortrait p;
+    p.largeur = LargeurDialogue(largeurCss);
+    p.taille = TexteCourant;
+    p.places.resize(d.controles.size());
+    return p;
+}
+
 } // namespace
 
 DialoguePortrait ChoixTableauPortrait(int32_t largeurCss)
 {
     const DescriptionFenetre& d = ChoixTableau::Description();
-    DialoguePortrait p;
-    p.largeur = LargeurDialogue(largeurCss);
-    p.taille = TexteCourant;
-    p.places.resize(d.controles.size());
+    DialoguePortrait p = DialogueVide(d, largeurCss);
     const Placeur placer{d, p};
     const int32_t T = CibleMinimale, m = 4;
 
@@ -199,10 +206,7 @@ DialoguePortrait ChoixTableauPortrait(int32_t largeurCss)
 DialoguePortrait DetailMeilleursScoresPortrait(int32_t largeurCss)
 {
     const DescriptionFenetre& d = DetailMeilleursScores::Description();
-    DialoguePortrait p;
-    p.largeur = LargeurDialogue(largeurCss);
-    p.taille = TexteCourant;
-    p.places.resize(d.controles.size());
+    DialoguePortrait p = DialogueVide(d, largeurCss);
     const Placeur placer{d, p};
     const int32_t T = CibleMinimale, m = 4;
 
