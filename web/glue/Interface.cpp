@@ -54,7 +54,8 @@ EM_JS(int, cg_js_millisecondes, (), {
 namespace {
 
 // The kinds of the controls the page draws in the main window (cg_description).
-enum Sorte { sCase, sCadre, sMurDroit, sMurBas, sMurBasDroit, sPlateau, sPanneau };
+// The keyboard's frame on the board (sFocus) is painted above the pool.
+enum Sorte { sCase, sCadre, sMurDroit, sMurBas, sMurBasDroit, sPlateau, sPanneau, sFocus };
 // The boxes the page shows for the ports: an error while records are not stored offers to export
 // them.
 enum SorteBoite { bMessage, bQuestion, bErreur, bErreurExporter };
@@ -180,11 +181,12 @@ bool MemeControle(const Controle& a, const Controle& b)
         a.BiseauInterieur() == b.BiseauInterieur() && a.BiseauExterieur() == b.BiseauExterieur() &&
         a.LargeurBiseau() == b.LargeurBiseau() && a.curseur() == b.curseur() && a.Hint() == b.Hint() &&
         a.ShowHint() == b.ShowHint() && a.CouleurStylo() == b.CouleurStylo() &&
-        a.LargeurStylo() == b.LargeurStylo();
+        a.LargeurStylo() == b.LargeurStylo() && a.Focus() == b.Focus();
 }
 
-// A control's look: its place (`r`), visibility, caption, colours, type (`taille`), bevels, cursor
-// and hint.
+// A control's look: its place (`r`), visibility, caption, colours, type (`taille`), bevels, cursor,
+// hint, and for a side panel with the keyboard's focus how far inside it the focus frame lies
+// (`f`; -1 without the focus).
 void EcrireControle(Json& j, const Controle& c, const Rect& r, int32_t taille)
 {
     j.Cle("r").Tableau().Entier(r.left).Entier(r.top).Entier(r.width).Entier(r.height).Fin();
@@ -202,6 +204,7 @@ void EcrireControle(Json& j, const Controle& c, const Rect& r, int32_t taille)
     j.Cle("h").Texte(c.ShowHint() ? c.Hint() : std::string());
     j.Cle("ks").Entier(static_cast<int64_t>(c.CouleurStylo()));
     j.Cle("ls").Entier(c.LargeurStylo());
+    j.Cle("f").Entier(c.Focus() ? RetraitFocusPanneau(c) : -1);
 }
 
 // The size a caption is painted at: its control's, or the largest below it at which it fits the
@@ -293,6 +296,14 @@ std::string ModeleJson()
         j.Fin();
     }
     j.Fin();
+    // Where the keyboard's focus is: a side panel (its index), or the board's cell (x, y).
+    const FocusClavier& f = k.Focus;
+    int64_t panneau = -1;
+    for (size_t i = a.premierPanneau; f.panneau && i < a.liste.size(); ++i)
+        if (a.liste[i] == f.panneau)
+            panneau = static_cast<int64_t>(i);
+    j.Cle("focus").Objet().Cle("panneau").Entier(panneau).Cle("x").Entier(f.x).Cle("y").Entier(f.y);
+    j.Cle("montre").Entier(f.montre).Fin();
     const bool tout = k.ToutSale() || !a.toutEnvoye;
     a.toutEnvoye = true;
     const std::vector<Rect> zones = k.PrendreZonesSales();
@@ -353,6 +364,7 @@ void ConstruireListe(Application& a)
     };
     for (Controle* c : k.OrdreCreation())
         Ajouter(a, *c, sorteDe(c), 0, "", true, 0);
+    Ajouter(a, k.CadreFocus, sFocus, 0, "CadreFocus", true, 0);
     a.premierPanneau = a.liste.size();
     for (const PlaceControle& p : a.session.Principale().Disposition()) {
         int parent = -1;
@@ -395,7 +407,7 @@ std::string ConstantesJson()
     };
     j.Objet();
     groupe("sortes", {{"case", sCase}, {"cadre", sCadre}, {"murDroit", sMurDroit}, {"murBas", sMurBas},
-                         {"murBasDroit", sMurBasDroit}, {"plateau", sPlateau}, {"panneau", sPanneau}});
+                         {"murBasDroit", sMurBasDroit}, {"plateau", sPlateau}, {"panneau", sPanneau}, {"focus", sFocus}});
     groupe("commandes",
         {{"quitter", cmdQuitter}, {"detailScores", cmdDetailScores}, {"recreerScores", cmdRecreerScores},
             {"couleurFond", cmdCouleurFond}, {"couleurTableau", cmdCouleurTableau}, {"sommaire", cmdSommaire},
@@ -420,6 +432,15 @@ std::string ConstantesJson()
     groupe("touches", {{"entree", static_cast<int>(ToucheFenetre::Entree)},
                           {"echappement", static_cast<int>(ToucheFenetre::Echappement)},
                           {"espace", static_cast<int>(ToucheFenetre::Espace)}});
+    using C = ToucheClavier;
+    groupe("clavier", {{"gauche", static_cast<int>(C::Gauche)}, {"droite", static_cast<int>(C::Droite)},
+                          {"haut", static_cast<int>(C::Haut)}, {"bas", static_cast<int>(C::Bas)},
+                          {"hautGauche", static_cast<int>(C::HautGauche)}, {"hautDroite", static_cast<int>(C::HautDroite)},
+                          {"basGauche", static_cast<int>(C::BasGauche)}, {"basDroite", static_cast<int>(C::BasDroite)},
+                          {"espace", static_cast<int>(C::Espace)}, {"entree", static_cast<int>(C::Entree)},
+                          {"menu", static_cast<int>(C::Menu)}, {"tabulation", static_cast<int>(C::Tabulation)}});
+    groupe("couleursFocus", {{"exterieur", static_cast<int64_t>(CouleurFocusExterieur)},
+                                {"interieur", static_cast<int64_t>(CouleurFocusInterieur)}});
     groupe("cibles", {{"case", static_cast<int>(CibleSouris::Case)}, {"mur", static_cast<int>(CibleSouris::Mur)},
                          {"panneau", static_cast<int>(CibleSouris::Panneau)}});
     groupe("minuteries", {{"score", Minuterie::Score}, {"refreshMemoire", Minuterie::RefreshMemoire}, {"lab", Minuterie::Lab}});
@@ -714,24 +735,28 @@ EMSCRIPTEN_KEEPALIVE void cg_case(int32_t tag, int32_t bouton, uint32_t etat)
 
 EMSCRIPTEN_KEEPALIVE void cg_toucher(int32_t tag) { app->session.Toucher(tag); }
 
+EMSCRIPTEN_KEEPALIVE void cg_presser_case(int32_t x, int32_t y, int32_t bouton)
+{
+    if (bouton < 0 || bouton > static_cast<int32_t>(BoutonSouris::Milieu))
+        return;
+    const int32_t n = CotePlateauLu(app->session.etat);
+    if (x >= 1 && y >= 1 && x <= n && y <= n)
+        app->session.Curseur().PresserCase(x, y, static_cast<BoutonSouris>(bouton));
+}
+
 EMSCRIPTEN_KEEPALIVE const char* cg_cases_lues()
 {
-    const Controles& k = app->session.controles;
+    const GameState& g = app->session.etat;
+    const int32_t n = app->session.controles.panelCentral.Visible() ? CotePlateauLu(g) : 0;
     Json j;
-    j.Objet().Cle("lignes").Tableau();
-    for (int y = 0; y <= 15; ++y) {
-        bool ouverte = false;
-        for (int x = 0; x <= 15; ++x) {
-            const Controle& c = k.Cases[x][y];
-            if (!k.panelCentral.Visible() || !c.Visible())
-                continue;
-            if (!ouverte)
-                j.Tableau();
-            ouverte = true;
-            j.Objet().Cle("tag").Entier(c.Tag()).Cle("nom").Texte(c.Caption()).Fin();
+    j.Objet().Cle("plateau").Texte(n ? DecrirePlateau(g) : std::string()).Cle("lignes").Tableau();
+    for (int32_t y = 1; y <= n; ++y) {
+        j.Tableau();
+        for (int32_t x = 1; x <= n; ++x) {
+            const TexteCase t = DireCase(g, x, y);
+            j.Objet().Cle("x").Entier(x).Cle("y").Entier(y).Cle("nom").Texte(t.nom).Cle("etat").Texte(t.etat).Fin();
         }
-        if (ouverte)
-            j.Fin();
+        j.Fin();
     }
     j.Fin().Fin();
     return Rendre(j.Texte());
@@ -755,6 +780,13 @@ EMSCRIPTEN_KEEPALIVE void cg_fleche(int32_t fleche)
 {
     if (fleche >= 0 && fleche <= static_cast<int32_t>(Fleche::Bas))
         app->session.Fleche(static_cast<Fleche>(fleche));
+}
+
+EMSCRIPTEN_KEEPALIVE int32_t cg_touche(int32_t touche, uint32_t etat)
+{
+    if (touche < 0 || touche > static_cast<int32_t>(ToucheClavier::Tabulation))
+        return 0;
+    return app->session.Touche(static_cast<ToucheClavier>(touche), etat & (ssShift | ssCtrl | ssAlt)) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void cg_caractere(int32_t caractere)

@@ -84,13 +84,21 @@ void cg_panneau(int32_t indice, int32_t enfonce);
 void cg_case(int32_t tag, int32_t bouton, uint32_t etat);
 // A finger's tap on a cell: beside the maze's glutton the arrow to it, elsewhere a left press.
 void cg_toucher(int32_t tag);
-// The board as a screen reader reads it (JSON): "lignes", its rows of cells on show from the top,
-// each cell's tag and name.
+// A cell pressed as a screen reader presses it (1-based x, y; a "boutons" number): the cursor goes
+// there, then the press as the keys make it.
+void cg_presser_case(int32_t x, int32_t y, int32_t bouton);
+// The board as a screen reader reads it (JSON): "plateau", the game and puzzle on it; "lignes",
+// its rows from the top, each of its cells from the left with its "x", "y", "nom" (what it shows)
+// and "etat" (what more it says). No rows while no game is on show.
 const char* cg_cases_lues();
 void cg_mur(int32_t type, int32_t tag, int32_t action);
 // Keys: an arrow (a "fleches" number) or a typed character.
 void cg_fleche(int32_t fleche);
 void cg_caractere(int32_t caractere);
+// A key of the main window (a "clavier" number) with the keys held ("souris" shift, ctrl, alt):
+// the board's cursor, the walls beside it, Tab through the side panels, the maze's arrows. 1 when
+// it was used; the page then does nothing more with it.
+int32_t cg_touche(int32_t touche, uint32_t etat);
 // The memory game's refresh timer or the maze's timer (a "minuteries" number) fired.
 void cg_tic(int32_t id);
 // The score clock: each second that really passed since the timer started (performance.now()) is

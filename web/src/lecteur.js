@@ -12,19 +12,24 @@ export function creerLecteur(noyau) {
   grille.setAttribute('role', 'grid');
   grille.setAttribute('aria-label', 'Tableau de jeu');
   grille.id = 'grille';
+  // The keys typed on it go to the module's cursor, as on the canvas.
+  grille.tabIndex = 0;
   const panneaux = document.createElement('div');
   panneaux.id = 'panneauxLus';
   racine.append(grille, panneaux);
   const annonces = document.getElementById('annonces');
   const elementsPanneaux = new Map();   // a side panel's index -> its button or text
-  let focus = -1;                       // the tag of the cell the module puts the focus on
+  let focus = -1;                       // the tag of the cell that has the module's focus, or -1
   let scoreEnMarche = false;
   let score = '';
 
   const annoncer = (texte) => {
-    // The same text again is heard again.
+    // The same text again is heard again: emptied first, filled in the next task (a message, not
+    // a timer the page's clock may hold).
     annonces.textContent = '';
-    requestAnimationFrame(() => { annonces.textContent = texte; });
+    const c = new MessageChannel();
+    c.port1.onmessage = () => { annonces.textContent = texte; };
+    c.port2.postMessage(0);
   };
   setInterval(() => { if (scoreEnMarche && score) annoncer(`Score : ${score}`); }, INTERVALLE_SCORE);
 
@@ -35,9 +40,23 @@ export function creerLecteur(noyau) {
     if (!relecture) relecture = noyau.appel('cg_cases_lues', [], 'string').then((texte) => { relecture = null; construireGrille(texte); });
   }
 
-  // The grid from the module's rows; its cells act as a tap of the finger does.
+  // The cell the module's focus is on: selected, and the grid's active descendant.
+  function montrerFocus() {
+    let active = '';
+    for (const c of grille.querySelectorAll('[role=gridcell]')) {
+      const choisie = Number(c.dataset.tag) === focus;
+      if (choisie) active = c.id;
+      if (c.getAttribute('aria-selected') !== String(choisie)) c.setAttribute('aria-selected', String(choisie));
+    }
+    if (active) grille.setAttribute('aria-activedescendant', active);
+    else grille.removeAttribute('aria-activedescendant');
+  }
+
+  // The grid from the module's rows, named as the module names each cell. A cell activated (a
+  // screen reader's click) is pressed as the keys press it.
   function construireGrille(texte) {
-    const { lignes } = JSON.parse(texte);
+    const { plateau, lignes } = JSON.parse(texte);
+    grille.setAttribute('aria-description', plateau);
     const rangees = grille.children;
     lignes.forEach((cases, y) => {
       let rangee = rangees[y];
@@ -52,17 +71,24 @@ export function creerLecteur(noyau) {
           cellule = document.createElement('div');
           cellule.setAttribute('role', 'gridcell');
           cellule.tabIndex = -1;
-          cellule.addEventListener('click', () => noyau.appel('cg_toucher', [Number(cellule.dataset.tag)]));
+          cellule.addEventListener('click', () => noyau.appel('cg_presser_case', [Number(cellule.dataset.x), Number(cellule.dataset.y), 0]));
           rangee.append(cellule);
         }
-        if (cellule.dataset.tag !== String(c.tag)) cellule.dataset.tag = String(c.tag);
+        const tag = String(c.x * 100 + c.y);
+        if (cellule.dataset.tag !== tag) {
+          Object.assign(cellule.dataset, { tag, x: String(c.x), y: String(c.y) });
+          cellule.id = `case-${tag}`;
+        }
         if (cellule.textContent !== c.nom) cellule.textContent = c.nom;
-        const choisie = c.tag === focus ? 'true' : 'false';
-        if (cellule.getAttribute('aria-selected') !== choisie) cellule.setAttribute('aria-selected', choisie);
+        if ((cellule.getAttribute('aria-description') || '') !== c.etat) {
+          if (c.etat) cellule.setAttribute('aria-description', c.etat);
+          else cellule.removeAttribute('aria-description');
+        }
       });
       while (rangee.children.length > cases.length) rangee.lastChild.remove();
     });
     while (rangees.length > lignes.length) grille.lastChild.remove();
+    montrerFocus();
   }
 
   // The side panels: a clickable one is a button running its command, any other with a caption a
@@ -94,7 +120,7 @@ export function creerLecteur(noyau) {
   return {
     annoncer,
     // The model just read: what changed on the board or in the side panels, `visible(i)` saying
-    // whether a control shows.
+    // whether a control shows; where the keyboard's focus is.
     suivre(m, description, controles, visible, K) {
       let plateau = m.tout;
       for (const c of m.controles) {
@@ -105,14 +131,13 @@ export function creerLecteur(noyau) {
       // A container shown or hidden shows or hides what lies in it.
       if (m.controles.some((c) => description[c.i].sorte === K.sortes.panneau))
         for (const [i, el] of elementsPanneaux) el.hidden = !(visible(i) && controles[i].t && description[i].nom !== 'Shape1');
+      const tag = m.focus.panneau < 0 ? m.focus.x * 100 + m.focus.y : -1;
+      if (tag !== focus) {
+        focus = tag;
+        montrerFocus();
+      }
       if (plateau) relireGrille();
     },
     minuterieScore(actif) { scoreEnMarche = actif; },
-    // The cell the keyboard's focus is on (its tag), or -1.
-    focus(tag) {
-      if (tag === focus) return;
-      focus = tag;
-      for (const c of grille.querySelectorAll('[role=gridcell]')) c.setAttribute('aria-selected', Number(c.dataset.tag) === tag ? 'true' : 'false');
-    },
   };
 }

@@ -2,8 +2,8 @@
 // controls model), the routing of mouse, touch, keys and timers to the core, and the browser's
 // side of the storage. The rules all run in the core (cogitelle.wasm).
 import CreerCogitelle from './cogitelle.mjs';
-import { curseurCss, dimensionner, fixerBiseaux, fixerCurseurs, peindreCadre, peindreEtiquette, peindrePanneau, police, tientLegende,
-  versCss } from './peinture.js';
+import { curseurCss, dimensionner, fixerBiseaux, fixerCurseurs, peindreCadre, peindreEtiquette, peindreFocus, peindrePanneau, police,
+  tientLegende, versCss } from './peinture.js';
 import { boite, choisirCouleur, ouverts } from './boites.js';
 import { activerPrincipale, brancherDialogues, montrerDialogue } from './dialogues.js';
 import { peindreDemarrage } from './demarrage.js';
@@ -32,6 +32,7 @@ let file = Promise.resolve();
 let enCours = 0;
 let fermee = false;
 let lecteur = null;        // what a screen reader finds of the window
+let focusClavier = { panneau: -1, x: 1, y: 1, montre: 0 };   // where the module's keyboard focus is
 
 const canvas = document.getElementById('fenetre');
 const ecranDemarrage = document.getElementById('demarrage');
@@ -73,6 +74,8 @@ function appliquer(texte) {
     const sorte = description[c.i].sorte;
     if (sorte === K.sortes.panneau || sorte === K.sortes.plateau) toutRepeindre = true;
     else if (!toutRepeindre && avant) m.zones.push(avant.r);
+    // The focus frame is no part of the board's pool: where it comes to is painted again too.
+    if (sorte === K.sortes.focus && !toutRepeindre) m.zones.push(c.r);
   }
   if (m.fenetre.titre !== fenetre.titre) document.title = m.fenetre.titre || 'COGITELLE I';
   if (m.fenetre.couleur !== fenetre.couleur) {
@@ -81,6 +84,7 @@ function appliquer(texte) {
     if (!document.getElementById('principale').hidden) document.body.style.background = versCss(m.fenetre.couleur);
   }
   fenetre = m.fenetre;
+  focusClavier = m.focus;
   if (lecteur) lecteur.suivre(m, description, controles, visible, K);
   majMenus();
   suivreStockage(m);
@@ -195,6 +199,7 @@ function peindre(zones) {
       const r = { x: rp.x + c.r[0], y: rp.y + c.r[1], w: c.r[2], h: c.r[3] };
       if (zones && !zones.some((z) => r.x < rp.x + z[0] + z[2] && r.x + r.w > rp.x + z[0] && r.y < rp.y + z[1] + z[3] && r.y + r.h > rp.y + z[1])) continue;
       if (d.sorte === K.sortes.cadre) peindreCadre(ctx, r, c, a);
+      else if (d.sorte === K.sortes.focus) peindreFocus(ctx, r, c.ls, c.ks, c.k, a);
       else peindrePanneau(ctx, r, c, police(c.pa, true, false), a);
     }
     ctx.restore();
@@ -209,6 +214,8 @@ function peindre(zones) {
       if (d.nom === 'Shape1') peindreCadre(ctx, r, c, a);
       else if (d.nom === 'lblInfos') peindreEtiquette(ctx, r, c, fonte, a);
       else peindrePanneau(ctx, r, c, fonte, a);
+      if (c.f >= 0) peindreFocus(ctx, { x: r.x + c.f, y: r.y + c.f, w: r.w - 2 * c.f, h: r.h - 2 * c.f }, 1,
+        K.couleursFocus.exterieur, K.couleursFocus.interieur, a);
     }
   }
   ctx.restore();
@@ -226,7 +233,7 @@ function point(e) {
 function controleA(x, y) {
   for (let i = description.length - 1; i >= 0; --i) {
     const d = description[i];
-    if (d.sorte === K.sortes.cadre || d.sorte === K.sortes.plateau || !visible(i)) continue;
+    if (d.sorte === K.sortes.cadre || d.sorte === K.sortes.plateau || d.sorte === K.sortes.focus || !visible(i)) continue;
     const r = rectAbsolu(i);
     if (x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h) return i;
   }
@@ -454,7 +461,11 @@ function brancherToucher() {
 
 // ---- Keys ------------------------------------------------------------------------------------
 
-const FLECHES = () => ({ ArrowLeft: K.fleches.gauche, ArrowRight: K.fleches.droite, ArrowUp: K.fleches.haut, ArrowDown: K.fleches.bas });
+// The keys of the main window's cursor, Tab through its panels and the maze's arrows, as the
+// module numbers them.
+const TOUCHES = () => ({ ArrowLeft: K.clavier.gauche, ArrowRight: K.clavier.droite, ArrowUp: K.clavier.haut, ArrowDown: K.clavier.bas,
+  Home: K.clavier.hautGauche, PageUp: K.clavier.hautDroite, End: K.clavier.basGauche, PageDown: K.clavier.basDroite,
+  ' ': K.clavier.espace, Enter: K.clavier.entree, ContextMenu: K.clavier.menu, Tab: K.clavier.tabulation });
 const raccourcis = {};   // a shortcut's key ("F1") -> its command, from the menus
 
 function brancherClavier() {
@@ -462,11 +473,18 @@ function brancherClavier() {
     if (ouverts.size || fermee || document.getElementById('principale').hidden) return;
     if (e.key in raccourcis) { e.preventDefault(); fermerMenus(); appel('cg_commande', [raccourcis[e.key]]); return; }
     if (e.key === 'Escape') { fermerMenus(); return; }
-    if (e.ctrlKey || e.metaKey || e.altKey || !fenetre.active) return;
-    if (e.key in FLECHES()) {
+    // A dialog beside the window, an open menu and a screen reader's panel button keep their own
+    // keys; a menu bar's button its own Space, Enter and Tab.
+    const cible = e.target.closest ? e.target : document.body;
+    if (cible.closest('input, .dialogue, .menu.ouvert, #lecteur button')) return;
+    if (cible.closest('#menus button') && [' ', 'Enter', 'Tab'].includes(e.key)) return;
+    if (e.metaKey || !fenetre.active) return;
+    if (e.key in TOUCHES()) {
+      // The module's rules decide what the key does; the browser's own use of it (scrolling,
+      // moving the focus) would fight them.
       e.preventDefault();
-      appel('cg_fleche', [FLECHES()[e.key]]);
-    } else if (e.key.length === 1 && e.key.charCodeAt(0) < 128) {
+      appel('cg_touche', [TOUCHES()[e.key], etatSouris(e, 0, false)]);
+    } else if (!e.ctrlKey && !e.altKey && e.key.length === 1 && e.key.charCodeAt(0) < 128) {
       appel('cg_caractere', [e.key.charCodeAt(0)]);
     }
   });
@@ -828,6 +846,8 @@ function principal() {
         return performance.now() - t;
       },
       peintures: () => peintures,
+      // The keyboard's focus: the side panel's name that has it ('' for the board) and the board's cell.
+      focus: () => ({ ...focusClavier, panneau: focusClavier.panneau < 0 ? '' : description[focusClavier.panneau].nom }),
     };
   }
 }

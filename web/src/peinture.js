@@ -146,15 +146,29 @@ export function peindreEtiquette(ctx, r, c, fonte, a) {
   fondEtTexte(ctx, a.aligner(r), c, fonte, true);
 }
 
-export function peindreCadre(ctx, r, c, a) {
-  const z = a.aligner(r);
-  const t = Math.min(a.trait(Math.max(1, c.ls)), z.w / 2, z.h / 2);
-  if (t <= 0) return;
-  ctx.fillStyle = versCss(c.ks);
+// A ring `t` wide along the inside of the zone `z`.
+function anneau(ctx, z, t, couleur) {
+  ctx.fillStyle = versCss(couleur);
   ctx.fillRect(z.x, z.y, z.w, t);
   ctx.fillRect(z.x, z.y + z.h - t, z.w, t);
   ctx.fillRect(z.x, z.y + t, t, z.h - 2 * t);
   ctx.fillRect(z.x + z.w - t, z.y + t, t, z.h - 2 * t);
+}
+
+export function peindreCadre(ctx, r, c, a) {
+  const z = a.aligner(r);
+  const t = Math.min(a.trait(Math.max(1, c.ls)), z.w / 2, z.h / 2);
+  if (t > 0) anneau(ctx, z, t, c.ks);
+}
+
+// The keyboard's focus: a ring of `exterieur` and one of `interieur` inside it, each `largeur`
+// wide (no wider than a quarter of the frame).
+export function peindreFocus(ctx, r, largeur, exterieur, interieur, a) {
+  const z = a.aligner(r);
+  const t = Math.min(a.trait(Math.max(1, largeur)), z.w / 4, z.h / 4);
+  if (t <= 0) return;
+  anneau(ctx, z, t, exterieur);
+  anneau(ctx, { x: z.x + t, y: z.y + t, w: z.w - 2 * t, h: z.h - 2 * t }, t, interieur);
 }
 
 // The size of a canvas's bitmap for `largeur` x `hauteur` logical pixels shown at `echelle` on
