@@ -140,7 +140,9 @@ async function boite(page, bouton = null) {
   const r = { sorte: await d.getAttribute('data-sorte'), texte: await d.locator('.texte').textContent() };
   if (bouton) {
     const b = d.getByRole('button', { name: bouton, exact: true });
-    if (doigt) await b.tap();
+    // The box opens with its first button focused.
+    if (clavier && bouton === 'OK') await page.keyboard.press('Enter');
+    else if (doigt) await b.tap();
     else await b.click();
   }
   return r;
@@ -189,7 +191,46 @@ async function toucher(x, y, deuxDoigts = false) {
   await doigt.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
 }
 
+// While a test plays by keys alone: a press on the board is the cursor taken there by the arrows,
+// then Space (Shift+Space for the right button), a wall Shift and the arrow to its side; a side
+// panel is Tab to it, then Enter.
+let clavier = false;
+
+const focus = (page) => page.evaluate(() => window.cogitelleTest.focus());
+
+async function presser(page, touche) {
+  await page.keyboard.press(touche);
+  await inactif(page);
+}
+
+async function parLesTouches(page, quoi, args, bouton) {
+  if (quoi === 'controle') {
+    for (let i = 0; i < 40 && (await focus(page)).panneau !== args[0]; ++i) await presser(page, 'Tab');
+    assert.equal((await focus(page)).panneau, args[0], `Tab reaches ${args[0]}`);
+    await presser(page, 'Enter');
+    return;
+  }
+  const tag = quoi === 'mur' ? args[1] : args[0];
+  const [x, y] = [Math.floor(tag / 100), tag % 100];
+  for (let i = 0; i < 40; ++i) {
+    const f = await focus(page);
+    const dx = x - f.x, dy = y - f.y;
+    if (!dx && !dy && !f.panneau) break;
+    // On the cell already, the focus elsewhere: a step away and back takes it to the board.
+    const touche = dx > 0 ? 'ArrowRight' : dx < 0 ? 'ArrowLeft' : dy > 0 ? 'ArrowDown' : dy < 0 ? 'ArrowUp' : x > 1 ? 'ArrowLeft' : 'ArrowRight';
+    await presser(page, touche);
+  }
+  const f = await focus(page);
+  assert.deepEqual([f.panneau, f.x, f.y], ['', x, y], 'the arrows take the cursor to the cell');
+  if (quoi === 'mur') await presser(page, args[0] === 0 ? 'Shift+ArrowRight' : 'Shift+ArrowDown');
+  else await presser(page, bouton === 'right' ? 'Shift+Space' : 'Space');
+}
+
 async function cliquer(page, quoi, args, bouton = 'left') {
+  if (clavier) {
+    await parLesTouches(page, quoi, args, bouton);
+    return;
+  }
   const [x, y] = await centre(page, quoi, ...args);
   if (doigt) await toucher(x, y, bouton === 'right');
   else await page.mouse.click(x, y, { button: bouton });
@@ -218,6 +259,8 @@ async function finGagnee(page, nom) {
   assert.equal(b.sorte, 'message');
   assert.match(b.texte, /^Fin de la partie\./);
   assert.match(b.texte, new RegExp(`(FELICITATIONS|Bravo) ${nom}\u00a0! Vous entrez dans les 10 meilleurs scores`), b.texte);
+  // A screen reader hears it too.
+  assert.equal(await page.locator('#annonces[aria-live]').textContent(), b.texte);
   const place = Number(/Score Numéro (\d+) avec (-?\d+) points/.exec(b.texte)[1]);
   const score = Number(/Score Numéro (\d+) avec (-?\d+) points/.exec(b.texte)[2]);
   return { place, score };
@@ -259,7 +302,8 @@ async function gagnerLabyrinthe(page) {
         await cliquer(page, 'caseA', [chemin[i][0] * 100 + chemin[i][1]]);
       }
       await inactif(page);
-      assert.deepEqual((await etat(page)).pos, chemin[i], `step ${i} by ${i % 2 ? 'a swipe' : 'a tap'}`);
+      // The last step ends the game: its message waits for the player.
+      if (i < chemin.length - 1) assert.deepEqual((await etat(page)).pos, chemin[i], `step ${i} by ${i % 2 ? 'a swipe' : 'a tap'}`);
       continue;
     }
     // The digits of the keypad move the glutton as the arrows do; half the steps use them.
@@ -1259,8 +1303,31 @@ async function appuyer(page, selecteur) {
   else await l.click();
 }
 
-// In the chooser upright: the game's radio button and OK, the name typed when the field is empty.
+// Tab until the focus is on what a selector finds.
+async function tabulerVers(page, selecteur) {
+  for (let i = 0; i < 20 && !(await page.evaluate((s) => !!document.activeElement?.matches(s), selecteur)); ++i)
+    await page.keyboard.press('Tab');
+  assert.ok(await page.evaluate((s) => document.activeElement.matches(s), selecteur), `Tab reaches ${selecteur}`);
+}
+
+// In the chooser: the game's radio button and OK, the name typed when the field is empty. By keys:
+// Tab to the field and the group, the arrows through the group, Enter.
 async function choisirDebout(page, type) {
+  if (clavier) {
+    if (!(await page.locator('#editYourName').inputValue())) {
+      await tabulerVers(page, '#editYourName');
+      await page.keyboard.type('DOIGT');
+    }
+    await tabulerVers(page, '.dialogue.choix input[type=radio]');
+    const radios = await page.locator('.dialogue.choix input[type=radio]').evaluateAll((l) => l.map((r) => r.id));
+    for (let i = 0; i < 6 && !(await page.locator(`#rbTypeJeu${type}`).isChecked()); ++i)
+      await page.keyboard.press(radios.indexOf(`rbTypeJeu${type}`) > radios.indexOf(await page.evaluate(() => document.activeElement.id)) ? 'ArrowDown' : 'ArrowUp');
+    assert.ok(await page.locator(`#rbTypeJeu${type}`).isChecked(), 'the arrows check the game');
+    await page.keyboard.press('Enter');
+    await page.locator('.dialogue.choix').waitFor({ state: 'detached' });
+    await inactif(page);
+    return;
+  }
   if (!(await page.locator('#editYourName').inputValue())) await page.locator('#editYourName').fill('DOIGT');
   await appuyer(page, `#rbTypeJeu${type}`);
   await appuyer(page, '#buttonOK');
@@ -1273,18 +1340,21 @@ async function choisirDebout(page, type) {
 async function plusPetits(page, selecteur, texte = selecteur) {
   return page.evaluate(([s, t]) => {
     const boites = [...document.querySelectorAll(s)].map((e) => e.getBoundingClientRect()).filter((b) => b.width > 0);
-    const polices = [...document.querySelectorAll(t)].filter((e) => e.getBoundingClientRect().width > 0 && e.textContent.trim())
+    const polices = [...document.querySelectorAll(t)].filter((e) => e.getBoundingClientRect().width > 0 && (e.tagName === 'INPUT' ? e.value : e.textContent).trim())
       .map((e) => parseFloat(getComputedStyle(e).fontSize));
+    // A control with no text (a scroll arrow) has no type size to measure.
     return { nombre: boites.length, largeur: Math.min(...boites.map((b) => b.width)), hauteur: Math.min(...boites.map((b) => b.height)),
-      texte: Math.min(...polices) };
+      texte: polices.length ? Math.min(...polices) : null };
   }, [selecteur, texte]);
 }
 
-// The five games, puzzle 1 of each, played upright on a 390 x 844 phone by touch alone (or by
-// the mouse), the page's clock held still so a score owes nothing to time. Returns each game's
-// end, the records stored, and what was measured of every control.
-async function cinqPartiesDebout(auDoigt) {
-  const n = await navigateur({ viewport: { width: 390, height: 844 }, touch: auDoigt, dpr: 2 });
+// The five games, puzzle 1 of each, played by touch alone upright on a 390 x 844 phone, or by the
+// mouse there, or by keys alone on a desktop, the page's clock held still so a score owes nothing
+// to time. Returns each game's end, the records stored, and (by touch) what was measured of every
+// control.
+async function cinqPartiesDebout(mode) {
+  const auDoigt = mode === 'doigt';
+  const n = await navigateur({ viewport: mode === 'clavier' ? { width: 1280, height: 800 } : { width: 390, height: 844 }, touch: auDoigt, dpr: 2 });
   const { page } = n;
   const nomFichier = (nom) => join(artefacts, `debout-${nom}.png`);
   const fin = { parties: [], mesures: {} };
@@ -1295,6 +1365,7 @@ async function cinqPartiesDebout(auDoigt) {
     await demarrer(page);
     await page.clock.pauseAt(await page.evaluate(() => Date.now() + 1000));
     doigt = auDoigt ? await page.context().newCDPSession(page) : null;
+    clavier = mode === 'clavier';
     const jeux = ['panelLabyrinthe', 'panelCarreMagique', 'panelDifferences', 'panelSerpentin', 'panelMemoire'];
     const gagner = [gagnerLabyrinthe, gagnerCarre, gagnerDifferences, (p) => gagnerSerpentin(p, 6), gagnerMemoire];
     for (let type = 1; type <= 5; ++type) {
@@ -1303,6 +1374,15 @@ async function cinqPartiesDebout(auDoigt) {
       const e = await etat(page);
       assert.equal(e.type, type);
       if (auDoigt) await page.screenshot({ path: nomFichier(`jeu${type}`) });
+      if (clavier && type === 2) {
+        // The cursor shown by a key, on the cell the model puts it on.
+        await presser(page, 'ArrowRight');
+        await page.screenshot({ path: join(artefacts, 'clavier-curseur.png') });
+        // The grid's selected cell is the cursor's.
+        const f = await focus(page);
+        assert.deepEqual(await page.locator('#grille [aria-selected=true]').evaluateAll((l) => l.map((c) => c.dataset.tag)), [String(f.x * 100 + f.y)]);
+        await presser(page, 'ArrowLeft');
+      }
       if (auDoigt && type === 3) {
         // The board a screen reader finds: a grid of the numbers the puzzle printer prints.
         const attendu = JSON.parse(spawnSync(imprimanteNative, ['--json', '3', String(e.numero)]).stdout.toString()).values;
@@ -1320,10 +1400,25 @@ async function cinqPartiesDebout(auDoigt) {
       const r = await finGagnee(page, 'DOIGT');
       fin.parties.push({ type, numero: e.numero, ...r, liste: await listeStockee(page, type, e.numero) });
     }
+    if (clavier) {
+      // In a game the score is heard every 10 seconds.
+      await parLesTouches(page, 'controle', ['panelLabyrinthe']);
+      await choisirDebout(page, 1);
+      await page.clock.runFor(10000);
+      await inactif(page);
+      // Said as it stood when heard: the score clock may have taken its next second since.
+      const score = Number(await page.evaluate(() => window.cogitelleTest.controle('panelScoreMixte').t));
+      const annonce = /^Score : (\d+)$/.exec(await page.locator('#annonces').textContent());
+      assert.ok(annonce && [score, score + 1].includes(Number(annonce[1])), `heard ${annonce}, the panel shows ${score}`);
+    }
+    if (!auDoigt) {
+      assert.deepEqual(n.erreurs, []);
+      return fin;
+    }
     // Every control class measured in CSS pixels: the side panels (tap targets and painted
     // type), the menus open, the chooser and the viewer.
     fin.mesures.panneaux = await page.evaluate(() => {
-      const m = { largeur: Infinity, hauteur: Infinity, texte: Infinity };
+      const m = { nombre: 0, largeur: Infinity, hauteur: Infinity, texte: Infinity };
       for (const nom of ['panelDetailHighScores', 'panelChangerTableau', 'panelTableauAleatoire', 'panelTableauPrecedent', 'panelTableauIdem',
         'panelTableauSuivant', 'panelBut', 'panelReglesDuJeu', 'panelCalculScores', 'panelLabyrinthe', 'panelCarreMagique',
         'panelDifferences', 'panelSerpentin', 'panelMemoire', 'panelNumeroTableau', 'panelNomJoueur', 'panelScoreMixte',
@@ -1331,6 +1426,7 @@ async function cinqPartiesDebout(auDoigt) {
         const c = window.cogitelleTest.controle(nom);
         if (c.t) m.texte = Math.min(m.texte, c.pa * c.echelle);
         if (nom.startsWith('panelNumero') || nom.startsWith('panelNom') || nom.includes('MeilleurScore') || nom === 'panelScoreMixte' || nom === 'lblInfos') continue;
+        m.nombre++;
         m.largeur = Math.min(m.largeur, c.abs.w * c.echelle);
         m.hauteur = Math.min(m.hauteur, c.abs.h * c.echelle);
       }
@@ -1341,10 +1437,12 @@ async function cinqPartiesDebout(auDoigt) {
     for (const [i, titre] of ['Cogitelle', 'Meilleurs scores', 'Options', 'Aide'].entries()) {
       await appuyer(page, `#menus .menu:nth-child(${i + 1}) > button`);
       entrees.push(await plusPetits(page, '#menus .liste:not([hidden]) button:not([hidden])', '#menus .liste:not([hidden]) button:not([hidden]) span'));
+      const liste = await page.locator('#menus .liste:not([hidden])').boundingBox();
+      assert.ok(liste.x >= 0 && liste.x + liste.width <= 390, `the menu ${titre} fits the phone's width: ${JSON.stringify(liste)}`);
       if (auDoigt) await page.screenshot({ path: nomFichier(`menu-${titre.replace(' ', '-')}`) });
       await appuyer(page, `#menus .menu:nth-child(${i + 1}) > button`);
     }
-    fin.mesures.menus = { largeur: Math.min(...entrees.map((e) => e.largeur)), hauteur: Math.min(...entrees.map((e) => e.hauteur)),
+    fin.mesures.menus = { nombre: Math.min(...entrees.map((e) => e.nombre)), largeur: Math.min(...entrees.map((e) => e.largeur)), hauteur: Math.min(...entrees.map((e) => e.hauteur)),
       texte: Math.min(...entrees.map((e) => e.texte)) };
     await panneauDebout(page, 'panelChangerTableau');
     await page.locator('.dialogue.choix').waitFor();
@@ -1373,21 +1471,25 @@ async function cinqPartiesDebout(auDoigt) {
     return fin;
   } finally {
     doigt = null;
+    clavier = false;
     await n.fermer();
   }
 }
 
-test('a phone held upright: every game won by touch alone, the scores and records those of the mouse, every text and tap target large enough, the board read as a grid', async () => {
-  const auDoigt = await cinqPartiesDebout(true);
-  const aLaSouris = await cinqPartiesDebout(false);
+test('every game won by touch alone on a phone held upright and by keys alone, the scores and records those of the mouse; every text and tap target large enough, the board read as a grid', async () => {
+  const auDoigt = await cinqPartiesDebout('doigt');
+  const aLaSouris = await cinqPartiesDebout('souris');
+  const auClavier = await cinqPartiesDebout('clavier');
   writeFileSync(join(artefacts, 'debout-mesures.json'), JSON.stringify(auDoigt.mesures, null, 1));
   for (const [classe, m] of Object.entries(auDoigt.mesures)) {
-    console.log(`     ${classe}: smallest ${m.largeur.toFixed(1)} x ${m.hauteur.toFixed(1)} px, text ${m.texte.toFixed(1)} px`);
+    console.log(`     ${classe}: smallest ${m.largeur.toFixed(1)} x ${m.hauteur.toFixed(1)} px, text ${m.texte === null ? 'none' : `${m.texte.toFixed(1)} px`}`);
+    assert.ok(m.nombre > 0, `${classe}: measured`);
     assert.ok(m.hauteur >= 44 - 0.01 && m.largeur >= 44 - 0.01, `${classe}: tap target ${m.largeur} x ${m.hauteur}`);
-    assert.ok(m.texte >= 12 - 0.01, `${classe}: text ${m.texte} px`);
+    assert.ok(m.texte === null || m.texte >= 12 - 0.01, `${classe}: text ${m.texte} px`);
   }
   assert.equal(auDoigt.parties.length, 5);
   assert.deepEqual(auDoigt.parties, aLaSouris.parties, 'the same moves by touch and by mouse score and record the same');
+  assert.deepEqual(auClavier.parties, aLaSouris.parties, 'the same moves by keys and by mouse score and record the same');
 });
 
 // ---- Running ---------------------------------------------------------------------------------
