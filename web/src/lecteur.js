@@ -94,10 +94,13 @@ export function creerLecteur(noyau) {
   // The side panels: a clickable one is a button running its command, any other with a caption a
   // text; both in the window's order.
   function suivrePanneau(i, d, c, visible) {
+    // The outline shape reads as nothing.
+    if (d.nom === 'Shape1') return;
     let el = elementsPanneaux.get(i);
-    const montre = visible && !!c.t && d.nom !== 'Shape1';
+    const montre = visible && !!c.t;
+    // Made on first sight, shown or not: a panel shows when its container does, which changes
+    // nothing of its own.
     if (!el) {
-      if (!montre) return;
       if (d.commande >= 0) {
         el = document.createElement('button');
         el.type = 'button';
@@ -108,7 +111,7 @@ export function creerLecteur(noyau) {
       el.id = `lu-${d.nom}`;
       elementsPanneaux.set(i, el);
       // In the window's order, whatever order they first showed in.
-      const suivant = [...elementsPanneaux.keys()].filter((k) => k > i && elementsPanneaux.get(k).isConnected).sort((a, b) => a - b)[0];
+      const suivant = [...elementsPanneaux.keys()].filter((k) => k > i).sort((a, b) => a - b)[0];
       panneaux.insertBefore(el, suivant === undefined ? null : elementsPanneaux.get(suivant));
     }
     el.hidden = !montre;
@@ -130,7 +133,7 @@ export function creerLecteur(noyau) {
       }
       // A container shown or hidden shows or hides what lies in it.
       if (m.controles.some((c) => description[c.i].sorte === K.sortes.panneau))
-        for (const [i, el] of elementsPanneaux) el.hidden = !(visible(i) && controles[i].t && description[i].nom !== 'Shape1');
+        for (const [i, el] of elementsPanneaux) el.hidden = !(visible(i) && controles[i].t);
       const tag = m.focus.panneau < 0 ? m.focus.x * 100 + m.focus.y : -1;
       if (tag !== focus) {
         focus = tag;
