@@ -195,6 +195,7 @@ async function toucher(x, y, deuxDoigts = false) {
 // then Space (Shift+Space for the right button), a wall Shift and the arrow to its side; a side
 // panel is Tab to it, then Enter.
 let clavier = false;
+let pressions = 0;   // by keys, every other left press of a cell is a screen reader's click on its grid cell
 
 const focus = (page) => page.evaluate(() => window.cogitelleTest.focus());
 
@@ -212,6 +213,13 @@ async function parLesTouches(page, quoi, args, bouton) {
   }
   const tag = quoi === 'mur' ? args[1] : args[0];
   const [x, y] = [Math.floor(tag / 100), tag % 100];
+  if (quoi === 'caseA' && bouton === 'left' && pressions++ % 2) {
+    await page.locator(`#grille [role=gridcell][data-tag="${tag}"]`).dispatchEvent('click');
+    await inactif(page);
+    const f = await focus(page);
+    assert.deepEqual([f.panneau, f.x, f.y], ['', x, y], 'the cell a screen reader presses takes the cursor');
+    return;
+  }
   for (let i = 0; i < 40; ++i) {
     const f = await focus(page);
     const dx = x - f.x, dy = y - f.y;
@@ -1366,10 +1374,16 @@ async function cinqPartiesDebout(mode) {
     await page.clock.pauseAt(await page.evaluate(() => Date.now() + 1000));
     doigt = auDoigt ? await page.context().newCDPSession(page) : null;
     clavier = mode === 'clavier';
+    pressions = 0;
     const jeux = ['panelLabyrinthe', 'panelCarreMagique', 'panelDifferences', 'panelSerpentin', 'panelMemoire'];
     const gagner = [gagnerLabyrinthe, gagnerCarre, gagnerDifferences, (p) => gagnerSerpentin(p, 6), gagnerMemoire];
     for (let type = 1; type <= 5; ++type) {
-      if (type > 1) await panneauDebout(page, jeux[type - 1]);
+      if (clavier && type === 4) {
+        // A screen reader's click on the panel's button.
+        await page.locator('#panneauxLus').getByRole('button', { name: 'JEU DU SERPENTIN', exact: true }).dispatchEvent('click');
+        await page.locator('.dialogue.choix').waitFor();
+        await inactif(page);
+      } else if (type > 1) await panneauDebout(page, jeux[type - 1]);
       await choisirDebout(page, type);
       const e = await etat(page);
       assert.equal(e.type, type);
@@ -1394,6 +1408,8 @@ async function cinqPartiesDebout(mode) {
         assert.match(arbre, /^- grid "Tableau de jeu"/);
         assert.equal(rangees, attendu.length);
         assert.deepEqual(cellules, attendu.flat().map(String));
+        // The side panels that can be clicked are buttons with their captions.
+        assert.equal(await page.locator('#panneauxLus').getByRole('button', { name: 'Changer de cogitelle', exact: true }).count(), 1);
       }
       await gagner[type - 1](page);
       if (type === 5) await page.clock.runFor(400);
