@@ -353,6 +353,10 @@ class Dialogue {
     trait.append(legende);
     g.append(trait);
     g.legende = legende;
+    // Its legend names the group of radio buttons it holds.
+    legende.id = `${this.nom}-legende-${i}`;
+    g.setAttribute('role', 'radiogroup');
+    g.setAttribute('aria-labelledby', legende.id);
     return g;
   }
 
