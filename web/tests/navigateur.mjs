@@ -1464,6 +1464,10 @@ async function cinqPartiesDebout(mode) {
     await page.locator('.dialogue.choix').waitFor();
     await inactif(page);
     if (auDoigt) await page.screenshot({ path: nomFichier('choix') });
+    // A screen reader finds the chooser as a dialog of labelled controls.
+    const choixLu = page.getByRole('dialog', { name: 'Choix du jeu et du numéro de cogitelle' });
+    for (const [role, nom] of [['radiogroup', 'Choix du jeu'], ['radio', 'JEU DU SERPENTIN'], ['textbox', 'VOTRE NOM :'], ['scrollbar', 'Cogitelle n° 1'], ['button', 'OK']])
+      assert.equal(await choixLu.getByRole(role, { name: nom, exact: true }).count(), 1, `the chooser's ${role} "${nom}"`);
     const textesDialogue = (d) => `.dialogue.${d} .panneau, .dialogue.${d} .radio span, .dialogue.${d} .legende, .dialogue.${d} input.saisie, .dialogue.${d} .titre`;
     fin.mesures.choixRadios = await plusPetits(page, '.dialogue.choix .radio', textesDialogue('choix'));
     fin.mesures.choixBoutons = await plusPetits(page, '.dialogue.choix .panneau.bouton');
