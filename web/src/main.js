@@ -473,11 +473,10 @@ function brancherClavier() {
     if (ouverts.size || fermee || document.getElementById('principale').hidden) return;
     if (e.key in raccourcis) { e.preventDefault(); fermerMenus(); appel('cg_commande', [raccourcis[e.key]]); return; }
     if (e.key === 'Escape') { fermerMenus(); return; }
-    // A dialog beside the window, an open menu and a screen reader's panel button keep their own
-    // keys; a menu bar's button its own Space, Enter and Tab.
+    // A dialog beside the window, the menu bar and a screen reader's panel button keep their own
+    // keys.
     const cible = e.target.closest ? e.target : document.body;
-    if (cible.closest('input, .dialogue, .menu.ouvert, #lecteur button')) return;
-    if (cible.closest('#menus button') && [' ', 'Enter', 'Tab'].includes(e.key)) return;
+    if (cible.closest('input, .dialogue, #menus, #lecteur button')) return;
     if (e.metaKey || !fenetre.active) return;
     if (e.key in TOUCHES()) {
       // The module's rules decide what the key does; the browser's own use of it (scrolling,
@@ -491,6 +490,66 @@ function brancherClavier() {
 }
 
 // ---- The menu bar ----------------------------------------------------------------------------
+
+// The menu bar by the keyboard, as the desktop's: F10, or Alt pressed and released alone, takes it
+// to the first menu; Left and Right go from menu to menu, Down, Enter or Space open one at its
+// first item, Up and Down go through its items; Escape closes the menu, then gives the keys back
+// to the board.
+function brancherClavierMenus() {
+  const barre = document.getElementById('menus');
+  const principale = document.getElementById('principale');
+  const titres = () => [...barre.querySelectorAll('.menu > button')];
+  const elements = (menu) => [...menu.querySelectorAll('.liste button:not([hidden])')];
+  const ouvrir = (menu) => {
+    fermerMenus();
+    menu.classList.add('ouvert');
+    menu.querySelector('.liste').hidden = false;
+    elements(menu)[0].focus();
+  };
+  let altSeule = false;
+  const prendre = (e) => {
+    if (ouverts.size || fermee || principale.hidden || !titres().length) return;
+    e.preventDefault();
+    titres()[0].focus();
+  };
+  window.addEventListener('keydown', (e) => {
+    altSeule = e.key === 'Alt';
+    if (e.key === 'F10' && !e.repeat) prendre(e);
+  });
+  window.addEventListener('keyup', (e) => {
+    if (e.key === 'Alt' && altSeule) prendre(e);
+    altSeule = false;
+  });
+  barre.addEventListener('keydown', (e) => {
+    const menu = e.target.closest('.menu');
+    if (!menu || e.ctrlKey || e.altKey || e.metaKey) return;
+    const t = titres();
+    const i = t.indexOf(menu.querySelector(':scope > button'));
+    const dansListe = !!e.target.closest('.liste');
+    if (e.key === 'ArrowRight' || e.key === 'ArrowLeft') {
+      e.preventDefault();
+      const autre = t[(i + (e.key === 'ArrowRight' ? 1 : t.length - 1)) % t.length];
+      if (menu.classList.contains('ouvert')) ouvrir(autre.parentElement);
+      else autre.focus();
+    } else if (e.key === 'ArrowDown' || e.key === 'ArrowUp' || (!dansListe && (e.key === 'Enter' || e.key === ' '))) {
+      e.preventDefault();
+      if (!dansListe) {
+        ouvrir(menu);
+        return;
+      }
+      const l = elements(menu);
+      l[(l.indexOf(e.target) + (e.key === 'ArrowDown' ? 1 : l.length - 1)) % l.length].focus();
+    } else if (e.key === 'Escape') {
+      e.stopPropagation();
+      if (menu.classList.contains('ouvert')) {
+        fermerMenus();
+        t[i].focus();
+      } else {
+        principale.focus({ preventScroll: true });
+      }
+    }
+  });
+}
 
 let menusConstruits = false;
 const elementsJeux = [];
@@ -807,6 +866,7 @@ function principal() {
   brancherActivation();
   brancherSouris();
   brancherClavier();
+  brancherClavierMenus();
   brancherImport();
   brancherStockage(appel, (cle) => octetsExportes('cg_exporter_copie', ['string'], [cle]));
   document.getElementById('rejouer').addEventListener('click', () => location.reload());
