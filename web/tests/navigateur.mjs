@@ -1417,8 +1417,25 @@ async function cinqPartiesDebout(mode) {
       fin.parties.push({ type, numero: e.numero, ...r, liste: await listeStockee(page, type, e.numero) });
     }
     if (clavier) {
+      // The menu bar by keys: F10 to its first menu, Down opens it at its first item; Escape
+      // closes it, a second gives the keys back to the board. Then the maze from the menu.
+      const active = () => page.evaluate(() => document.activeElement.textContent);
+      await page.keyboard.press('F10');
+      assert.equal(await active(), 'Cogitelle');
+      await page.keyboard.press('ArrowDown');
+      assert.equal(await active(), 'JEU DU LABYRINTHE');
+      await page.keyboard.press('Escape');
+      assert.equal(await page.locator('#menus .liste:not([hidden])').count(), 0);
+      const avant = await focus(page);
+      await page.keyboard.press('Escape');
+      await presser(page, avant.x > 1 ? 'ArrowLeft' : 'ArrowRight');
+      assert.equal((await focus(page)).x, avant.x + (avant.x > 1 ? -1 : 1), 'the arrows move the board\'s cursor again');
+      await page.keyboard.press('F10');
+      await page.keyboard.press('Enter');
+      await page.keyboard.press('Enter');
+      await page.locator('.dialogue.choix').waitFor();
+      await inactif(page);
       // In a game the score is heard every 10 seconds.
-      await parLesTouches(page, 'controle', ['panelLabyrinthe']);
       await choisirDebout(page, 1);
       await page.clock.runFor(10000);
       await inactif(page);
