@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Plateau.h"
+#include "session/Portrait.h"
 
 namespace cogitelle {
 
@@ -60,12 +61,12 @@ struct Grille5 {
 
 // A 5 x 5 maze with its walls in the gaps, the glutton at the top left and the exit at the
 // bottom right.
-void DessinLabyrinthe(std::vector<ElementDessin>& dessin, const Rect& zone, double f)
+void DessinLabyrinthe(std::vector<ElementDessin>& dessin, const Rect& zone, double f, int32_t minimum)
 {
     dessin.push_back(Aplat(zone, couleurs::Noir));
     const Grille5 g(zone, f, 5);
     const int n = Grille5::n;
-    const int32_t points = std::max(5, Arrondi(8 * f));
+    const int32_t points = std::max(minimum, Arrondi(8 * f));
     // Bonus numbers off the path, the rest of the cells eaten or unexplored.
     const char* nombres[5][5] = {{"50", "", "", "7", ""}, {"", "", "12", "", ""}, {"", "9", "", "", "4"},
         {"", "", "", "15", ""}, {"3", "", "", "", "A"}};
@@ -107,13 +108,13 @@ void DessinLabyrinthe(std::vector<ElementDessin>& dessin, const Rect& zone, doub
 }
 
 // A magic square of 3 with its ring of sums: every line makes 15.
-void DessinCarre(std::vector<ElementDessin>& dessin, const Rect& zone, double f)
+void DessinCarre(std::vector<ElementDessin>& dessin, const Rect& zone, double f, int32_t minimum)
 {
     dessin.push_back(Aplat(zone, couleurs::Noir));
     const Grille5 g(zone, f, 4);
     const int n = Grille5::n;
-    const int32_t points = std::max(5, Arrondi(10 * f));
-    const int32_t petits = std::max(4, Arrondi(6 * f));
+    const int32_t points = std::max({5, minimum, Arrondi(10 * f)});
+    const int32_t petits = std::max({4, minimum, Arrondi(6 * f)});
     const char* carre[3][3] = {{"2", "7", "6"}, {"9", "5", "1"}, {"4", "3", "8"}};
     for (int y = 0; y < n; ++y)
         for (int x = 0; x < n; ++x) {
@@ -132,20 +133,52 @@ void DessinCarre(std::vector<ElementDessin>& dessin, const Rect& zone, double f)
 
 const char* EcranDemarrage::NomBouton(int32_t langue) { return langue == 2 ? "PanelStartEnglish" : "PanelStartFrench"; }
 
-void EcranDemarrage::Creer(double f, const std::string& titre)
+void EcranDemarrage::Creer(double f, const std::string& titre) { Disposer(f, titre, false); }
+
+void EcranDemarrage::CreerDebout(int32_t largeurCss, const std::string& titre)
+{
+    Disposer(static_cast<double>(largeurCss) / Largeur, titre, true);
+}
+
+void EcranDemarrage::Disposer(double f, const std::string& titre, bool debout)
 {
     facteur_ = f;
     largeur_ = Arrondi(Largeur * f);
     hauteur_ = Arrondi(Hauteur * f);
     dessin_.clear();
 
+    // Upright, the pictures take the box's width between them, their numbers readable, and each
+    // button is tall enough for a finger, "ENGLISH" on a row of its own.
+    const Rect imageLabyrinthe = debout ? Rect{26, 84, 170, 170} : ImageLabyrinthe;
+    const Rect imageCarre = debout ? Rect{229, 84, 170, 170} : ImageCarre;
+    const double fImages = debout ? f * imageLabyrinthe.width / ImageLabyrinthe.width : f;
+    const int32_t pointsMinimaux = debout ? (TexteMinimal * 72 + 95) / 96 : 0;
+    Rect places[] = {{}, Echelle(BoutonDemarrer, f), Echelle(BoutonEnglish, f)};
+    double pixels[] = {0, 21 * f, 11 * f};
+    Rect boite = Echelle(Boite, f);
+    if (debout) {
+        const int32_t ecart = Arrondi(12 * f);
+        Rect& demarrer = places[1];
+        demarrer.top = Echelle(imageLabyrinthe, f).bottom() + Arrondi(16 * f);
+        demarrer.height = std::max(demarrer.height, CibleMinimale);
+        Rect& english = places[2];
+        english.width = std::max(english.width, CibleMinimale);
+        english.height = std::max(english.height, CibleMinimale);
+        english.left = demarrer.right() - english.width;
+        english.top = demarrer.bottom() + ecart;
+        boite.height = english.bottom() + Arrondi(14 * f) - boite.top;
+        hauteur_ = boite.bottom() + ecart;
+        for (double& p : pixels)
+            p = p > 0 ? std::max(p, static_cast<double>(TexteMinimal)) : 0;
+    }
+
     // The framed box: a lowered groove around a raised face.
     const int32_t bord = std::max(1, Arrondi(f));
-    ElementDessin boite = Aplat(Echelle(Boite, f), FondBoite);
-    boite.vue.SetBiseauExterieur(Biseau::Abaisse);
-    boite.vue.SetBiseauInterieur(Biseau::Releve);
-    boite.vue.SetLargeurBiseau(bord);
-    dessin_.push_back(boite);
+    ElementDessin cadre = Aplat(boite, FondBoite);
+    cadre.vue.SetBiseauExterieur(Biseau::Abaisse);
+    cadre.vue.SetBiseauInterieur(Biseau::Releve);
+    cadre.vue.SetLargeurBiseau(bord);
+    dessin_.push_back(cadre);
 
     // The title in its own lowered frame.
     ElementDessin t = Aplat(Echelle(ZoneTitre, f), FondTitre);
@@ -156,18 +189,16 @@ void EcranDemarrage::Creer(double f, const std::string& titre)
     t.police = {FamillePolice::Times, std::max(8, Arrondi(32 * f)), false, true};
     dessin_.push_back(t);
 
-    DessinLabyrinthe(dessin_, Echelle(ImageLabyrinthe, f), f);
-    DessinCarre(dessin_, Echelle(ImageCarre, f), f);
+    DessinLabyrinthe(dessin_, Echelle(imageLabyrinthe, f), fImages, std::max(5, pointsMinimaux));
+    DessinCarre(dessin_, Echelle(imageCarre, f), fImages, pointsMinimaux);
 
     // The buttons: bold type of 21 and 11 pixels on the design screen, a hand over them.
-    const Rect places[] = {{}, BoutonDemarrer, BoutonEnglish};
     const char* captions[] = {"", "DEMARRER", "ENGLISH"};
-    const int32_t pixels[] = {0, 21, 11};
     for (int32_t langue = 1; langue <= NbBoutons; ++langue) {
         ElementDessin& b = boutons_[langue];
-        const int32_t points = Arrondi(pixels[langue] * f * 72.0 / 96.0);
+        const int32_t points = Arrondi(pixels[langue] * 72.0 / 96.0);
         b = {Controle(Sorte::Panneau, langue), {FamillePolice::SansSerif, points, true, true}};
-        b.vue.SetRect(Echelle(places[langue], f));
+        b.vue.SetRect(places[langue]);
         b.vue.SetVisible(true);
         b.vue.SetCouleur(couleurs::Argent);
         b.vue.SetCaption(captions[langue]);

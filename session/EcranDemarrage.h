@@ -27,6 +27,10 @@ public:
     // Lays the screen out at `facteur` (the screen's width against the 800-pixel design) with the
     // program's title.
     void Creer(double facteur, const std::string& titre);
+    // Lays it out for a phone held upright, `largeurCss` CSS pixels wide, in CSS pixels: as wide as
+    // the phone, its pictures larger, every text at least TexteMinimal pixels and each button at
+    // least CibleMinimale pixels each way, "ENGLISH" on a row of its own below "DEMARRER".
+    void CreerDebout(int32_t largeurCss, const std::string& titre);
 
     double Facteur() const { return facteur_; }
     int32_t LargeurEcran() const { return largeur_; }
@@ -44,6 +48,8 @@ public:
     static int32_t LangueDeLaTouche(ToucheFenetre touche);
 
 private:
+    void Disposer(double facteur, const std::string& titre, bool debout);
+
     double facteur_ = 1.0;
     int32_t largeur_ = Largeur, hauteur_ = Hauteur;
     std::vector<ElementDessin> dessin_;

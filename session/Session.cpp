@@ -45,6 +45,12 @@ void Session::CreerEcranDemarrage(int32_t largeurEcran, int32_t hauteurEcran, do
     demarrage_.Creer(CalculerFacteursEcran(largeurEcran, hauteurEcran, pixelsParPouce).X, etat.Titre);
 }
 
+void Session::CreerEcranDemarrageDebout(int32_t largeurCss)
+{
+    cogitelle::CreerEcranDemarrage(ctx);
+    demarrage_.CreerDebout(largeurCss, etat.Titre);
+}
+
 void Session::CreerFenetrePrincipale(int32_t largeurEcran, int32_t hauteurEcran, double pixelsParPouce, bool echangeScores)
 {
     principale_.FormCreate(largeurEcran, hauteurEcran, pixelsParPouce);

@@ -80,6 +80,8 @@ public:
     // Start-up. The start screen for a screen of that size in pixels at that many pixels per
     // inch: the program's title, the screen laid out at the screen's factor.
     void CreerEcranDemarrage(int32_t largeurEcran, int32_t hauteurEcran, double pixelsParPouce);
+    // The same for a phone held upright, `largeurCss` CSS pixels wide, laid out in CSS pixels.
+    void CreerEcranDemarrageDebout(int32_t largeurCss);
     // The main window's creation: its controls at the screen's factors, the options and the
     // records loaded, the texts built. `echangeScores`: its menu exports and imports the records.
     void CreerFenetrePrincipale(int32_t largeurEcran, int32_t hauteurEcran, double pixelsParPouce,

@@ -3,6 +3,7 @@
 // and a finger's tap beside the maze's glutton moving it as the arrow does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -135,6 +136,40 @@ TEST(Portrait, LesDialoguesAussiLargesQueLeTelephone)
 
 // A tap on each cell around the glutton moves, costs and earns what the arrow to it does, a wall
 // in the way included; a tap on the glutton itself or two cells away is the mouse's left press.
+// The start screen upright on the narrowest to the widest phone: as wide as the phone, its two
+// buttons below the pictures and apart, each a finger's size, every text readable.
+TEST(Portrait, LEcranDeDemarrageDebout)
+{
+    Banc b;
+    for (int32_t largeurCss : {320, 360, 390, 430, 600}) {
+        SCOPED_TRACE(largeurCss);
+        b.session.CreerEcranDemarrageDebout(largeurCss);
+        const EcranDemarrage& e = b.session.Demarrage();
+        EXPECT_EQ(e.LargeurEcran(), largeurCss);
+        const Rect boite = e.Dessin().front().vue.rect();
+        EXPECT_TRUE(Dans(boite, e.LargeurEcran(), e.HauteurEcran()));
+        int32_t basDesImages = 0;
+        for (const ElementDessin& d : e.Dessin()) {
+            EXPECT_TRUE(Dans(d.vue.rect(), e.LargeurEcran(), e.HauteurEcran()));
+            if (!d.vue.Caption().empty()) {
+                EXPECT_GE(d.police.taille * 96.0 / 72.0, TexteMinimal) << d.vue.Caption();
+            }
+            if (&d != &e.Dessin().front())
+                basDesImages = std::max(basDesImages, d.vue.rect().bottom());
+        }
+        const Rect demarrer = e.Bouton(1).vue.rect(), english = e.Bouton(2).vue.rect();
+        for (const Rect& r : {demarrer, english}) {
+            EXPECT_GE(r.width, CibleMinimale);
+            EXPECT_GE(r.height, CibleMinimale);
+            EXPECT_TRUE(Dans(r, boite.right(), boite.bottom()));
+            EXPECT_GE(r.top, basDesImages);
+        }
+        EXPECT_FALSE(SeChevauchent(demarrer, english));
+        for (int32_t langue = 1; langue <= EcranDemarrage::NbBoutons; ++langue)
+            EXPECT_GE(e.Bouton(langue).police.taille * 96.0 / 72.0, TexteMinimal);
+    }
+}
+
 TEST(Portrait, UneTapeACoteDuGloutonEstUneFleche)
 {
     const std::pair<int, Fleche> voisins[] = {{-100, Fleche::Gauche}, {100, Fleche::Droite}, {-1, Fleche::Haut}, {1, Fleche::Bas}};

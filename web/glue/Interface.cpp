@@ -627,14 +627,19 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE const char* cg_constantes() { return Rendre(ConstantesJson()); }
 
-EMSCRIPTEN_KEEPALIVE const char* cg_ecran_demarrage(int32_t largeur, int32_t hauteur, double pixelsParPouce)
+EMSCRIPTEN_KEEPALIVE const char* cg_ecran_demarrage(int32_t largeur, int32_t hauteur, double pixelsParPouce,
+    int32_t largeurCss, int32_t hauteurCss)
 {
     Session& s = App().session;
-    s.CreerEcranDemarrage(largeur, hauteur, pixelsParPouce);
+    const bool debout = EstPortrait(largeurCss, hauteurCss);
+    if (debout)
+        s.CreerEcranDemarrageDebout(largeurCss);
+    else
+        s.CreerEcranDemarrage(largeur, hauteur, pixelsParPouce);
     app->ports.titre = s.etat.Titre;
     const EcranDemarrage& e = s.Demarrage();
     Json j;
-    j.Objet().Cle("facteur").Reel(e.Facteur()).Cle("largeur").Entier(e.LargeurEcran());
+    j.Objet().Cle("debout").Entier(debout).Cle("facteur").Reel(e.Facteur()).Cle("largeur").Entier(e.LargeurEcran());
     j.Cle("hauteur").Entier(e.HauteurEcran()).Cle("fond").Entier(EcranDemarrage::Fond).Cle("dessin").Tableau();
     auto element = [&j](const ElementDessin& d) {
         j.Objet();

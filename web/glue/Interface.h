@@ -41,7 +41,10 @@ const char* cg_constantes();
 // The start screen for a screen of `largeur` x `hauteur` pixels at `pixelsParPouce` (JSON): its
 // factor, size and colour ("fond"), what it paints in order ("dessin": controls with "police"),
 // and its two buttons ("boutons": the same, with "nom" and "langue", 1 DEMARRER, 2 ENGLISH).
-const char* cg_ecran_demarrage(int32_t largeur, int32_t hauteur, double pixelsParPouce);
+// A viewport of `largeurCss` x `hauteurCss` CSS pixels that is a phone held upright gets the
+// upright screen instead, laid out in CSS pixels at the phone's width ("debout": 1).
+const char* cg_ecran_demarrage(int32_t largeur, int32_t hauteur, double pixelsParPouce, int32_t largeurCss,
+    int32_t hauteurCss);
 // The language a key on the start screen starts in (a "touches" number): 1, or 0 for none.
 int32_t cg_langue_de_la_touche(int32_t touche);
 // The start screen's scale for a screen of `largeur` x `hauteur` pixels at `pixelsParPouce`.

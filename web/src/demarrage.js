@@ -31,5 +31,5 @@ export function peindreDemarrage(canvas, vw, vh, dpr, enfonce, ecran) {
     peindrePanneau(ctx, r, vue, police(b.police), a);
     boutons[b.langue] = { x: r.x * s, y: r.y * s, w: r.w * s, h: r.h * s };
   }
-  return { boutons };
+  return { boutons, echelle: s };
 }

@@ -723,8 +723,17 @@ function disposer(vw, vh) {
   return suite;
 }
 
+// The start screen as the module lays it out for this page: upright on a phone held upright.
+function lireEcranDemarrage() {
+  const [l, h] = ecranDeReference();
+  ecranDemarrageModele = JSON.parse(M.ccall('cg_ecran_demarrage', 'string', ['number', 'number', 'number', 'number', 'number'],
+    [l, h, 96, window.innerWidth, window.innerHeight]));
+}
+
 function mettreEnPage() {
   const vw = window.innerWidth, vh = window.innerHeight;
+  // A phone turned while the start screen shows: laid out again for its new width.
+  if (!ecranDemarrage.hidden && ecranDemarrageModele && !enCours) lireEcranDemarrage();
   if (description && vueDisposee !== `${vw}x${vh}`) disposer(vw, vh);
   if (!document.getElementById('principale').hidden) {
     placerPrincipale(vw, vh);
@@ -835,7 +844,7 @@ async function charger() {
   fixerBiseaux(K.biseaux);
   fixerCurseurs(K.curseurs);
   const [l, h] = ecranDeReference();
-  ecranDemarrageModele = JSON.parse(M.ccall('cg_ecran_demarrage', 'string', ['number', 'number', 'number'], [l, h, 96]));
+  lireEcranDemarrage();
   mettreEnPage();
   window.cogitelleDemarrageAffiche = performance.now();
   // The main window is made once the start screen is on the screen.
@@ -907,6 +916,16 @@ function principal() {
       },
       peintures: () => peintures,
       // The keyboard's focus: the side panel's name that has it ('' for the board) and the board's cell.
+      // The start screen's buttons in CSS pixels of the page, and the smallest of its texts.
+      demarrage: () => {
+        if (!dispositionDemarrage || !ecranDemarrageModele) return null;
+        const b = ecranDemarrage.getBoundingClientRect();
+        const boutons = Object.fromEntries(Object.entries(dispositionDemarrage.boutons)
+          .map(([langue, r]) => [langue, { x: b.left + r.x, y: b.top + r.y, w: r.w, h: r.h }]));
+        const textes = [...ecranDemarrageModele.dessin, ...ecranDemarrageModele.boutons].filter((e) => e.t)
+          .map((e) => (e.police.points ? e.police.taille * 96 / 72 : e.police.taille) * dispositionDemarrage.echelle);
+        return { debout: !!ecranDemarrageModele.debout, boutons, texte: Math.min(...textes) };
+      },
       focus: () => ({ ...focusClavier, panneau: focusClavier.panneau < 0 ? '' : description[focusClavier.panneau].nom }),
     };
   }

@@ -81,11 +81,19 @@ async function ouvrir(page, requete = '', attendre = true) {
   if (attendre) await page.evaluate(() => window.cogitelleTest.pret);
 }
 
-// The start screen's button: DEMARRER (1) or ENGLISH (2), at their places on the 425 x 304 design.
+// The start screen's button: DEMARRER (1) or ENGLISH (2), at their places on the 425 x 304 design
+// (upright on a phone, where the page painted them).
 async function demarrer(page, langue = 1) {
   const b = await page.locator('#demarrage').boundingBox();
   const r = langue === 1 ? [26, 212, 373, 33] : [309, 256, 90, 22];
-  const x = b.x + (r[0] + r[2] / 2) * b.width / 425, y = b.y + (r[1] + r[3] / 2) * b.height / 304;
+  let x = b.x + (r[0] + r[2] / 2) * b.width / 425, y = b.y + (r[1] + r[3] / 2) * b.height / 304;
+  // Upright on a phone the start screen has a layout of its own: its buttons where the page put them.
+  const debout = await page.evaluate(() => window.cogitelleTest?.demarrage?.());
+  if (debout?.debout) {
+    const d = debout.boutons[langue];
+    x = d.x + d.w / 2;
+    y = d.y + d.h / 2;
+  }
   if (await page.evaluate(() => matchMedia('(pointer: coarse)').matches)) await page.touchscreen.tap(x, y);
   else await page.mouse.click(x, y);
   await page.locator('#editYourName').waitFor();
@@ -1369,7 +1377,16 @@ async function cinqPartiesDebout(mode) {
   try {
     await page.clock.install();
     await ouvrir(page);
-    if (auDoigt) await page.screenshot({ path: nomFichier('demarrage') });
+    if (auDoigt) {
+      await page.screenshot({ path: nomFichier('demarrage') });
+      const d = await page.evaluate(() => window.cogitelleTest.demarrage());
+      assert.ok(d.debout, 'the start screen upright');
+      const boutons = Object.values(d.boutons);
+      fin.mesures.demarrage = { nombre: boutons.length, largeur: Math.min(...boutons.map((r) => r.w)),
+        hauteur: Math.min(...boutons.map((r) => r.h)), texte: d.texte };
+      const ecran = await page.locator('#demarrage').boundingBox();
+      assert.ok(ecran.x >= 0 && ecran.x + ecran.width <= 390, `the start screen fits the phone's width: ${JSON.stringify(ecran)}`);
+    }
     await demarrer(page);
     await page.clock.pauseAt(await page.evaluate(() => Date.now() + 1000));
     doigt = auDoigt ? await page.context().newCDPSession(page) : null;
