@@ -7,20 +7,16 @@ set -euo pipefail
 programme=$(realpath "${1:-build/app/cogitelle}")
 essais=${2:-10}
 
+. "$(dirname "$0")/../scripts/common.sh"
+
 travail=$(mktemp -d)
-# Xvfb picks a free display and writes its number once it is ready.
-exec 3> "$travail/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-exec 3>&-
+XVFB_PID=""
 nettoyer() {
-    kill "$xvfb" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
     rm -rf "$travail"
 }
 trap nettoyer EXIT
-for _ in $(seq 200); do [ -s "$travail/display" ] && break; sleep 0.05; done
-[ -s "$travail/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$travail/display")
+demarrer_xvfb "$travail" || { echo "Xvfb did not start" >&2; exit 1; }
 
 mesurer() {   # prints the milliseconds to the start screen; $1: the scratch folder
     local debut fin pid

@@ -7,18 +7,17 @@ set -euo pipefail
 jeu=$(realpath "${1:-build/release/app/cogitelle}")
 vide=$(realpath "${2:-build/release/bench/qt/cogitelle-fenetre-vide}")
 
+. "$(dirname "$0")/../scripts/common.sh"
+
 travail=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$travail/display" >/dev/null 2>&1 &
-xvfb=$!
+XVFB_PID=""
 pids=()
 nettoyer() {
-    kill "${pids[@]}" "$xvfb" 2>/dev/null || true
+    kill "${pids[@]}" $XVFB_PID 2>/dev/null || true
     rm -rf "$travail"
 }
 trap nettoyer EXIT
-for _ in $(seq 200); do [ -s "$travail/display" ] && break; sleep 0.05; done
-[ -s "$travail/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$travail/display")
+demarrer_xvfb "$travail" || { echo "Xvfb did not start" >&2; exit 1; }
 
 attendre_fenetre() {   # $1: a window title pattern
     for _ in $(seq 400); do

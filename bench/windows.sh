@@ -14,21 +14,18 @@ WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
 
+. "$(dirname "$0")/../scripts/common.sh"
+
 travail=$(mktemp -d)
 export WINEPREFIX="$travail/prefixe" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-exec 3> "$travail/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-exec 3>&-
+XVFB_PID=""
 nettoyer() {
     "$WINESERVER" -k >/dev/null 2>&1 || true
-    kill "$xvfb" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
     rm -rf "$travail"
 }
 trap nettoyer EXIT
-for _ in $(seq 200); do [ -s "$travail/display" ] && break; sleep 0.05; done
-[ -s "$travail/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$travail/display")
+demarrer_xvfb "$travail" || { echo "Xvfb did not start" >&2; exit 1; }
 
 "$WINE" wineboot -i >/dev/null 2>&1
 # The wineserver stays up between the runs.

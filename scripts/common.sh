@@ -41,3 +41,19 @@ installer_node() {
     fi
     installer_paquets nodejs npm
 }
+
+# Starts Xvfb with one screen of `$2` (800x600x24 by default) on a display it picks free, and
+# waits until it is ready: its number is written to `$1/display`. Sets XVFB_PID (for the caller's
+# clean-up, set even when it fails) and exports DISPLAY; returns 1 when the screen does not come.
+demarrer_xvfb() {
+    local dossier=$1 ecran=${2:-800x600x24}
+    Xvfb -displayfd 3 -screen 0 "$ecran" -nolisten tcp 3>"$dossier/display" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local _
+    for _ in $(seq 200); do
+        [ -s "$dossier/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$dossier/display" ] || return 1
+    export DISPLAY=:$(head -n1 "$dossier/display")
+}
