@@ -37,6 +37,9 @@ struct SuiviSauvegardes {
     std::shared_ptr<TableMeilleursScores> tableLue;
     bool tableEntiereAEcrire = false;              // the table was replaced as a whole, or must be
     bool tableDuJoueur = false;                    // that table was made at the player's word
+    // The table is the default one drawn at a start that found no readable file, not yet on disk:
+    // a complete file found there at the save was written by another copy since, and is kept.
+    bool tableParDefaut = false;
     bool derniereSauvegardeReussie = false;        // the last save put the table on disk
     // The damaged score file already kept aside, by its size and a hash of its bytes.
     bool copieGardee = false;

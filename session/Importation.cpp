@@ -29,6 +29,7 @@ ResultatImport ImporterMeilleursScores(Contexte& c, const std::string& octets, u
     c.etat.MeilleursScores = *table;
     c.Sauvegardes.scoresAEnregistrer.clear();
     c.Sauvegardes.tableEntiereAEcrire = true;
+    c.Sauvegardes.tableParDefaut = false;
     EcrireMeilleursScores(c);
     TableRemplaceeParLeJoueur(c.Sauvegardes);
     if (c.controles.superPanelDroite.Visible())

@@ -55,6 +55,7 @@ void InitialiserMeilleursScores(Contexte& c)
     // The table as a whole replaces the one on disk at the next save.
     c.Sauvegardes.scoresAEnregistrer.clear();
     c.Sauvegardes.tableEntiereAEcrire = true;
+    c.Sauvegardes.tableParDefaut = false;
 }
 
 // A record in memory is its 16 bytes in the file on a little-endian machine: the table is then
@@ -280,7 +281,18 @@ bool Sauvegarder(Contexte& c, std::string& raison)
     if (info.genre == G::Fichier) {
         std::string disque, raisonLecture;
         const auto lecture = fs.Lire(cible, disque, raisonLecture);
-        if (lecture == SystemeFichiers::Lecture::Ok && disque.size() >= TailleFichierScores) {
+        if (lecture == SystemeFichiers::Lecture::Ok && disque.size() >= TailleFichierScores && suivi.tableParDefaut) {
+            // The default table of a start that found no file never reached the disk, and another
+            // copy has written a file since: its records stay, with those entered here on them.
+            LireOctetsTable(memoire, disque);
+            for (const ScoreInsere& s : suivi.scoresAEnregistrer)
+                InsererDans(memoire, s.type, s.numero, s.enregistrement);
+            suivi.tableLue = std::make_shared<TableMeilleursScores>();
+            LireOctetsTable(*suivi.tableLue, disque);
+            suivi.tableEntiereAEcrire = false;
+            suivi.tableParDefaut = false;
+            AfficherMeilleursScores(c);
+        } else if (lecture == SystemeFichiers::Lecture::Ok && disque.size() >= TailleFichierScores) {
             // Another copy may have saved since: this copy's own changes go onto what is on disk,
             // and that becomes the table in memory. With one copy running, both are the same.
             // A file that still holds the table as this copy last read or wrote it has nothing to
@@ -349,6 +361,7 @@ bool Sauvegarder(Contexte& c, std::string& raison)
     // Stopped part-way, the file may hold old and new records mixed: the next save writes the
     // whole table again.
     suivi.tableEntiereAEcrire = true;
+    suivi.tableParDefaut = false;
     raison = raisonEnPlace;
     return false;
 }
@@ -409,6 +422,7 @@ void LireMeilleursScores(Contexte& c)
     const EtatFichierScores etat = ChargerFichierScores(c);
     if (etat == EtatFichierScores::Absent || etat == EtatFichierScores::Illisible) {
         InitialiserMeilleursScores(c);
+        c.Sauvegardes.tableParDefaut = true;
         EcrireMeilleursScores(c);
     }
 }
@@ -430,6 +444,7 @@ void EcrireMeilleursScores(Contexte& c)
         suivi.scoresAEnregistrer.clear();
         suivi.tableEntiereAEcrire = false;
         suivi.tableDuJoueur = false;
+        suivi.tableParDefaut = false;
     } else if (!suivi.echecScoresSignale) {
         suivi.echecScoresSignale = true;
         c.ports.Erreur("Les meilleurs scores n'ont pas pu être enregistrés dans « " + c.CheminScores + " » : " + raison +

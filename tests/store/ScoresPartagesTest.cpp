@@ -95,6 +95,29 @@ TEST(DeuxCopies, ChacuneGardeLesRecordsDeLAutre)
     EXPECT_TRUE(b.ports.erreurs.empty());
 }
 
+// A first start whose default table could not be saved (another copy held the file) never
+// writes that table over the records the other copy has saved since: its own go on top of them.
+TEST(DeuxCopies, LaTableParDefautNonEnregistreeNEcrasePasLAutre)
+{
+    Banc a;
+    a.ctx.Sauvegardes.delaiVerrouMs = 100;
+    {
+        std::unique_ptr<SystemeFichiers::Verrou> tenu;
+        std::string raison;
+        ASSERT_EQ(SystemeFichiersReel().Verrouiller(a.ctx.CheminScores + ".lock", 0, tenu, raison),
+            SystemeFichiers::Verrouillage::Ok) << raison;
+        LireMeilleursScores(a.ctx);
+        ASSERT_FALSE(a.ctx.Sauvegardes.derniereSauvegardeReussie);
+    }
+    AutreCopie b(a);
+    LireMeilleursScores(b.ctx);
+    EXPECT_EQ(InsererScore(b.ctx, 1, 3, "BOB", 9000), 1);
+    EXPECT_EQ(InsererScore(a.ctx, 2, 9, "ALICE", 8000), 1);
+    EXPECT_EQ(SurDisque(a.ctx.CheminScores, 1, 3, 1), std::make_pair(std::string("BOB"), 9000));
+    EXPECT_EQ(SurDisque(a.ctx.CheminScores, 2, 9, 1), std::make_pair(std::string("ALICE"), 8000));
+    EXPECT_EQ(OctetsTable(a.g().MeilleursScores), LireFichierEntier(a.ctx.CheminScores));
+}
+
 TEST(DeuxCopies, VerrouTenuSignaleUneFoisPuisReessaye)
 {
     Banc a;
