@@ -289,7 +289,8 @@ std::string ModeleJson()
         a.vus[i] = c;
         const PlacePortrait* debout = a.portrait && i >= a.premierPanneau ? &a.portrait->places[i - a.premierPanneau] : nullptr;
         const Rect& r = debout ? debout->place : c.rect();
-        const int32_t taille = debout ? debout->taille : c.TaillePolice();
+        // A control's type is in points; the upright layout's is in the window's pixels.
+        const int32_t taille = debout ? (debout->taille * 72 + 95) / 96 : c.TaillePolice();
         j.Objet().Cle("i").Entier(static_cast<int64_t>(i));
         EcrireControle(j, c, r, taille);
         j.Cle("pa").Entier(TaillePeinte(a, i, c, r, taille));

@@ -724,8 +724,10 @@ function disposer(vw, vh) {
 }
 
 // The start screen as the module lays it out for this page: upright on a phone held upright.
+let ecranDemarrageLu = '';   // the viewport the start screen was laid out for
 function lireEcranDemarrage() {
   const [l, h] = ecranDeReference();
+  ecranDemarrageLu = `${window.innerWidth}x${window.innerHeight}`;
   ecranDemarrageModele = JSON.parse(M.ccall('cg_ecran_demarrage', 'string', ['number', 'number', 'number', 'number', 'number'],
     [l, h, 96, window.innerWidth, window.innerHeight]));
 }
@@ -733,7 +735,7 @@ function lireEcranDemarrage() {
 function mettreEnPage() {
   const vw = window.innerWidth, vh = window.innerHeight;
   // A phone turned while the start screen shows: laid out again for its new width.
-  if (!ecranDemarrage.hidden && ecranDemarrageModele && !enCours) lireEcranDemarrage();
+  if (!ecranDemarrage.hidden && ecranDemarrageModele && !enCours && ecranDemarrageLu !== `${vw}x${vh}`) lireEcranDemarrage();
   if (description && vueDisposee !== `${vw}x${vh}`) disposer(vw, vh);
   if (!document.getElementById('principale').hidden) {
     placerPrincipale(vw, vh);

@@ -1474,7 +1474,8 @@ async function cinqPartiesDebout(mode) {
         'panelDifferences', 'panelSerpentin', 'panelMemoire', 'panelNumeroTableau', 'panelNomJoueur', 'panelScoreMixte',
         'panelTitreMeilleurScore', 'panelPremierMeilleurScore', 'panelTitreDernierMeilleurScore', 'panelDernierMeilleurScore', 'lblInfos']) {
         const c = window.cogitelleTest.controle(nom);
-        if (c.t) m.texte = Math.min(m.texte, c.pa * c.echelle);
+        // The type painted, in points of the window, in CSS pixels.
+        if (c.t) m.texte = Math.min(m.texte, c.pa * 96 / 72 * c.echelle);
         if (nom.startsWith('panelNumero') || nom.startsWith('panelNom') || nom.includes('MeilleurScore') || nom === 'panelScoreMixte' || nom === 'lblInfos') continue;
         m.nombre++;
         m.largeur = Math.min(m.largeur, c.abs.w * c.echelle);
