@@ -306,14 +306,28 @@ bool Dialogue::Previsualiser(MSG& m)
     if (!IsWindowVisible(fenetre_) || (m.hwnd != fenetre_ && !IsChild(fenetre_, m.hwnd)))
         return false;
     if (m.message == WM_KEYDOWN) {
-        if (m.wParam == VK_RETURN || m.wParam == VK_ESCAPE) {
-            // Enter confirms and Escape cancels from any control.
-            const ToucheFenetre t = m.wParam == VK_RETURN ? ToucheFenetre::Entree : ToucheFenetre::Echappement;
-            Evenement([this, t] { return regles_.Touche(t); });
+        const int32_t indice = IndiceDe(m.hwnd);
+        if (m.wParam == VK_RETURN) {
+            // Held down, Enter acts once.
+            if (m.lParam & (LPARAM{1} << 30))
+                return true;
+            // A button panel with the keyboard takes Enter, without Shift or Ctrl, as its click, as
+            // it takes Space; elsewhere Enter confirms.
+            const bool modifiee = (GetKeyState(VK_SHIFT) | GetKeyState(VK_CONTROL)) & 0x8000;
+            if (indice >= 0 && !modifiee &&
+                regles_.Description().controles[static_cast<size_t>(indice)].genre == Genre::BoutonPanneau) {
+                Evenement([this, indice] { return regles_.Clic(indice); });
+                return true;
+            }
+            Evenement([this] { return regles_.Touche(ToucheFenetre::Entree); });
+            return true;
+        }
+        if (m.wParam == VK_ESCAPE) {
+            // Escape cancels from any control.
+            Evenement([this] { return regles_.Touche(ToucheFenetre::Echappement); });
             return true;
         }
         const auto defilement = DefilementDe(m.wParam);
-        const int32_t indice = IndiceDe(m.hwnd);
         const bool surUneBarre =
             indice >= 0 && regles_.Description().controles[static_cast<size_t>(indice)].genre == Genre::Defilement;
         if (defilement && (regles_.ClavierALaFenetre() || surUneBarre)) {

@@ -263,6 +263,50 @@ TEST(ChoixWin, ControlesEtClavier)
     Garder(grand, "choix-150");
 }
 
+// Once a game runs, a button panel of the chooser with the keyboard takes Enter as its click, as
+// it takes Space: "Annuler" closes it with the game in play unchanged, the random pick draws
+// another selection and the chooser stays; Enter held down acts once.
+TEST(ChoixWin, EntreeSurUnBouton)
+{
+    ProgrammeWin p;
+    p.Jouer(Serpentin, 7);
+    Dialogue& d = p.f.Choix();
+    const HWND f = d.Fenetre();
+    const ChoixTableau& m = p.coeur.session.Choix();
+    auto ouvrir = [&] {
+        PostMessageW(p.f.Math().Fenetre(), WM_COMMAND, MAKEWPARAM(CommandeJeu(Memoire), 0), 0);
+        test::Pomper(p.f);
+        ASSERT_TRUE(IsWindowVisible(f));
+        ASSERT_EQ(m.RadioCoche, Memoire);
+    };
+    ouvrir();
+    p.Touche(VK_RETURN, d.Controle(m.iAnnuler));
+    EXPECT_FALSE(IsWindowVisible(f));
+    EXPECT_EQ(p.g().TypeJeu, Serpentin);
+    EXPECT_EQ(p.g().NumeroTableau, 7);
+
+    ouvrir();
+    const int32_t numero = m.PositionScroll;
+    p.Touche(VK_RETURN, d.Controle(m.iHasard));
+    EXPECT_TRUE(IsWindowVisible(f));
+    EXPECT_NE(m.RadioCoche, Memoire);
+    EXPECT_NE(m.PositionScroll, numero);
+    EXPECT_EQ(p.g().TypeJeu, Serpentin);
+    // The repeats of Enter held down since the click do not confirm.
+    PostMessageW(d.Controle(m.iBarre), WM_KEYDOWN, VK_RETURN, static_cast<LPARAM>(0x401C0001));
+    test::Pomper(p.f);
+    EXPECT_TRUE(IsWindowVisible(f));
+    EXPECT_EQ(p.g().TypeJeu, Serpentin);
+    // Space on OK starts the selection drawn.
+    const TTypeJeu tire = m.RadioCoche;
+    const int32_t tireNumero = m.PositionScroll;
+    SetFocus(d.Controle(m.iOK));
+    p.Touche(VK_SPACE, d.Controle(m.iOK));
+    EXPECT_FALSE(IsWindowVisible(f));
+    EXPECT_EQ(p.g().TypeJeu, tire);
+    EXPECT_EQ(p.g().NumeroTableau, tireNumero);
+}
+
 // The viewer as designed, opened by its panel: the window takes the scroll bars' keys itself.
 TEST(ScoresWin, ControlesEtClavier)
 {
