@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "session/ChoixTableau.h"
 #include "session/Echelles.h"
 #include "win/Fenetre.h"
 #include "win/Unicode.h"
@@ -352,6 +355,29 @@ bool Dialogue::Previsualiser(MSG& m)
     return IsDialogMessageW(fenetre_, &m) != FALSE;
 }
 
+void Dialogue::Saisir(int32_t indice)
+{
+    const HWND champ = controles_[static_cast<size_t>(indice)].fenetre;
+    const std::wstring tape = Texte(champ);
+    const std::wstring avant = Large(regles_.Etats()[static_cast<size_t>(indice)].caption);
+    const std::wstring garde = Large(regles_.Saisie(Etroit(tape)));
+    if (garde == tape)
+        return;
+    DWORD fin = 0;
+    SendMessageW(champ, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&fin));
+    const size_t curseur = std::min<size_t>(fin, tape.size());
+    auto place = static_cast<ptrdiff_t>(curseur);
+    if (garde == avant)   // the edit was refused: the caret goes back with the text
+        place -= static_cast<ptrdiff_t>(tape.size()) - static_cast<ptrdiff_t>(avant.size());
+    else                  // after the characters before it, as they were kept
+        place = static_cast<ptrdiff_t>(Large(NormaliserSaisie(Etroit(tape.substr(0, curseur)))).size());
+    place = std::clamp<ptrdiff_t>(place, 0, static_cast<ptrdiff_t>(garde.size()));
+    synchronisation_ = true;
+    SetWindowTextW(champ, garde.c_str());
+    SendMessageW(champ, EM_SETSEL, static_cast<WPARAM>(place), place);
+    synchronisation_ = false;
+}
+
 LRESULT CALLBACK Dialogue::ProcedureControle(HWND fenetre, UINT message, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR donnee)
 {
     auto* d = reinterpret_cast<Dialogue*>(donnee);
@@ -446,9 +472,8 @@ LRESULT Dialogue::Traiter(UINT message, WPARAM w, LPARAM l)
             return 0;
         }
         if (HIWORD(w) == EN_CHANGE && genre == Genre::Saisie) {
-            const std::string texte = Etroit(Texte(controles_[static_cast<size_t>(indice)].fenetre));
-            Evenement([this, texte] {
-                regles_.Saisie(texte);
+            Evenement([this, indice] {
+                Saisir(indice);
                 return Issue::Rien;
             });
             return 0;

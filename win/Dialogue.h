@@ -83,6 +83,9 @@ private:
     LRESULT TraiterControle(int32_t indice, HWND fenetre, UINT message, WPARAM w, LPARAM l);
     void Creer();
     void Evenement(const std::function<Issue()>& regle);
+    // An edit of the edit box `indice`: the box shows what the rules keep, its caret where the
+    // player typed, after the characters kept before it.
+    void Saisir(int32_t indice);
     int32_t IndiceDe(HWND fenetre) const;
     HFONT PoliceNative(const Police& police);
 

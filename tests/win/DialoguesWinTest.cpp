@@ -265,8 +265,9 @@ TEST(ChoixWin, ControlesEtClavier)
 
 // Once a game runs, a button panel of the chooser with the keyboard takes Enter as its click, as
 // it takes Space: "Annuler" closes it with the game in play unchanged, the random pick draws
-// another selection and the chooser stays; Enter held down acts once.
-TEST(ChoixWin, EntreeSurUnBouton)
+// another selection and the chooser stays; Enter held down acts once. The name's caret stays where
+// the player types.
+TEST(ChoixWin, BoutonsAuClavierEtCurseurDuNom)
 {
     ProgrammeWin p;
     p.Jouer(Serpentin, 7);
@@ -297,6 +298,19 @@ TEST(ChoixWin, EntreeSurUnBouton)
     test::Pomper(p.f);
     EXPECT_TRUE(IsWindowVisible(f));
     EXPECT_EQ(p.g().TypeJeu, Serpentin);
+    // The name: a character it cannot hold, typed in the middle, is refused and the caret stays
+    // where it was; pasted among others, the characters kept go in before the caret.
+    const HWND nom = d.Controle(m.iNom);
+    ASSERT_EQ(Etroit(Texte(nom)), "TEST");
+    SendMessageW(nom, EM_SETSEL, 2, 2);
+    PostMessageW(nom, WM_CHAR, 0x3A9, 1);   // a capital omega
+    PostMessageW(nom, WM_CHAR, L'x', 1);
+    test::Pomper(p.f);
+    EXPECT_EQ(Etroit(Texte(nom)), "TEXST");
+    SendMessageW(nom, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"b\u03A9c"));
+    PostMessageW(nom, WM_CHAR, L'y', 1);
+    test::Pomper(p.f);
+    EXPECT_EQ(Etroit(Texte(nom)), "TEXBCYST");
     // Space on OK starts the selection drawn.
     const TTypeJeu tire = m.RadioCoche;
     const int32_t tireNumero = m.PositionScroll;
@@ -305,6 +319,7 @@ TEST(ChoixWin, EntreeSurUnBouton)
     EXPECT_FALSE(IsWindowVisible(f));
     EXPECT_EQ(p.g().TypeJeu, tire);
     EXPECT_EQ(p.g().NumeroTableau, tireNumero);
+    EXPECT_EQ(p.g().NomJoueur, "TEXBCYST");
 }
 
 // The viewer as designed, opened by its panel: the window takes the scroll bars' keys itself.
