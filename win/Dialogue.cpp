@@ -412,6 +412,11 @@ LRESULT Dialogue::TraiterControle(int32_t indice, HWND fenetre, UINT message, WP
             w != VK_SHIFT && w != VK_CONTROL && w != VK_MENU)
             regles_.OublierChiffres();
         break;
+    case WM_KILLFOCUS:
+        // Digits typed before the bar lost the keyboard do not join those typed after.
+        if (c.genre == Genre::Defilement)
+            regles_.OublierChiffres();
+        break;
     case WM_GETDLGCODE:
         // The scroll bar's and the edit box's arrows are theirs; Enter and Escape go to the dialog.
         if (c.genre == Genre::Defilement)

@@ -265,8 +265,9 @@ TEST(ChoixWin, ControlesEtClavier)
 
 // Once a game runs, a button panel of the chooser with the keyboard takes Enter as its click, as
 // it takes Space: "Annuler" closes it with the game in play unchanged, the random pick draws
-// another selection and the chooser stays; Enter held down acts once. The name's caret stays where
-// the player types.
+// another selection and the chooser stays; Enter held down acts once. The digits typed on the
+// scroll bar are forgotten when it loses the keyboard; the name's caret stays where the player
+// types.
 TEST(ChoixWin, BoutonsAuClavierEtCurseurDuNom)
 {
     ProgrammeWin p;
@@ -298,6 +299,15 @@ TEST(ChoixWin, BoutonsAuClavierEtCurseurDuNom)
     test::Pomper(p.f);
     EXPECT_TRUE(IsWindowVisible(f));
     EXPECT_EQ(p.g().TypeJeu, Serpentin);
+    // Digits typed on the bar make one number, unless the keyboard left the bar between them.
+    const HWND barre = d.Controle(m.iBarre);
+    p.Touche('1', barre);
+    p.Touche('2', barre);
+    EXPECT_EQ(m.PositionScroll, 12);
+    SetFocus(d.Controle(m.iNom));
+    SetFocus(barre);
+    p.Touche('3', barre);
+    EXPECT_EQ(m.PositionScroll, 3);
     // The name: a character it cannot hold, typed in the middle, is refused and the caret stays
     // where it was; pasted among others, the characters kept go in before the caret.
     const HWND nom = d.Controle(m.iNom);
