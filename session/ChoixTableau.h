@@ -46,7 +46,8 @@ public:
     void DoubleClic(int32_t indice);
     // The name field after an edit; returns what it keeps.
     const std::string& Saisie(const std::string& texte);
-    // Enter confirms from any control; Escape is "Annuler".
+    // Enter confirms from any control but a button panel, which takes it as its click; Escape is
+    // "Annuler".
     Issue Touche(ToucheFenetre touche);
     // OK: the game confirmed starts (the main window enabled), or nothing with the message.
     Issue Valider();

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "session/ChoixTableau.h"
 #include "session/Echelles.h"
 #include "win/Fenetre.h"
 #include "win/Unicode.h"
@@ -306,14 +309,28 @@ bool Dialogue::Previsualiser(MSG& m)
     if (!IsWindowVisible(fenetre_) || (m.hwnd != fenetre_ && !IsChild(fenetre_, m.hwnd)))
         return false;
     if (m.message == WM_KEYDOWN) {
-        if (m.wParam == VK_RETURN || m.wParam == VK_ESCAPE) {
-            // Enter confirms and Escape cancels from any control.
-            const ToucheFenetre t = m.wParam == VK_RETURN ? ToucheFenetre::Entree : ToucheFenetre::Echappement;
-            Evenement([this, t] { return regles_.Touche(t); });
+        const int32_t indice = IndiceDe(m.hwnd);
+        if (m.wParam == VK_RETURN) {
+            // Held down, Enter acts once.
+            if (m.lParam & (LPARAM{1} << 30))
+                return true;
+            // A button panel with the keyboard takes Enter, without Shift or Ctrl, as its click, as
+            // it takes Space; elsewhere Enter confirms.
+            const bool modifiee = (GetKeyState(VK_SHIFT) | GetKeyState(VK_CONTROL)) & 0x8000;
+            if (indice >= 0 && !modifiee &&
+                regles_.Description().controles[static_cast<size_t>(indice)].genre == Genre::BoutonPanneau) {
+                Evenement([this, indice] { return regles_.Clic(indice); });
+                return true;
+            }
+            Evenement([this] { return regles_.Touche(ToucheFenetre::Entree); });
+            return true;
+        }
+        if (m.wParam == VK_ESCAPE) {
+            // Escape cancels from any control.
+            Evenement([this] { return regles_.Touche(ToucheFenetre::Echappement); });
             return true;
         }
         const auto defilement = DefilementDe(m.wParam);
-        const int32_t indice = IndiceDe(m.hwnd);
         const bool surUneBarre =
             indice >= 0 && regles_.Description().controles[static_cast<size_t>(indice)].genre == Genre::Defilement;
         if (defilement && (regles_.ClavierALaFenetre() || surUneBarre)) {
@@ -336,6 +353,29 @@ bool Dialogue::Previsualiser(MSG& m)
         }
     }
     return IsDialogMessageW(fenetre_, &m) != FALSE;
+}
+
+void Dialogue::Saisir(int32_t indice)
+{
+    const HWND champ = controles_[static_cast<size_t>(indice)].fenetre;
+    const std::wstring tape = Texte(champ);
+    const std::wstring avant = Large(regles_.Etats()[static_cast<size_t>(indice)].caption);
+    const std::wstring garde = Large(regles_.Saisie(Etroit(tape)));
+    if (garde == tape)
+        return;
+    DWORD fin = 0;
+    SendMessageW(champ, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&fin));
+    const size_t curseur = std::min<size_t>(fin, tape.size());
+    auto place = static_cast<ptrdiff_t>(curseur);
+    if (garde == avant)   // the edit was refused: the caret goes back with the text
+        place -= static_cast<ptrdiff_t>(tape.size()) - static_cast<ptrdiff_t>(avant.size());
+    else                  // after the characters before it, as they were kept
+        place = static_cast<ptrdiff_t>(Large(NormaliserSaisie(Etroit(tape.substr(0, curseur)))).size());
+    place = std::clamp<ptrdiff_t>(place, 0, static_cast<ptrdiff_t>(garde.size()));
+    synchronisation_ = true;
+    SetWindowTextW(champ, garde.c_str());
+    SendMessageW(champ, EM_SETSEL, static_cast<WPARAM>(place), place);
+    synchronisation_ = false;
 }
 
 LRESULT CALLBACK Dialogue::ProcedureControle(HWND fenetre, UINT message, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR donnee)
@@ -370,6 +410,11 @@ LRESULT Dialogue::TraiterControle(int32_t indice, HWND fenetre, UINT message, WP
         // Any key but a digit (or a shift key) on the scroll bar starts the next typed number anew.
         if (c.genre == Genre::Defilement && !(w >= '0' && w <= '9') && !(w >= VK_NUMPAD0 && w <= VK_NUMPAD9) &&
             w != VK_SHIFT && w != VK_CONTROL && w != VK_MENU)
+            regles_.OublierChiffres();
+        break;
+    case WM_KILLFOCUS:
+        // Digits typed before the bar lost the keyboard do not join those typed after.
+        if (c.genre == Genre::Defilement)
             regles_.OublierChiffres();
         break;
     case WM_GETDLGCODE:
@@ -432,9 +477,8 @@ LRESULT Dialogue::Traiter(UINT message, WPARAM w, LPARAM l)
             return 0;
         }
         if (HIWORD(w) == EN_CHANGE && genre == Genre::Saisie) {
-            const std::string texte = Etroit(Texte(controles_[static_cast<size_t>(indice)].fenetre));
-            Evenement([this, texte] {
-                regles_.Saisie(texte);
+            Evenement([this, indice] {
+                Saisir(indice);
                 return Issue::Rien;
             });
             return 0;

@@ -37,7 +37,8 @@ public:
     virtual Issue Touche(ToucheFenetre touche) = 0;
     // A key of the scroll bars, on the bar `indice` that has the focus.
     virtual void Defiler(int32_t indice, ToucheDefilement touche) = 0;
-    // A digit typed on the scroll bar `indice`; any other key forgets the digits typed.
+    // A digit typed on the scroll bar `indice`; any other key, or the bar losing the keyboard,
+    // forgets the digits typed.
     virtual void Chiffre(int32_t /*indice*/, int32_t /*chiffre*/) {}
     virtual void OublierChiffres() {}
     // True when the window takes the scroll bars' keys itself, whatever control has the focus.
@@ -83,6 +84,9 @@ private:
     LRESULT TraiterControle(int32_t indice, HWND fenetre, UINT message, WPARAM w, LPARAM l);
     void Creer();
     void Evenement(const std::function<Issue()>& regle);
+    // An edit of the edit box `indice`: the box shows what the rules keep, its caret where the
+    // player typed, after the characters kept before it.
+    void Saisir(int32_t indice);
     int32_t IndiceDe(HWND fenetre) const;
     HFONT PoliceNative(const Police& police);
 

@@ -263,6 +263,75 @@ TEST(ChoixWin, ControlesEtClavier)
     Garder(grand, "choix-150");
 }
 
+// Once a game runs, a button panel of the chooser with the keyboard takes Enter as its click, as
+// it takes Space: "Annuler" closes it with the game in play unchanged, the random pick draws
+// another selection and the chooser stays; Enter held down acts once. The digits typed on the
+// scroll bar are forgotten when it loses the keyboard; the name's caret stays where the player
+// types.
+TEST(ChoixWin, BoutonsAuClavierEtCurseurDuNom)
+{
+    ProgrammeWin p;
+    p.Jouer(Serpentin, 7);
+    Dialogue& d = p.f.Choix();
+    const HWND f = d.Fenetre();
+    const ChoixTableau& m = p.coeur.session.Choix();
+    auto ouvrir = [&] {
+        PostMessageW(p.f.Math().Fenetre(), WM_COMMAND, MAKEWPARAM(CommandeJeu(Memoire), 0), 0);
+        test::Pomper(p.f);
+        ASSERT_TRUE(IsWindowVisible(f));
+        ASSERT_EQ(m.RadioCoche, Memoire);
+    };
+    ouvrir();
+    p.Touche(VK_RETURN, d.Controle(m.iAnnuler));
+    EXPECT_FALSE(IsWindowVisible(f));
+    EXPECT_EQ(p.g().TypeJeu, Serpentin);
+    EXPECT_EQ(p.g().NumeroTableau, 7);
+
+    ouvrir();
+    const int32_t numero = m.PositionScroll;
+    p.Touche(VK_RETURN, d.Controle(m.iHasard));
+    EXPECT_TRUE(IsWindowVisible(f));
+    EXPECT_NE(m.RadioCoche, Memoire);
+    EXPECT_NE(m.PositionScroll, numero);
+    EXPECT_EQ(p.g().TypeJeu, Serpentin);
+    // The repeats of Enter held down since the click do not confirm.
+    PostMessageW(d.Controle(m.iBarre), WM_KEYDOWN, VK_RETURN, static_cast<LPARAM>(0x401C0001));
+    test::Pomper(p.f);
+    EXPECT_TRUE(IsWindowVisible(f));
+    EXPECT_EQ(p.g().TypeJeu, Serpentin);
+    // Digits typed on the bar make one number, unless the keyboard left the bar between them.
+    const HWND barre = d.Controle(m.iBarre);
+    p.Touche('1', barre);
+    p.Touche('2', barre);
+    EXPECT_EQ(m.PositionScroll, 12);
+    SetFocus(d.Controle(m.iNom));
+    SetFocus(barre);
+    p.Touche('3', barre);
+    EXPECT_EQ(m.PositionScroll, 3);
+    // The name: a character it cannot hold, typed in the middle, is refused and the caret stays
+    // where it was; pasted among others, the characters kept go in before the caret.
+    const HWND nom = d.Controle(m.iNom);
+    ASSERT_EQ(Etroit(Texte(nom)), "TEST");
+    SendMessageW(nom, EM_SETSEL, 2, 2);
+    PostMessageW(nom, WM_CHAR, 0x3A9, 1);   // a capital omega
+    PostMessageW(nom, WM_CHAR, L'x', 1);
+    test::Pomper(p.f);
+    EXPECT_EQ(Etroit(Texte(nom)), "TEXST");
+    SendMessageW(nom, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"b\u03A9c"));
+    PostMessageW(nom, WM_CHAR, L'y', 1);
+    test::Pomper(p.f);
+    EXPECT_EQ(Etroit(Texte(nom)), "TEXBCYST");
+    // Space on OK starts the selection drawn.
+    const TTypeJeu tire = m.RadioCoche;
+    const int32_t tireNumero = m.PositionScroll;
+    SetFocus(d.Controle(m.iOK));
+    p.Touche(VK_SPACE, d.Controle(m.iOK));
+    EXPECT_FALSE(IsWindowVisible(f));
+    EXPECT_EQ(p.g().TypeJeu, tire);
+    EXPECT_EQ(p.g().NumeroTableau, tireNumero);
+    EXPECT_EQ(p.g().NomJoueur, "TEXBCYST");
+}
+
 // The viewer as designed, opened by its panel: the window takes the scroll bars' keys itself.
 TEST(ScoresWin, ControlesEtClavier)
 {
