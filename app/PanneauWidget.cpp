@@ -9,19 +9,6 @@
 
 namespace cogitelle {
 
-namespace {
-
-bool MemeAspect(const Controle& a, const Controle& b)
-{
-    return a.Caption() == b.Caption() && a.couleur() == b.couleur() && a.CouleurPolice() == b.CouleurPolice() &&
-        a.TaillePolice() == b.TaillePolice() && a.Gras() == b.Gras() &&
-        a.BiseauInterieur() == b.BiseauInterieur() && a.BiseauExterieur() == b.BiseauExterieur() &&
-        a.LargeurBiseau() == b.LargeurBiseau() && a.CouleurStylo() == b.CouleurStylo() &&
-        a.LargeurStylo() == b.LargeurStylo() && a.Focus() == b.Focus();
-}
-
-} // namespace
-
 PanneauWidget::PanneauWidget(const Controle& modele, bool policeTimes, QWidget* parent)
     : QWidget(parent), modele_(modele), vu_(modele), policeTimes_(policeTimes)
 {

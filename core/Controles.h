@@ -203,6 +203,17 @@ inline int32_t RetraitFocusPanneau(const Controle& c)
         (c.BiseauInterieur() != Biseau::Aucun ? c.LargeurBiseau() : 0) + 1;
 }
 
+// Whether two states of a control paint it alike, wherever it lies: a front end repaints a
+// control only when its look changed.
+inline bool MemeAspect(const Controle& a, const Controle& b)
+{
+    return a.Caption() == b.Caption() && a.couleur() == b.couleur() && a.CouleurPolice() == b.CouleurPolice() &&
+        a.TaillePolice() == b.TaillePolice() && a.Gras() == b.Gras() &&
+        a.BiseauInterieur() == b.BiseauInterieur() && a.BiseauExterieur() == b.BiseauExterieur() &&
+        a.LargeurBiseau() == b.LargeurBiseau() && a.CouleurStylo() == b.CouleurStylo() &&
+        a.LargeurStylo() == b.LargeurStylo() && a.Focus() == b.Focus();
+}
+
 // Where the main window's keyboard focus is: on the board, at one of its cells, or on a side panel.
 struct FocusClavier {
     const Controle* panneau = nullptr;   // the side panel that has it; nullptr: the board

@@ -4,7 +4,7 @@
 COGITELLE_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev googletest libbenchmark-dev fonts-liberation2"
 # The Windows build and its tests under Wine (scripts/windows-tests): the windows are driven on
 # an X screen of Xvfb, with the Liberation fonts standing for Times New Roman and Arial.
-COGITELLE_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix googletest wine64 wine xvfb fonts-liberation2"
+COGITELLE_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix googletest wine64 wine xvfb fonts-liberation2 zip"
 
 installer_paquets() {
     local manquants=()

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Plateau.h"
+
 namespace cogitelle {
 
-int32_t AEchelle(int32_t pixels, double facteur) { return static_cast<int32_t>(std::nearbyint(pixels * facteur)); }
+int32_t AEchelle(int32_t pixels, double facteur) { return Arrondi(pixels * facteur); }
 
 Rect AEchelle(const Rect& d, double f) { return {AEchelle(d.left, f), AEchelle(d.top, f), AEchelle(d.width, f), AEchelle(d.height, f)}; }
 

@@ -21,8 +21,6 @@ constexpr Couleur FondBoite = RGB(0x0E, 0x8F, 0xA8);
 constexpr Couleur FondTitre = RGB(0x00, 0x40, 0x80);
 constexpr Couleur CouleurMur = RGB(0x5A, 0x7D, 0xB4);
 
-Rect Echelle(const Rect& d, double f) { return {Arrondi(d.left * f), Arrondi(d.top * f), Arrondi(d.width * f), Arrondi(d.height * f)}; }
-
 // A flat coloured rectangle.
 ElementDessin Aplat(const Rect& r, Couleur couleur)
 {
@@ -153,13 +151,13 @@ void EcranDemarrage::Disposer(double f, const std::string& titre, bool debout)
     const Rect imageCarre = debout ? Rect{229, 84, 170, 170} : ImageCarre;
     const double fImages = debout ? f * imageLabyrinthe.width / ImageLabyrinthe.width : f;
     const int32_t pointsMinimaux = debout ? (TexteMinimal * 72 + 95) / 96 : 0;
-    Rect places[] = {{}, Echelle(BoutonDemarrer, f), Echelle(BoutonEnglish, f)};
+    Rect places[] = {{}, AEchelle(BoutonDemarrer, f), AEchelle(BoutonEnglish, f)};
     double pixels[] = {0, 21 * f, 11 * f};
-    Rect boite = Echelle(Boite, f);
+    Rect boite = AEchelle(Boite, f);
     if (debout) {
         const int32_t ecart = Arrondi(12 * f);
         Rect& demarrer = places[1];
-        demarrer.top = Echelle(imageLabyrinthe, f).bottom() + Arrondi(16 * f);
+        demarrer.top = AEchelle(imageLabyrinthe, f).bottom() + Arrondi(16 * f);
         demarrer.height = std::max(demarrer.height, CibleMinimale);
         Rect& english = places[2];
         english.width = std::max(english.width, CibleMinimale);
@@ -181,7 +179,7 @@ void EcranDemarrage::Disposer(double f, const std::string& titre, bool debout)
     dessin_.push_back(cadre);
 
     // The title in its own lowered frame.
-    ElementDessin t = Aplat(Echelle(ZoneTitre, f), FondTitre);
+    ElementDessin t = Aplat(AEchelle(ZoneTitre, f), FondTitre);
     t.vue.SetBiseauExterieur(Biseau::Abaisse);
     t.vue.SetLargeurBiseau(bord);
     t.vue.SetCaption(titre);
@@ -189,8 +187,8 @@ void EcranDemarrage::Disposer(double f, const std::string& titre, bool debout)
     t.police = {FamillePolice::Times, std::max(8, Arrondi(32 * f)), false, true};
     dessin_.push_back(t);
 
-    DessinLabyrinthe(dessin_, Echelle(imageLabyrinthe, f), fImages, std::max(5, pointsMinimaux));
-    DessinCarre(dessin_, Echelle(imageCarre, f), fImages, pointsMinimaux);
+    DessinLabyrinthe(dessin_, AEchelle(imageLabyrinthe, f), fImages, std::max(5, pointsMinimaux));
+    DessinCarre(dessin_, AEchelle(imageCarre, f), fImages, pointsMinimaux);
 
     // The buttons: bold type of 21 and 11 pixels on the design screen, a hand over them.
     const char* captions[] = {"", "DEMARRER", "ENGLISH"};

@@ -11,14 +11,6 @@ namespace {
 
 const wchar_t* const ClassePanneau = L"CogitellePanneau";
 
-bool MemeAspect(const Controle& a, const Controle& b)
-{
-    return a.Caption() == b.Caption() && a.couleur() == b.couleur() && a.CouleurPolice() == b.CouleurPolice() &&
-        a.TaillePolice() == b.TaillePolice() && a.Gras() == b.Gras() && a.BiseauInterieur() == b.BiseauInterieur() &&
-        a.BiseauExterieur() == b.BiseauExterieur() && a.LargeurBiseau() == b.LargeurBiseau() &&
-        a.CouleurStylo() == b.CouleurStylo() && a.LargeurStylo() == b.LargeurStylo() && a.Focus() == b.Focus();
-}
-
 } // namespace
 
 Panneau::Panneau(HWND parent, const Controle& modele, const char* nom, Famille famille, bool cliquable,

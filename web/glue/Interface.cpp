@@ -175,13 +175,8 @@ const char* Rendre(std::string s)
 
 bool MemeControle(const Controle& a, const Controle& b)
 {
-    return a.rect() == b.rect() && a.Visible() == b.Visible() && a.Enabled() == b.Enabled() &&
-        a.Caption() == b.Caption() && a.couleur() == b.couleur() && a.CouleurPolice() == b.CouleurPolice() &&
-        a.TaillePolice() == b.TaillePolice() && a.Gras() == b.Gras() &&
-        a.BiseauInterieur() == b.BiseauInterieur() && a.BiseauExterieur() == b.BiseauExterieur() &&
-        a.LargeurBiseau() == b.LargeurBiseau() && a.curseur() == b.curseur() && a.Hint() == b.Hint() &&
-        a.ShowHint() == b.ShowHint() && a.CouleurStylo() == b.CouleurStylo() &&
-        a.LargeurStylo() == b.LargeurStylo() && a.Focus() == b.Focus();
+    return MemeAspect(a, b) && a.rect() == b.rect() && a.Visible() == b.Visible() && a.Enabled() == b.Enabled() &&
+        a.curseur() == b.curseur() && a.Hint() == b.Hint() && a.ShowHint() == b.ShowHint();
 }
 
 // A control's look: its place (`r`), visibility, caption, colours, type (`taille`), bevels, cursor,
@@ -679,11 +674,6 @@ EMSCRIPTEN_KEEPALIVE const char* cg_demarrer(int32_t largeur, int32_t hauteur, d
         a.session.CreerFenetrePrincipale(largeur, hauteur, pixelsParPouce, true);
     }
     return Rendre(DescriptionJson());
-}
-
-EMSCRIPTEN_KEEPALIVE double cg_facteur_demarrage(int32_t largeur, int32_t hauteur, double pixelsParPouce)
-{
-    return CalculerFacteursEcran(largeur, hauteur, pixelsParPouce).X;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* cg_description() { return Rendre(DescriptionJson()); }

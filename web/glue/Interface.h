@@ -47,8 +47,6 @@ const char* cg_ecran_demarrage(int32_t largeur, int32_t hauteur, double pixelsPa
     int32_t hauteurCss);
 // The language a key on the start screen starts in (a "touches" number): 1, or 0 for none.
 int32_t cg_langue_de_la_touche(int32_t touche);
-// The start screen's scale for a screen of `largeur` x `hauteur` pixels at `pixelsParPouce`.
-double cg_facteur_demarrage(int32_t largeur, int32_t hauteur, double pixelsParPouce);
 
 // Starts the program: the start screen's title, then the main window built for a screen of
 // `largeur` x `hauteur` pixels at `pixelsParPouce`, with the options and the records loaded from
