@@ -146,7 +146,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return QStringLiteral("Plateau");
+            return QString::fromUtf8(NomPlateauLu);
         if (t == QAccessible::Description)
             return QString::fromStdString(DecrirePlateau(Plateau()->session().etat));
         return QAccessibleWidget::text(t);
@@ -200,8 +200,8 @@ public:
     // The cursor's cell is the one selected.
     int selectedCellCount() const override { return Selection().size(); }
     QList<QAccessibleInterface*> selectedCells() const override { return Selection(); }
-    QString columnDescription(int colonne) const override { return QStringLiteral("colonne %1").arg(colonne + 1); }
-    QString rowDescription(int ligne) const override { return QStringLiteral("ligne %1").arg(ligne + 1); }
+    QString columnDescription(int colonne) const override { return QString::fromStdString(NomColonneLue(colonne + 1)); }
+    QString rowDescription(int ligne) const override { return QString::fromStdString(NomLigneLue(ligne + 1)); }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return Cote(); }

@@ -54,6 +54,9 @@ std::string DecrirePlateau(const GameState& g)
     return jeu ? std::string(jeu->titre) + ", cogitelle n° " + std::to_string(g.NumeroTableau) : std::string();
 }
 
+std::string NomColonneLue(int32_t x) { return "colonne " + std::to_string(x); }
+std::string NomLigneLue(int32_t y) { return "ligne " + std::to_string(y); }
+
 Clavier::Clavier(Contexte& c, FenetrePrincipale& fenetre) : c_(c), fenetre_(fenetre) {}
 
 namespace {

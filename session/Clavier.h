@@ -27,6 +27,10 @@ void RemettreCurseur(Contexte& c);
 int32_t CotePlateauLu(const GameState& g);
 TexteCase DireCase(const GameState& g, int32_t x, int32_t y);
 std::string DecrirePlateau(const GameState& g);
+// The board's name as the desktop's assistive technologies read it, and its columns' and rows'.
+inline constexpr const char* NomPlateauLu = "Plateau";
+std::string NomColonneLue(int32_t x);
+std::string NomLigneLue(int32_t y);
 
 class Clavier {
 public:

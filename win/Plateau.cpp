@@ -114,9 +114,9 @@ std::string Plateau::Nom() const
     const GameState& g = session_.etat;
     const FocusClavier& f = session_.controles.Focus;
     if (!CotePlateauLu(g) || !session_.controles.panelCentral.Visible())
-        return "Plateau";
+        return NomPlateauLu;
     const TexteCase t = DireCase(g, f.x, f.y);
-    return "Plateau, " + t.nom + ", colonne " + std::to_string(f.x) + ", ligne " + std::to_string(f.y) +
+    return std::string(NomPlateauLu) + ", " + t.nom + ", " + NomColonneLue(f.x) + ", " + NomLigneLue(f.y) +
         (t.etat.empty() ? "" : ", " + t.etat);
 }
 
